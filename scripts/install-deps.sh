@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Numerant needs to build, run and test,
+# skipping what is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-httpserver-dev
+  libqt6opengl6-dev qt6-websockets-dev
+  libgl-dev libegl-dev libvulkan-dev libxkbcommon-dev
+  libbenchmark-dev
+  qt6-qpa-plugins
+)
+if [[ "${1:-}" == "--with-tests" ]]; then
+  packages+=(xvfb xauth)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+  if command -v sudo >/dev/null; then as_root=(sudo); else
+    echo "Please install as root: apt-get install ${missing[*]}" >&2; exit 1
+  fi
+fi
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+// One stored draw: exactly one 32-byte record of the database file,
+// little-endian, no padding. Numbers are kept as raw bytes: a file written by
+// another program may hold anything, so readers check ranges themselves.
+struct Draw {
+    double datum = 0.0;                     // day serial (days since 30.12.1899)
+    std::array<std::uint8_t, 8> zahlen{};   // [0..5] numbers, [6] bonus, [7] super number
+    std::array<std::uint8_t, 7> spiel77{};  // seven-digit game, first digit first
+    std::array<std::uint8_t, 6> super6{};   // six-digit game, first digit first
+    std::array<std::uint8_t, 3> reserve{};
+
+    int number(int i) const { return zahlen[static_cast<std::size_t>(i)]; } // i = 0..5
+    int bonus() const { return zahlen[6]; }
+    int superNumber() const { return zahlen[7]; }
+    int crossSum() const {
+        int sum = 0;
+        for (int i = 0; i < 6; ++i) sum += zahlen[static_cast<std::size_t>(i)];
+        return sum;
+    }
+};
+
+static_assert(sizeof(Draw) == 32, "a Draw must be one 32-byte record");
+static_assert(offsetof(Draw, zahlen) == 8);
+static_assert(offsetof(Draw, spiel77) == 16);
+static_assert(offsetof(Draw, super6) == 23);
+static_assert(offsetof(Draw, reserve) == 29);
+static_assert(sizeof(double) == 8);
+
+// True for a lottery number that can index a 1..49 counter safely.
+inline bool isLottoNumber(int value) { return value >= 1 && value <= 49; }
