@@ -6,7 +6,7 @@
 TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
     : QMainWindow(parent), Home(paths.home), ProgramDir(paths.programDir), services_(services)
 {
-    setObjectName(QStringLiteral("TForm1"));
+    setObjectName(QStringLiteral("Form1"));
     buildUi();
 }
 

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QDialog>
+
+class TForm6 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm6(QWidget* parent = nullptr);
+};

@@ -1,0 +1,3 @@
+#include "app/pages/BerechnungPage.h"
+
+BerechnungPage::BerechnungPage(QWidget* parent) : QWidget(parent) {}

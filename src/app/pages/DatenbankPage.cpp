@@ -1,0 +1,3 @@
+#include "app/pages/DatenbankPage.h"
+
+DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "app/pages/DiagrammPage.h"
+
+DiagrammPage::DiagrammPage(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "app/pages/InternetPage.h"
+
+InternetPage::InternetPage(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "app/pages/LottotippPage.h"
+
+LottotippPage::LottotippPage(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "app/pages/TipBoard.h"
+
+TipBoard::TipBoard(QWidget* parent) : QWidget(parent) {}
