@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+#include "platform/Shell.h"
+#include "platform/Sound.h"
+
+#include <QDialog>
+#include <QQueue>
+#include <QStringList>
+#include <functional>
+
+// Stand-ins for the adapters that would block on a person or leave the
+// machine. Each modal call takes the next preset answer; a call with no
+// answer left records itself and answers "cancel"/"no".
+class FakeDialogs final : public Dialogs {
+public:
+    QQueue<bool> yesNoAnswers;
+    QQueue<QString> inputAnswers;      // returned as typed; cancel is modelled by the preset
+    QQueue<QString> fileAnswers;       // empty string = cancelled
+    QQueue<std::function<int(QDialog&)>> dialogAnswers;
+
+    QStringList messages;              // every showMessage text
+    QStringList questions;             // "caption|text" of every askYesNo
+    QStringList inputPrompts;          // "caption|prompt|preset" of every inputText
+    QList<FileDialogSetup> fileDialogs;
+
+    bool askYesNo(QWidget*, const QString& caption, const QString& text) override
+    {
+        questions << caption + QLatin1Char('|') + text;
+        return yesNoAnswers.isEmpty() ? false : yesNoAnswers.dequeue();
+    }
+    void showMessage(QWidget*, const QString& text) override { messages << text; }
+    QString inputText(QWidget*, const QString& caption, const QString& prompt,
+                      const QString& preset) override
+    {
+        inputPrompts << caption + QLatin1Char('|') + prompt + QLatin1Char('|') + preset;
+        return inputAnswers.isEmpty() ? preset : inputAnswers.dequeue();
+    }
+    QString openFileName(QWidget*, const FileDialogSetup& setup) override
+    {
+        fileDialogs << setup;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    }
+    QString saveFileName(QWidget*, const FileDialogSetup& setup) override
+    {
+        fileDialogs << setup;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    }
+    int execDialog(QDialog& dialog) override
+    {
+        if (dialogAnswers.isEmpty())
+            return QDialog::Rejected;
+        return dialogAnswers.dequeue()(dialog);
+    }
+};
+
+class RecordingShell final : public Shell {
+public:
+    QStringList openedFiles;
+    QStringList openedUrls;
+    void openFile(const QString& path) override { openedFiles << path; }
+    void openUrl(const QString& address) override { openedUrls << address; }
+};
+
+class RecordingSound final : public Sound {
+public:
+    QStringList played;
+    void play(const QString& path) override { played << path; }
+};
