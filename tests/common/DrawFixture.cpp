@@ -1,0 +1,26 @@
+#include "DrawFixture.h"
+
+#include "draws/DateSerial.h"
+#include "draws/DrawFile.h"
+
+#include <QDir>
+
+Draw makeDraw(const QDate& date, const std::array<int, 6>& numbers, int bonus, int super)
+{
+    Draw draw;
+    draw.datum = DateSerial::fromDate(date);
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        draw.zahlen[i] = static_cast<std::uint8_t>(numbers[i]);
+    draw.zahlen[6] = static_cast<std::uint8_t>(bonus);
+    draw.zahlen[7] = static_cast<std::uint8_t>(super);
+    return draw;
+}
+
+QString writeDatabase(const QString& dir, const std::vector<Draw>& draws)
+{
+    const QString path = QDir(dir).filePath(QStringLiteral("ZahlenOB.dat"));
+    const DrawFile file(path);
+    if (!file.create().isEmpty() || !file.append(draws).isEmpty())
+        return {};
+    return path;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "draws/Draw.h"
+
+#include <QDate>
+#include <QString>
+#include <array>
+#include <vector>
+
+// Small helpers for tests that need a draw database on disk.
+
+// A draw on the given date; the values are stored as given (not sorted, not
+// range-checked), so tests can also build odd records on purpose.
+Draw makeDraw(const QDate& date, const std::array<int, 6>& numbers, int bonus, int super = 0);
+
+// Writes the draws, in the given order, as "ZahlenOB.dat" into dir (usually a
+// QTemporaryDir's path) and returns the file's path; empty when writing failed.
+QString writeDatabase(const QString& dir, const std::vector<Draw>& draws);
