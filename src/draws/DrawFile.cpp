@@ -126,6 +126,9 @@ QString DrawFile::rewrite(const std::vector<Draw>& draws, const QString& tempPat
     for (std::size_t i = 0; i < draws.size(); ++i)
         encodeDraw(draws[i], bytes.data() + i * kRecordSize);
 
+    // Clearing a stale temp file that is really the database would lose it.
+    if (QFileInfo(tempPath).absoluteFilePath() == QFileInfo(path_).absoluteFilePath())
+        return QStringLiteral("Cannot replace \"%1\" through itself").arg(path_);
     QFile::remove(tempPath);
     QFile temp(tempPath);
     if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate))
