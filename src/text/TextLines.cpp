@@ -1,0 +1,84 @@
+#include "text/TextLines.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five unassigned
+// bytes map to the C1 controls of the same value, as Windows itself does.
+constexpr char16_t cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView bytes, bool* ok = nullptr)
+{
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (ok)
+        *ok = !decoder.hasError();
+    return text;
+}
+
+} // namespace
+
+QString TextLines::decodeWindows1252(const QByteArray& bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        text.append(QChar(b >= 0x80 && b < 0xA0 ? cp1252High[b - 0x80] : char16_t(b)));
+    }
+    return text;
+}
+
+QStringList TextLines::splitLines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QStringList TextLines::decode(const QByteArray& bytes)
+{
+    const QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        return splitLines(decodeWith(QStringConverter::Utf8, view.sliced(3)));
+    if (view.startsWith("\xFF\xFE"))
+        return splitLines(decodeWith(QStringConverter::Utf16LE, view.sliced(2)));
+    if (view.startsWith("\xFE\xFF"))
+        return splitLines(decodeWith(QStringConverter::Utf16BE, view.sliced(2)));
+
+    bool valid = false;
+    const QString utf8 = decodeWith(QStringConverter::Utf8, view, &valid);
+    return splitLines(valid ? utf8 : decodeWindows1252(bytes));
+}
+
+std::optional<QStringList> TextLines::read(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    if (file.size() > maxFileSize)
+        return std::nullopt;
+    const QByteArray bytes = file.read(maxFileSize + 1);
+    if (bytes.size() > maxFileSize || file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return decode(bytes);
+}

@@ -1,0 +1,77 @@
+#include "text/TextLines.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestTextLines : public QObject {
+    Q_OBJECT
+private slots:
+    void decode_data();
+    void decode();
+    void read();
+};
+
+void TestTextLines::decode_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+    QTest::newRow("no final line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("final line end adds no line") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("CR, LF and CR LF mixed") << QByteArray("a\rb\nc\r\nd") << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("LF CR is two line ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+    QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n\r\n") << QStringList{"", "", "x", ""};
+    QTest::newRow("blanks kept") << QByteArray(" a \r\n  \r\n") << QStringList{" a ", "  "};
+    QTest::newRow("UTF-8 with BOM")
+        << QByteArray("\xEF\xBB\xBF\xC3\x84nderung\r\n\xD0\xAF") << QStringList{u"Änderung"_qs, u"Я"_qs};
+    QTest::newRow("BOM only") << QByteArray("\xEF\xBB\xBF") << QStringList{};
+    QTest::newRow("UTF-16 LE with BOM")
+        << QByteArray("\xFF\xFE\xDC\x00\x0D\x00\x0A\x00\x2F\x04", 10) << QStringList{u"Ü"_qs, u"Я"_qs};
+    QTest::newRow("UTF-16 BE with BOM")
+        << QByteArray("\xFE\xFF\x00\xDC\x00\x0A\x04\x2F", 8) << QStringList{u"Ü"_qs, u"Я"_qs};
+    QTest::newRow("valid UTF-8 without BOM")
+        << QByteArray("T\xC3\xBCrkisch\nNiederl\xC3\xA4ndisch") << QStringList{u"Türkisch"_qs, u"Niederländisch"_qs};
+    QTest::newRow("Windows-1252 without BOM")
+        << QByteArray("T\xFCrkisch\r\nGr\xF6\xDF" "e") << QStringList{u"Türkisch"_qs, u"Größe"_qs};
+    QTest::newRow("Windows-1252 differs from Latin-1")
+        << QByteArray("\x80 \x84\x93\x9C\x9F") << QStringList{u"€ „“œŸ"_qs};
+    QTest::newRow("one stray byte makes the whole file 1252")
+        << QByteArray("\xC3\xA4\n\xE4") << QStringList{u"Ã¤"_qs, u"ä"_qs};
+
+    const QByteArray longLine(5000, 'x');
+    QTest::newRow("long line never wrapped") << longLine + "\r\ny" << QStringList{QString(longLine), "y"};
+}
+
+void TestTextLines::decode()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QCOMPARE(TextLines::decode(bytes), lines);
+}
+
+void TestTextLines::read()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+
+    QVERIFY(!TextLines::read(dir.filePath("missing.txt")));
+    QVERIFY2(!TextLines::read(dir.path()), "a folder is not a readable file");
+
+    QFile empty(dir.filePath("empty.txt"));
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    const auto none = TextLines::read(empty.fileName());
+    QVERIFY2(none && none->isEmpty(), "an empty file is a file with no lines, not a missing file");
+
+    QFile text(dir.filePath("text.txt"));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("eins\r\nzwei\r\n");
+    text.close();
+    QCOMPARE(TextLines::read(text.fileName()), QStringList({"eins", "zwei"}));
+}
+
+QTEST_GUILESS_MAIN(TestTextLines)
+#include "tst_textlines.moc"
