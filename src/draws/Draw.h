@@ -31,5 +31,8 @@ static_assert(offsetof(Draw, super6) == 23);
 static_assert(offsetof(Draw, reserve) == 29);
 static_assert(sizeof(double) == 8);
 
-// True for a lottery number that can index a 1..49 counter safely.
-inline bool isLottoNumber(int value) { return value >= 1 && value <= 49; }
+// Range checks for values taken from a record. A damaged or foreign file may
+// hold any byte, so check a value before it indexes a counter array and skip
+// it when the check fails.
+inline bool isLottoNumber(int value) { return value >= 1 && value <= 49; } // numbers and bonus
+inline bool isDigitValue(int value) { return value >= 0 && value <= 9; }   // super number, game digits
