@@ -52,9 +52,13 @@ CheckResult zettelcheck(const std::array<QString, 6>& cells, const std::array<qi
 
 CheckResult zettelcheck(const std::array<int, 6>& row, const std::array<qint32, 9>& zahl)
 {
+    // An unused place must not match a draw that stores 0 for a missing
+    // number (a draw without bonus number, for instance).
+    constexpr int kNever = -1;
     return compare(
         [&](int k, int& value) {
-            value = row[static_cast<std::size_t>(k)];
+            const int n = row[static_cast<std::size_t>(k)];
+            value = n == 0 ? kNever : n;
             return true;
         },
         zahl);

@@ -16,5 +16,6 @@ struct CheckResult {
 // silently, keeping what was found up to there.
 CheckResult zettelcheck(const std::array<QString, 6>& cells, const std::array<qint32, 9>& zahl);
 
-// The same for a row already held as numbers (0 for an unused place).
+// The same for a row already held as numbers; 0 marks an unused place, which
+// never matches, not even a 0 stored in the draw.
 CheckResult zettelcheck(const std::array<int, 6>& row, const std::array<qint32, 9>& zahl);
