@@ -1,0 +1,150 @@
+#include "tipfiles/TipFile.h"
+
+#include "draws/DateSerial.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+constexpr int kRows = 12;
+
+enum class LineRead { Line, End, Failed };
+
+// One line ended by CR, LF or CR LF; the last line may lack its end.
+LineRead readLine(QIODevice& device, QByteArray& line)
+{
+    line.clear();
+    char c = 0;
+    for (;;) {
+        const qint64 got = device.read(&c, 1);
+        if (got < 0)
+            return LineRead::Failed;
+        if (got == 0)
+            return line.isEmpty() ? LineRead::End : LineRead::Line;
+        if (c == '\n')
+            return LineRead::Line;
+        if (c == '\r') {
+            char next = 0;
+            if (device.peek(&next, 1) == 1 && next == '\n')
+                device.read(&next, 1);
+            return LineRead::Line;
+        }
+        line.append(c);
+    }
+}
+
+// Files are written in UTF-8; one saved by an older 8-bit program still loads
+// its ticket number readably instead of as replacement characters.
+QString decode(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return QString::fromLatin1(bytes);
+    return text;
+}
+
+} // namespace
+
+namespace TipFile {
+
+QByteArray format(const TipRows& rows, const QString& losNr)
+{
+    QString text;
+    for (const auto& row : rows) {
+        for (std::size_t k = 0; k < 5; ++k)
+            text += row[k] + QLatin1Char(',');
+        text += row[5] + QStringLiteral("\r\n");
+    }
+    text += losNr + QStringLiteral("\r\n");
+    return text.toUtf8();
+}
+
+QString write(const QString& path, const TipRows& rows, const QString& losNr)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Cannot create \"%1\": %2").arg(path, file.errorString());
+    const QByteArray bytes = format(rows, losNr);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+    return {};
+}
+
+std::array<QString, 6> splitLine(const QString& line)
+{
+    std::array<QString, 6> cells;
+    QString rest = line;
+    for (std::size_t k = 0; k < 5; ++k) {
+        const qsizetype comma = rest.indexOf(QLatin1Char(','));
+        if (comma < 0)
+            continue;
+        cells[k] = rest.left(comma);
+        rest = rest.mid(comma + 1);
+    }
+    const qsizetype colon = rest.indexOf(QLatin1Char(':'));
+    cells[5] = colon < 0 ? rest : rest.left(colon);
+    return cells;
+}
+
+std::optional<Content> read(QIODevice& device, QString* error)
+{
+    Content content;
+    QByteArray line;
+    const auto fail = [&]() -> std::optional<Content> {
+        if (error)
+            *error = QStringLiteral("Cannot read: %1").arg(device.errorString());
+        return std::nullopt;
+    };
+    for (int r = 0; r < kRows; ++r) {
+        const LineRead result = readLine(device, line);
+        if (result == LineRead::Failed)
+            return fail();
+        if (result == LineRead::End)
+            return content;
+        content.rows[static_cast<std::size_t>(r)] = splitLine(decode(line));
+        content.rowsRead = r + 1;
+    }
+    const LineRead result = readLine(device, line);
+    if (result == LineRead::Failed)
+        return fail();
+    if (result == LineRead::Line)
+        content.losNr = decode(line);
+    return content;
+}
+
+std::optional<Content> read(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    QString readError;
+    auto content = read(file, &readError);
+    if (!content && error)
+        *error = QStringLiteral("\"%1\": %2").arg(path, readError);
+    return content;
+}
+
+QString proposedFileName(const QDate& pickerDate, const QDate& today)
+{
+    QDate date = today;
+    switch (pickerDate.isValid() ? DateSerial::weekday(pickerDate) : 0) {
+    case DateSerial::Sunday:
+    case DateSerial::Wednesday:
+        date = pickerDate.addDays(3);
+        break;
+    case DateSerial::Saturday:
+        date = pickerDate.addDays(4);
+        break;
+    default:
+        break;
+    }
+    return date.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".vlt");
+}
+
+} // namespace TipFile

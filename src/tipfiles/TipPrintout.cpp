@@ -1,0 +1,63 @@
+#include "tipfiles/TipPrintout.h"
+
+#include "draws/DateSerial.h"
+
+#include <QSaveFile>
+
+namespace TipPrintout {
+
+QDate nextDrawDate(const QDate& shownDraw, bool saturdayDraws, bool wednesdayDraws)
+{
+    if (!saturdayDraws || !wednesdayDraws)
+        return shownDraw.addDays(7);
+    return shownDraw.addDays(DateSerial::weekday(shownDraw) == DateSerial::Wednesday ? 3 : 4);
+}
+
+std::optional<QStringList> lines(const TipRows& rows, const QDate& nextDraw,
+                                 const QString& tippWord, const QLocale& locale, QString* error)
+{
+    QStringList out;
+    out << QStringLiteral("Vellhorns Numerant.de Tipp für ")
+               + locale.dayName(nextDraw.dayOfWeek(), QLocale::LongFormat) + QLatin1Char(' ')
+               + nextDraw.toString(QStringLiteral("dd.MM.yy"))
+        << QString(46, QLatin1Char('~')) << QString();
+
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const auto& row = rows[r];
+        if (row[0].isEmpty())
+            continue;
+        QString line = QStringLiteral("%1. ").arg(r + 1, 2) + tippWord + QStringLiteral(": ");
+        for (std::size_t k = 0; k < row.size(); ++k) {
+            bool ok = false;
+            const int number = row[k].trimmed().toInt(&ok);
+            if (!ok) {
+                if (error)
+                    *error = QStringLiteral("'%1' is not a valid integer value (row %2, cell %3)")
+                                 .arg(row[k])
+                                 .arg(r + 1)
+                                 .arg(k + 1);
+                return std::nullopt;
+            }
+            if (k > 0)
+                line += QStringLiteral("   ");
+            line += QStringLiteral("%1").arg(number, 2);
+        }
+        out << line;
+    }
+    return out;
+}
+
+QString write(const QString& path, const QStringList& lines)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Cannot create \"%1\": %2").arg(path, file.errorString());
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+    return {};
+}
+
+} // namespace TipPrintout
