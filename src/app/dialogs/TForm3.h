@@ -1,9 +1,34 @@
 #pragma once
 
-#include <QDialog>
+#include "draws/Draw.h"
 
+#include <QDialog>
+#include <array>
+
+class QDateEdit;
+class QLineEdit;
+class UpDown;
+
+// Draw entry dialog: the date, six numbers and the bonus number of one draw.
+// The super number and the digits of the two additional games stay hidden
+// but carry the values of the draw being edited, so a corrected draw keeps
+// them. BitBtn2 ends with OK, BitBtn1 aborts.
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm3(QWidget* parent = nullptr);
+
+    // Fills every control from the draw; numbers out of a field's range are
+    // clamped by the field.
+    void preset(const Draw& draw);
+    // The draw as entered, numbers in field order (sorting is the caller's
+    // job); `reserve` is taken from the last preset draw.
+    Draw draw() const;
+
+private:
+    QDateEdit* DateTimePicker1 = nullptr;
+    std::array<UpDown*, 8> upDowns_{}; // UpDown1 .. UpDown8
+    std::array<QLineEdit*, 7> spiel77_{};
+    std::array<QLineEdit*, 6> super6_{};
+    std::array<std::uint8_t, 3> reserve_{};
 };
