@@ -6,6 +6,8 @@
 // is named beside it, because settings and language files address controls
 // by those names.
 struct GenerationParams {
+    bool operator==(const GenerationParams&) const = default;
+
     // Rows to fill (`UpDown8`, "Lottotipp" tab; the window fills it in).
     int rowCount = 12;
 
