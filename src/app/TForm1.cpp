@@ -1,21 +1,261 @@
 #include "app/TForm1.h"
 
+#include "app/dialogs/TForm3.h"
+#include "app/dialogs/TForm6.h"
+#include "app/pages/BerechnungPage.h"
+#include "app/pages/DatenbankPage.h"
+#include "app/pages/DiagrammPage.h"
+#include "app/pages/InternetPage.h"
+#include "app/pages/LottotippPage.h"
+#include "platform/RadioGroup.h"
+#include "platform/Shell.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QResizeEvent>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+constexpr int designPixelSize = 13;
+const char* const designPixelSizeProperty = "designPixelSize";
+
+} // namespace
 
 TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
     : QMainWindow(parent), Home(paths.home), ProgramDir(paths.programDir), services_(services)
 {
     setObjectName(QStringLiteral("Form1"));
     buildUi();
+    // Hints follow the mouse over every control of this window, including
+    // controls a page creates later.
+    qApp->installEventFilter(this);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+}
 
 void TForm1::buildUi()
 {
+    QFont designFont(QStringLiteral("Arial"));
+    designFont.setPixelSize(designPixelSize);
+    setFont(designFont);
+
+    buildMenu();
+
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     setCentralWidget(PageControl1);
+
+    // Pages are created with the page control's stack as parent so every
+    // control is a child from the start, in the order it was made.
+    QWidget* stack = PageControl1->findChild<QWidget*>(QStringLiteral("qt_tabwidget_stackedwidget"));
+    lottotipp_ = new LottotippPage(stack);
+    PageControl1->addTab(lottotipp_, QStringLiteral("Lottotipp"));
+    berechnung_ = new BerechnungPage(stack);
+    berechnung_->setObjectName(QStringLiteral("TabSheet6"));
+    PageControl1->addTab(berechnung_, QStringLiteral("Berechnung"));
+    diagramm_ = new DiagrammPage(stack);
+    PageControl1->addTab(diagramm_, QStringLiteral("Diagramm"));
+    datenbank_ = new DatenbankPage(stack);
+    PageControl1->addTab(datenbank_, QStringLiteral("Datenbank"));
+    internet_ = new InternetPage(stack);
+    PageControl1->addTab(internet_, QStringLiteral("Internet-Optionen"));
+    buildHiddenOptionTabs();
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    for (int i = 0; i < 2; ++i) {
+        auto* panel = new QLabel(StatusBar1);
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShadow(QFrame::Sunken);
+        statusPanels_[i] = panel;
+    }
+    statusPanels_[0]->setFixedWidth(150);
+    StatusBar1->addWidget(statusPanels_[0]);
+    StatusBar1->addWidget(statusPanels_[1], 1);
+    setStatusBar(StatusBar1);
+
+    // The dialogs come last: lookups by name from the window then find the
+    // window's own controls before the dialogs' controls of the same name.
+    form3_ = new TForm3(this);
+    form6_ = new TForm6(this);
+
     resize(560, 460);
+}
+
+void TForm1::buildMenu()
+{
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    setMenuBar(MainMenu1);
+
+    // Actions belong to the window itself, not to the popup menus, so that
+    // they are visited with the window's other controls.
+    const auto action = [this](const char* name, const QString& caption) {
+        auto* a = new QAction(caption, this);
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+
+    Aktualisieren1 = action("Aktualisieren1", QStringLiteral("&Aktualisieren"));
+    Aktualisieren1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    MainMenu1->addAction(Aktualisieren1);
+
+    Berechnen1 = action("Berechnen1", QStringLiteral("&Berechnen"));
+    MainMenu1->addAction(Berechnen1);
+
+    SpracheLanguageLangue1 = action("SpracheLanguageLangue1", QStringLiteral("Sprache/Language/Langue"));
+    auto* languages = new QMenu(this);
+    SpracheLanguageLangue1->setMenu(languages);
+    MainMenu1->addAction(SpracheLanguageLangue1);
+    const struct {
+        const char* name;
+        const char* caption;
+        QAction* TForm1::*field;
+    } languageItems[] = {
+        {"Deutsch1", "Deutsch", &TForm1::Deutsch1},
+        {"Englisch1", "Englisch", &TForm1::Englisch1},
+        {"Franzsisch1", "Französisch", &TForm1::Franzsisch1},
+        {"Spanisch1", "Spanisch", &TForm1::Spanisch1},
+        {"Trkisch1", "Türkisch", &TForm1::Trkisch1},
+        {"Russisch1", "Russisch", &TForm1::Russisch1},
+        {"Polnisch1", "Polnisch", &TForm1::Polnisch1},
+        {"schechisch1", "Tschechisch", &TForm1::schechisch1},
+        {"Niederlndisch1", "Niederländisch", &TForm1::Niederlndisch1},
+    };
+    for (const auto& item : languageItems) {
+        QAction* a = action(item.name, QString::fromUtf8(item.caption));
+        a->setCheckable(true);
+        languages->addAction(a);
+        this->*item.field = a;
+    }
+
+    Hilfe1 = action("Hilfe1", QStringLiteral("Hilfe"));
+    auto* help = new QMenu(this);
+    Hilfe1->setMenu(help);
+    MainMenu1->addAction(Hilfe1);
+    Dokumentationanzeigen1 = action("Dokumentationanzeigen1", QStringLiteral("Dokumentation anzeigen"));
+    help->addAction(Dokumentationanzeigen1);
+    connect(Dokumentationanzeigen1, &QAction::triggered, this, &TForm1::Dokumentationanzeigen1Click);
+
+    Schlieen1 = action("Schlieen1", QStringLiteral("S&chließen"));
+    MainMenu1->addAction(Schlieen1);
+    connect(Schlieen1, &QAction::triggered, this, &QWidget::close);
+}
+
+void TForm1::buildHiddenOptionTabs()
+{
+    // Two switches the language files still address; their tabs are not shown.
+    const QStringList items{QStringLiteral("Lottozahlen"), QStringLiteral("Superzahl")};
+    QWidget* stack = PageControl1->findChild<QWidget*>(QStringLiteral("qt_tabwidget_stackedwidget"));
+
+    auto* howOften = new QWidget(stack);
+    howOften->setObjectName(QStringLiteral("TabSheet2"));
+    auto* howOftenLayout = new QVBoxLayout(howOften);
+    radioGroup3_ = new RadioGroup(QStringLiteral("RadioGroup3"), QStringLiteral("wie oft"), items, 0,
+                                  howOften);
+    howOftenLayout->addWidget(radioGroup3_);
+    howOftenLayout->addStretch(1);
+    PageControl1->setTabVisible(PageControl1->addTab(howOften, QStringLiteral("Wie oft")), false);
+
+    auto* overdue = new QWidget(stack);
+    overdue->setObjectName(QStringLiteral("TabSheet11"));
+    auto* overdueLayout = new QVBoxLayout(overdue);
+    radioGroup4_ = new RadioGroup(QStringLiteral("RadioGroup4"), QStringLiteral("ausstehend"), items,
+                                  0, overdue);
+    overdueLayout->addWidget(radioGroup4_);
+    overdueLayout->addStretch(1);
+    PageControl1->setTabVisible(PageControl1->addTab(overdue, QStringLiteral("Ausstehend")), false);
+}
+
+TipBoard* TForm1::tipBoard() const
+{
+    return lottotipp_->tipBoard();
+}
+
+Chart1* TForm1::chart() const
+{
+    return diagramm_->chart();
+}
+
+void TForm1::setStatusPanel(int index, const QString& text)
+{
+    if (index >= 0 && index < int(statusPanels_.size()))
+        statusPanels_[index]->setText(text);
+}
+
+QString TForm1::statusPanel(int index) const
+{
+    if (index >= 0 && index < int(statusPanels_.size()))
+        return statusPanels_[index]->text();
+    return {};
+}
+
+void TForm1::Dokumentationanzeigen1Click()
+{
+    shell().openFile(Home + QStringLiteral("Numerant.pdf"));
+}
+
+void TForm1::showHintOf(QWidget* widget)
+{
+    // The hint belongs to the control, not to the unnamed parts Qt builds
+    // inside it (a date field's text field, a chart's viewport).
+    while (widget && widget != this
+           && (widget->objectName().isEmpty()
+               || widget->objectName().startsWith(QLatin1String("qt_"))))
+        widget = widget->parentWidget();
+    setStatusPanel(1, widget && widget != this ? widget->toolTip() : QString());
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Enter || type == QEvent::MouseMove || type == QEvent::Leave)
+        && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget != this && widget->window() == this) {
+            // Leaving a control puts the mouse over its parent, unless the
+            // Enter of a neighbour follows and overrides this.
+            showHintOf(type == QEvent::Leave ? widget->parentWidget() : widget);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    const int newHeight = event->size().height();
+    if (Groesse > 0 && newHeight != Groesse)
+        applyScale(scale_ * double(newHeight) / double(Groesse));
+    Groesse = newHeight;
+}
+
+void TForm1::applyScale(double scale)
+{
+    scale_ = scale;
+    QFont font = PageControl1->font();
+    font.setPixelSize(std::max(1, int(std::lround(designPixelSize * scale_))));
+    PageControl1->setFont(font);
+    // Controls with a font size of their own keep it in proportion.
+    for (QWidget* widget : PageControl1->findChildren<QWidget*>()) {
+        const QVariant design = widget->property(designPixelSizeProperty);
+        if (!design.isValid())
+            continue;
+        QFont own = widget->font();
+        own.setPixelSize(std::max(1, int(std::lround(design.toInt() * scale_))));
+        widget->setFont(own);
+    }
 }

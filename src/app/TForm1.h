@@ -5,11 +5,24 @@
 #include <QMainWindow>
 #include <array>
 
+class BerechnungPage;
+class Chart1;
+class DatenbankPage;
+class DiagrammPage;
 class Dialogs;
+class InternetPage;
+class LottotippPage;
+class QAction;
+class QLabel;
+class QMenuBar;
+class QStatusBar;
+class QTabWidget;
+class RadioGroup;
 class Shell;
 class Sound;
-class QTabWidget;
-class QStatusBar;
+class TForm3;
+class TForm6;
+class TipBoard;
 
 // The main window. It owns every setting as the state of one of its controls,
 // the tips as the texts of the tip-board cells and the current draw as fields.
@@ -65,9 +78,89 @@ public:
     Shell& shell() const { return *services_.shell; }
     Sound& sound() const { return *services_.sound; }
 
+    // ---- start-up and shutdown (Form1Startup.cpp) -------------------------
+    void FormShow();  // start-up sequence; runs once, at the first show
+    void FormClose(); // save sequence
+
+    // ---- operations filled in by their own features (Form1Later.cpp) ------
+    void applyLanguage(qint32 language);
+    void NumerantClick();
+    void SpeedButton5Click();
+    void SpeedButton2Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool startedUp_ = false; // FormShow ran; nothing is saved before it restored
+    // ---- end of start-up and shutdown -----------------------------------
+
+public:
+    // ---- window structure (TForm1.cpp) ------------------------------------
+    QMenuBar* MainMenu1 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+
+    QAction* Aktualisieren1 = nullptr;
+    QAction* Berechnen1 = nullptr;
+    QAction* SpracheLanguageLangue1 = nullptr;
+    QAction* Deutsch1 = nullptr; // language items, in menu order
+    QAction* Englisch1 = nullptr;
+    QAction* Franzsisch1 = nullptr;
+    QAction* Spanisch1 = nullptr;
+    QAction* Trkisch1 = nullptr;
+    QAction* Russisch1 = nullptr;
+    QAction* Polnisch1 = nullptr;
+    QAction* schechisch1 = nullptr;
+    QAction* Niederlndisch1 = nullptr;
+    QAction* Hilfe1 = nullptr;
+    QAction* Dokumentationanzeigen1 = nullptr;
+    QAction* Schlieen1 = nullptr;
+
+    LottotippPage* lottotippPage() const { return lottotipp_; }
+    BerechnungPage* berechnungPage() const { return berechnung_; }
+    DiagrammPage* diagrammPage() const { return diagramm_; }
+    DatenbankPage* datenbankPage() const { return datenbank_; }
+    InternetPage* internetPage() const { return internet_; }
+    TipBoard* tipBoard() const;
+    Chart1* chart() const;
+    RadioGroup* radioGroup3() const { return radioGroup3_; } // "wie oft", hidden tab
+    RadioGroup* radioGroup4() const { return radioGroup4_; } // "ausstehend", hidden tab
+    TForm3* form3() const { return form3_; }
+    TForm6* form6() const { return form6_; }
+
+    // Status bar: panel 0 for download progress, panel 1 for hints and progress.
+    void setStatusPanel(int index, const QString& text);
+    QString statusPanel(int index) const;
+
+    // Factor by which the page control is drawn against its design size;
+    // follows the window height (see resizeEvent).
+    double scale() const { return scale_; }
+
+    void Dokumentationanzeigen1Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void buildUi();
+    void buildMenu();
+    void buildHiddenOptionTabs();
+    void showHintOf(QWidget* widget);
+    void applyScale(double scale);
 
     Services services_;
-    QTabWidget* PageControl1 = nullptr;
+    LottotippPage* lottotipp_ = nullptr;
+    BerechnungPage* berechnung_ = nullptr;
+    DiagrammPage* diagramm_ = nullptr;
+    DatenbankPage* datenbank_ = nullptr;
+    InternetPage* internet_ = nullptr;
+    RadioGroup* radioGroup3_ = nullptr;
+    RadioGroup* radioGroup4_ = nullptr;
+    TForm3* form3_ = nullptr;
+    TForm6* form6_ = nullptr;
+    std::array<QLabel*, 2> statusPanels_{};
+    double scale_ = 1.0;
 };

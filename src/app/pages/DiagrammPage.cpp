@@ -1,3 +1,74 @@
 #include "app/pages/DiagrammPage.h"
 
-DiagrammPage::DiagrammPage(QWidget* parent) : QWidget(parent) {}
+#include "app/pages/DatePicker.h"
+#include "platform/Chart1.h"
+
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+DiagrammPage::DiagrammPage(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabSheet5"));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->setSpacing(4);
+
+    auto* tools = new QGroupBox(this);
+    tools->setObjectName(QStringLiteral("Panel7"));
+    auto* row = new QHBoxLayout(tools);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(3);
+
+    auto* startLabel = new QLabel(QStringLiteral("Ab:"), tools);
+    startLabel->setObjectName(QStringLiteral("Label51"));
+    startDate_ = DatePicker::create(QStringLiteral("DateTimePicker2"), QDate(2015, 10, 7), tools);
+    startLabel->setBuddy(startDate_);
+    row->addWidget(startLabel);
+    row->addWidget(startDate_);
+    row->addSpacing(6);
+
+    const auto addButton = [&](const char* name, const QString& text, const QString& hint,
+                               Chart chart) {
+        auto* button = new QToolButton(tools);
+        button->setObjectName(QLatin1String(name));
+        button->setText(text);
+        button->setToolTip(hint);
+        connect(button, &QToolButton::clicked, this, [this, chart] { emit chartRequested(chart); });
+        row->addWidget(button);
+    };
+    addButton("SpeedButton200", QStringLiteral("Verteilung"),
+              QStringLiteral("Verteilung der gezogenen Zahlen"), Chart::NumberDistribution);
+    addButton("SpeedButton9", QStringLiteral("Ausstehende"),
+              QStringLiteral("Welche Zahlen seit wievielen Ziehungen nicht gezogen wurden"),
+              Chart::Overdue);
+    addButton("SpeedButton900", QStringLiteral("QS"),
+              QStringLiteral("Verteilung der Quersummen der Ziehungen"), Chart::CrossSums);
+    addButton("SpeedButton1", QStringLiteral("2er"),
+              QStringLiteral("Wie oft zwei aufeinanderfolgende Zahlen gezogen wurden"),
+              Chart::PairCount);
+    addButton("SpeedButton3", QStringLiteral("3er"),
+              QStringLiteral("Wie oft drei aufeinanderfolgende Zahlen gezogen wurden"),
+              Chart::TripleCount);
+    addButton("SpeedButton2", QStringLiteral("4er"),
+              QStringLiteral("Wie oft vier aufeinanderfolgende Zahlen gezogen wurden"),
+              Chart::QuadCount);
+    row->addStretch(1);
+
+    chart_ = new Chart1(this);
+    outer->addWidget(chart_, 1);
+    outer->addWidget(tools);
+}
+
+QDate DiagrammPage::startDate() const
+{
+    return startDate_->date();
+}
+
+void DiagrammPage::setStartDate(const QDate& date)
+{
+    startDate_->setDate(date);
+}

@@ -1,0 +1,360 @@
+#include "FakePlatform.h"
+#include "app/AppPaths.h"
+#include "app/TForm1.h"
+#include "app/pages/LottotippPage.h"
+#include "app/pages/TipBoard.h"
+#include "platform/RadioGroup.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void tabsInOrder();
+    void controlDefaults_data();
+    void controlDefaults();
+    void menuInOrder();
+    void controlNamesAreUnique();
+    void hintGoesToStatusPanel();
+    void hintPanelClearedOverControlWithoutHint();
+    void heightChangeScalesThePages();
+    void closeMenuItemClosesTheWindow();
+
+private:
+    void showWindow();
+
+    QTemporaryDir dir_;
+    FakeDialogs dialogs_;
+    RecordingShell shell_;
+    RecordingSound sound_;
+    std::unique_ptr<TForm1> window_;
+};
+
+void MainWindowTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(dir_.isValid());
+}
+
+void MainWindowTest::init()
+{
+    AppPaths paths;
+    paths.home = dir_.path() + QLatin1Char('/');
+    paths.programDir = paths.home;
+    TForm1::Services services;
+    services.dialogs = &dialogs_;
+    services.shell = &shell_;
+    services.sound = &sound_;
+    services.settingsFile = dir_.filePath(QStringLiteral("settings.ini"));
+    window_ = std::make_unique<TForm1>(paths, services);
+}
+
+void MainWindowTest::cleanup()
+{
+    window_.reset();
+    QFile::remove(dir_.filePath(QStringLiteral("settings.ini")));
+}
+
+void MainWindowTest::showWindow()
+{
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    // Let the start-up sequence that the first show queues run to its end.
+    QTest::qWait(50);
+}
+
+void MainWindowTest::tabsInOrder()
+{
+    QTabWidget* tabs = window_->PageControl1;
+    QCOMPARE(tabs->objectName(), QStringLiteral("PageControl1"));
+    QCOMPARE(window_->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(window_->font().pixelSize(), 13);
+
+    const QList<QPair<QString, QString>> shown{
+        {"TabSheet1", "Lottotipp"}, {"TabSheet6", "Berechnung"}, {"TabSheet5", "Diagramm"},
+        {"TabSheet4", "Datenbank"}, {"TabSheet3", "Internet-Optionen"}};
+    QList<QPair<QString, QString>> visible;
+    QStringList hidden;
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (tabs->isTabVisible(i))
+            visible.append({tabs->widget(i)->objectName(), tabs->tabText(i)});
+        else
+            hidden << tabs->widget(i)->objectName();
+    }
+    QCOMPARE(visible, shown);
+    QCOMPARE(tabs->currentIndex(), 0);
+
+    // The option groups on the hidden pages take the same items from one file.
+    for (RadioGroup* group : {window_->radioGroup3(), window_->radioGroup4()}) {
+        QVERIFY(group);
+        QVERIFY(hidden.contains(group->parentWidget()->objectName()));
+        QCOMPARE(group->items().size(), 2);
+        QCOMPARE(group->itemIndex(), 0);
+    }
+    QCOMPARE(window_->radioGroup3()->items(), window_->radioGroup4()->items());
+}
+
+void MainWindowTest::controlDefaults_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QVariant>("expected");
+    const auto row = [](const char* name, const char* property, const QVariant& expected) {
+        QTest::addRow("%s.%s", name, property)
+            << QString::fromUtf8(name) << QByteArray(property) << expected;
+    };
+    const QString endDateHint = QStringLiteral(
+        "Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht "
+        "berücksichtigt");
+    const QDate earliest(1994, 11, 19);
+
+    // Lottotipp
+    row("SpeedButton11", "toolTip", QStringLiteral("Löschen aller Tipps"));
+    row("SpeedButton15", "toolTip", QStringLiteral("Speichern des Tipps"));
+    row("SpeedButton16", "toolTip", QStringLiteral("Tipp laden aus Datei"));
+    row("SpeedButton4", "text", QStringLiteral("Tipps in DB suchen"));
+    row("SpeedButton4", "toolTip",
+        QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde"));
+    row("Button6", "text", QStringLiteral("Tippverteilung"));
+    row("BitBtn7", "text", QStringLiteral("Tipp"));
+    row("SpeedButton13", "text", QStringLiteral("Glückszahl setzen"));
+    row("BitBtn4", "text", QStringLiteral("Tipps &berechnen"));
+    row("UpDown8", "value", 12);
+    row("UpDown8", "minimum", 1);
+    row("UpDown8", "maximum", 12);
+    row("Edit80", "text", QStringLiteral("12"));
+    row("SpeedButton6", "toolTip", QStringLiteral("vorhergehende Ziehung anzeigen"));
+    row("SpeedButton7", "toolTip", QStringLiteral("nächste Ziehung anzeigen"));
+    row("Label13", "text", QStringLiteral("QS: "));
+    row("Label28", "text", QStringLiteral("1. Tipp"));
+    row("Label64", "text", QStringLiteral("12. Tipp"));
+    row("Memo2", "hidden", true);
+    row("RichEdit1", "hidden", true);
+    // Diagramm
+    row("DateTimePicker2", "date", QDate(2015, 10, 7));
+    row("DateTimePicker2", "minimumDate", earliest);
+    row("DateTimePicker2", "displayFormat", QStringLiteral("dd.MM.yyyy"));
+    row("DateTimePicker2", "calendarPopup", true);
+    row("DateTimePicker2", "toolTip", endDateHint);
+    row("SpeedButton200", "toolTip", QStringLiteral("Verteilung der gezogenen Zahlen"));
+    row("SpeedButton9", "text", QStringLiteral("Ausstehende"));
+    row("SpeedButton900", "text", QStringLiteral("QS"));
+    row("SpeedButton1", "text", QStringLiteral("2er"));
+    row("SpeedButton3", "text", QStringLiteral("3er"));
+    row("SpeedButton2", "text", QStringLiteral("4er"));
+    // Datenbank
+    row("DateTimePicker1", "minimumDate", earliest);
+    row("DateTimePicker1", "toolTip", endDateHint);
+    row("BitBtn1", "text", QStringLiteral("&Datenbank aktualisieren"));
+    row("SpeedButton8", "toolTip", QStringLiteral("Stoppt das Einlesen"));
+    row("SpeedButton8", "hidden", true);
+    row("SpeedButton5", "toolTip",
+        QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"));
+    row("BitBtn6", "text", QStringLiteral("Löschen"));
+    row("BitBtn6", "toolTip", QStringLiteral("Löschen der aktuell angezeigten Ziehung"));
+    row("BitBtn8", "text", QStringLiteral("Eingeben"));
+    row("BitBtn8", "toolTip", QStringLiteral("manuelle eingaben der Ziehungsdaten."));
+    row("BitBtn9", "text",
+        QStringLiteral("Historische Analyse der Parameter beginnenden mit oben gewähltem Datum"));
+    row("BitBtn19", "text",
+        QStringLiteral("Historische Analyse beginnend mit dem oben gewähltem Datum"));
+    row("BitBtn19", "toolTip",
+        QStringLiteral("Berechnung und Erfolg beginnend mit dem oben gewählten Datum"));
+    row("Button5", "text", QStringLiteral("Ausstehende"));
+    row("Button8", "text", QStringLiteral("Superzahl ausstehende"));
+    row("Button2", "text", QStringLiteral("Paare suchen"));
+    row("Button3", "text", QStringLiteral("Dreier suchen"));
+    row("Button4", "text", QStringLiteral("Vierer suchen"));
+    row("Button9", "text", QStringLiteral("Primzahlen pro Tipp"));
+    row("Button10", "text", QStringLiteral("Ungerade pro Tipp"));
+    row("Button11", "text", QStringLiteral("Gerade pro Tipp"));
+    row("CheckBox31", "text", QStringLiteral("Neuberechnung  nur wenn ein 3er erzielt wurde"));
+    row("CheckBox16", "text", QStringLiteral("Samstag Ziehungen"));
+    row("CheckBox16", "toolTip", QStringLiteral("Ziehungsdaten der Samstags Ziehungen verwenden"));
+    row("CheckBox16", "checked", true);
+    row("CheckBox16", "hidden", true);
+    row("CheckBox17", "text", QStringLiteral("Mittwoch Ziehungen"));
+    row("CheckBox17", "toolTip", QStringLiteral("Ziehungsdaten der Mittwochs Ziehungen verwenden"));
+    row("CheckBox17", "checked", true);
+    row("CheckBox17", "hidden", true);
+    row("Memo1", "hidden", true);
+    // Internet-Optionen
+    row("Label53", "text", QStringLiteral("Proxy-Server"));
+    row("Label55", "text", QStringLiteral("Proxy-Port"));
+    row("ProxyHostEdit", "text", QString());
+    row("ProxyPortEdit", "text", QStringLiteral("80"));
+    row("Label57", "text", QStringLiteral("Bearbeitunggebühr bei Ihrer Landeslotterie:"));
+    row("Label58", "text", QStringLiteral("Für eine Ziehung:"));
+    row("Edit81", "text", QStringLiteral("0,50"));
+    row("Label59", "text", QStringLiteral("Für eine Sa und Mi. Ziehung:"));
+    row("Edit82", "text", QStringLiteral("1,00"));
+    row("CheckBox32", "text",
+        QStringLiteral("Ich spiele nur Samstags (Samstag bei Abgabe  vordefiniert)"));
+    row("URLEdit", "hidden", true);
+    row("CheckBox21", "hidden", true);
+    // Menu
+    row("Aktualisieren1", "text", QStringLiteral("&Aktualisieren"));
+    row("Aktualisieren1", "shortcut", QKeySequence(Qt::CTRL | Qt::Key_A));
+    row("Berechnen1", "text", QStringLiteral("&Berechnen"));
+    row("SpracheLanguageLangue1", "text", QStringLiteral("Sprache/Language/Langue"));
+    row("Hilfe1", "text", QStringLiteral("Hilfe"));
+    row("Dokumentationanzeigen1", "text", QStringLiteral("Dokumentation anzeigen"));
+    row("Schlieen1", "text", QStringLiteral("S&chließen"));
+}
+
+void MainWindowTest::controlDefaults()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, property);
+    QFETCH(QVariant, expected);
+    QObject* object = window_->findChild<QObject*>(name);
+    QVERIFY2(object, qPrintable(name));
+    if (property == "hidden") {
+        QVERIFY(object->isWidgetType());
+        QCOMPARE(static_cast<QWidget*>(object)->isHidden(), expected.toBool());
+        return;
+    }
+    const QVariant actual = object->property(property.constData());
+    QVERIFY2(actual.isValid(), property.constData());
+    QCOMPARE(actual, expected);
+}
+
+void MainWindowTest::menuInOrder()
+{
+    QMenuBar* menu = window_->MainMenu1;
+    QCOMPARE(menu->objectName(), QStringLiteral("MainMenu1"));
+    QStringList top;
+    for (QAction* action : menu->actions())
+        top << action->objectName();
+    QCOMPARE(top, QStringList({"Aktualisieren1", "Berechnen1", "SpracheLanguageLangue1",
+                               "Hilfe1", "Schlieen1"}));
+
+    QStringList names, captions;
+    for (QAction* action : window_->SpracheLanguageLangue1->menu()->actions()) {
+        names << action->objectName();
+        captions << action->text();
+        QVERIFY(action->isCheckable());
+        QVERIFY2(!action->isChecked(), "no language is checked before one is applied");
+        // Owned by the window, so they are visited with its other controls.
+        QCOMPARE(action->parent(), window_.get());
+    }
+    QCOMPARE(names, QStringList({"Deutsch1", "Englisch1", "Franzsisch1", "Spanisch1", "Trkisch1",
+                                 "Russisch1", "Polnisch1", "schechisch1", "Niederlndisch1"}));
+    QCOMPARE(captions, QStringList({"Deutsch", "Englisch", "Französisch", "Spanisch", "Türkisch",
+                                    "Russisch", "Polnisch", "Tschechisch", "Niederländisch"}));
+    QCOMPARE(window_->Hilfe1->menu()->actions(), QList<QAction*>{window_->Dokumentationanzeigen1});
+
+    window_->Dokumentationanzeigen1->trigger();
+    QCOMPARE(shell_.openedFiles, QStringList{dir_.filePath(QStringLiteral("Numerant.pdf"))});
+}
+
+void MainWindowTest::controlNamesAreUnique()
+{
+    // Settings and language files find a control by its name within the
+    // window; two controls of one name would make one of them unreachable.
+    QHash<QString, int> seen;
+    std::function<void(QObject*)> visit = [&](QObject* parent) {
+        for (QObject* child : parent->children()) {
+            if (child->isWidgetType() && static_cast<QWidget*>(child)->isWindow())
+                continue; // a dialog has its own names
+            const QString name = child->objectName();
+            if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")))
+                ++seen[name];
+            visit(child);
+        }
+    };
+    visit(window_.get());
+    QStringList twice;
+    for (auto it = seen.cbegin(); it != seen.cend(); ++it) {
+        if (it.value() > 1)
+            twice << it.key();
+    }
+    twice.sort();
+    QCOMPARE(twice, QStringList());
+    QCOMPARE(seen.value(QStringLiteral("Edit79")), 1);
+}
+
+void MainWindowTest::hintGoesToStatusPanel()
+{
+    showWindow();
+    QWidget* label = window_->findChild<QLabel*>(QStringLiteral("Label30"));
+    QWidget* search = window_->findChild<QWidget*>(QStringLiteral("SpeedButton4"));
+    QVERIFY(label && search);
+
+    QTest::mouseMove(label);
+    QTRY_COMPARE(window_->statusPanel(1),
+                 QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!"));
+    QTest::mouseMove(search);
+    QTRY_COMPARE(window_->statusPanel(1), search->toolTip());
+    QCOMPARE(window_->statusPanel(0), QString());
+}
+
+void MainWindowTest::hintPanelClearedOverControlWithoutHint()
+{
+    showWindow();
+    QWidget* search = window_->findChild<QWidget*>(QStringLiteral("SpeedButton4"));
+    QWidget* cell = window_->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    QVERIFY(search && cell && cell->toolTip().isEmpty());
+
+    QTest::mouseMove(search);
+    QTRY_VERIFY(!window_->statusPanel(1).isEmpty());
+    QTest::mouseMove(cell);
+    QTRY_COMPARE(window_->statusPanel(1), QString());
+}
+
+void MainWindowTest::heightChangeScalesThePages()
+{
+    showWindow();
+    QCOMPARE(window_->size(), QSize(560, 460));
+    QCOMPARE(window_->Groesse, 460);
+    QLineEdit* cell = window_->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    QWidget* banner = window_->findChild<QLabel*>(QStringLiteral("Label43"));
+    const int bannerPixels = banner->font().pixelSize();
+    const int cellWidth = cell->width();
+
+    window_->resize(560, 690);
+    QTRY_COMPARE(window_->height(), 690);
+    QCOMPARE(window_->scale(), 1.5);
+    QCOMPARE(window_->Groesse, 690);
+    QCOMPARE(window_->PageControl1->font().pixelSize(), 20); // 13 × 1.5, rounded
+    QCOMPARE(cell->font().pixelSize(), 20);
+    QCOMPARE(banner->font().pixelSize(), qRound(bannerPixels * 1.5));
+    QTRY_VERIFY(cell->width() > cellWidth);
+
+    window_->resize(800, 690);
+    QTRY_COMPARE(window_->width(), 800);
+    QCOMPARE(window_->scale(), 1.5);
+    QCOMPARE(cell->font().pixelSize(), 20);
+
+    // Back to the design height is back to the design size.
+    window_->resize(800, 460);
+    QTRY_COMPARE(window_->height(), 460);
+    QCOMPARE(window_->scale(), 1.0);
+    QCOMPARE(cell->font().pixelSize(), 13);
+}
+
+void MainWindowTest::closeMenuItemClosesTheWindow()
+{
+    showWindow();
+    window_->Schlieen1->trigger();
+    QTRY_VERIFY(!window_->isVisible());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
