@@ -11,6 +11,54 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// Wider than this many pixels per X label and they start to overlap.
+constexpr double kPixelsPerLabel = 34.0;
+
+// 1, 2, 5, 10, 20, 50, ... : the smallest such step not below `raw`.
+double niceStep(double raw)
+{
+    if (!(raw > 1.0))
+        return 1.0;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double factor : {1.0, 2.0, 5.0, 10.0})
+        if (factor * magnitude >= raw)
+            return factor * magnitude;
+    return 10.0 * magnitude;
+}
+
+// The colours of a series' bars, most frequent first.
+QVector<QColor> coloursByUse(const QVector<ChartBar>& bars)
+{
+    QVector<QColor> colours;
+    QVector<int> uses;
+    for (const ChartBar& bar : bars) {
+        const qsizetype at = colours.indexOf(bar.color);
+        if (at < 0) {
+            colours.append(bar.color);
+            uses.append(1);
+        } else {
+            ++uses[at];
+        }
+    }
+    QVector<qsizetype> order(colours.size());
+    for (qsizetype i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return uses[a] > uses[b]; });
+    QVector<QColor> sorted;
+    for (qsizetype i : order)
+        sorted.append(colours[i]);
+    return sorted;
+}
+
+QString xLabel(double x)
+{
+    return QString::number(x, 'g', 10);
+}
+
+} // namespace
+
 Chart1::Chart1(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Chart1"));
@@ -21,7 +69,29 @@ Chart1::Chart1(QWidget* parent) : QWidget(parent)
     chart_->setAnimationOptions(QChart::NoAnimation);
     chart_->legend()->hide();
     chart_->setMargins(QMargins(2, 2, 2, 2));
+    chart_->setBackgroundRoundness(0);
+    stacked_ = new QStackedBarSeries;
+    stacked_->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    stacked_->setLabelsPrecision(6);
+    chart_->addSeries(stacked_);
+
+    QFont small = font();
+    small.setPointSizeF(std::max(6.0, small.pointSizeF() - 1.0));
+    bottom_ = new QCategoryAxis;
+    bottom_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    bottom_->setLabelsFont(small);
+    bottom_->setTitleFont(small);
+    chart_->addAxis(bottom_, Qt::AlignBottom);
+    stacked_->attachAxis(bottom_);
+    left_ = new QValueAxis;
+    left_->setTickType(QValueAxis::TicksDynamic);
+    left_->setLabelFormat(QStringLiteral("%.0f"));
+    left_->setLabelsFont(small);
+    chart_->addAxis(left_, Qt::AlignLeft);
+    stacked_->attachAxis(left_);
+
     view_ = new QChartView(chart_, this);
+    view_->setObjectName(QStringLiteral("Chart1View"));
     view_->setRenderHint(QPainter::Antialiasing, false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -34,7 +104,7 @@ Chart1::~Chart1() = default;
 void Chart1::setActive(SeriesId series, bool active)
 {
     series_[series].active = active;
-    refresh();
+    scheduleRefresh();
 }
 
 bool Chart1::isActive(SeriesId series) const
@@ -45,13 +115,22 @@ bool Chart1::isActive(SeriesId series) const
 void Chart1::clear(SeriesId series)
 {
     series_[series].bars.clear();
-    refresh();
+    scheduleRefresh();
 }
 
 void Chart1::addBar(SeriesId series, double x, double y, const QColor& color)
 {
     series_[series].bars.append(ChartBar{x, y, color.isValid() ? color : series_[series].color});
-    refresh();
+    scheduleRefresh();
+}
+
+void Chart1::setBars(SeriesId series, QVector<ChartBar> bars)
+{
+    for (ChartBar& bar : bars)
+        if (!bar.color.isValid())
+            bar.color = series_[series].color;
+    series_[series].bars = std::move(bars);
+    scheduleRefresh();
 }
 
 const QVector<ChartBar>& Chart1::bars(SeriesId series) const
@@ -67,7 +146,7 @@ QColor Chart1::seriesColor(SeriesId series) const
 void Chart1::setMarksVisible(bool visible)
 {
     marksVisible_ = visible;
-    refresh();
+    scheduleRefresh();
 }
 
 void Chart1::setLeftAxisRange(double minimum, double maximum)
@@ -75,82 +154,155 @@ void Chart1::setLeftAxisRange(double minimum, double maximum)
     leftAutomatic_ = false;
     leftMin_ = minimum;
     leftMax_ = maximum;
-    refresh();
+    scheduleRefresh();
 }
 
 void Chart1::setLeftAxisAutomatic()
 {
     leftAutomatic_ = true;
-    refresh();
+    scheduleRefresh();
 }
 
 void Chart1::setBottomCaption(const QString& caption)
 {
     bottomCaption_ = caption;
-    refresh();
+    scheduleRefresh();
+}
+
+double Chart1::labelStep(int positions) const
+{
+    const double fitting = std::max(2.0, std::max(300, width()) / kPixelsPerLabel);
+    return niceStep(positions / fitting);
+}
+
+void Chart1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (labelStep(positions_) != labelStep_)
+        scheduleRefresh();
+}
+
+void Chart1::scheduleRefresh()
+{
+    if (refreshPending_)
+        return;
+    refreshPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (refreshPending_)
+                refresh();
+        },
+        Qt::QueuedConnection);
+}
+
+// A bar set draws in two colours (its own and the selected-bar colour), so
+// each series becomes one set per pair of colours. With the usual one or two
+// colours that is a single set, whose value marks then sit on the right bars.
+void Chart1::addBarLayers(QStackedBarSeries* stacked, int& layers) const
+{
+    qsizetype positions = 0;
+    for (int id : {Series2, Series1})
+        if (series_[id].active)
+            positions = std::max(positions, series_[id].bars.size());
+
+    for (int id : {Series2, Series1}) {
+        const SeriesData& data = series_[id];
+        if (!data.active || data.bars.isEmpty())
+            continue;
+        const QVector<QColor> colours = coloursByUse(data.bars);
+        for (qsizetype first = 0; first < colours.size(); first += 2) {
+            const QColor main = colours[first];
+            const QColor other = first + 1 < colours.size() ? colours[first + 1] : main;
+            auto* set = new QBarSet(QString());
+            set->setColor(main);
+            set->setBorderColor(main.darker(130));
+            set->setSelectedColor(other);
+            set->setLabelColor(palette().color(QPalette::WindowText));
+            QList<qreal> values(positions, 0.0);
+            QList<int> selected;
+            for (qsizetype i = 0; i < data.bars.size(); ++i) {
+                const QColor& colour = data.bars[i].color;
+                if (colour == main) {
+                    values[i] = data.bars[i].y;
+                } else if (colour == other) {
+                    values[i] = data.bars[i].y;
+                    selected.append(static_cast<int>(i));
+                }
+            }
+            set->append(values);
+            set->selectBars(selected);
+            stacked->append(set);
+            ++layers;
+        }
+    }
 }
 
 void Chart1::refresh()
 {
-    if (!updatesEnabled())
-        return;
-    chart_->removeAllSeries();
-    for (QAbstractAxis* axis : chart_->axes()) {
-        chart_->removeAxis(axis);
-        delete axis;
-    }
+    refreshPending_ = false;
+    ++redrawCount_;
 
-    // One stacked set per colour draws every bar in its own colour.
-    auto* stacked = new QStackedBarSeries;
-    stacked->setBarWidth(0.8);
-    stacked->setLabelsVisible(marksVisible_);
-    QVector<const ChartBar*> shown;
-    for (int id : {Series2, Series1}) {
-        if (!series_[id].active)
-            continue;
-        for (const ChartBar& bar : series_[id].bars)
-            shown.append(&bar);
+    // The series and axes live as long as the widget; replacing them would
+    // leave stale axis labels behind in the scene.
+    stacked_->clear();
+    int layers = 0;
+    addBarLayers(stacked_, layers);
+    const int positions = stacked_->count() > 0 ? static_cast<int>(stacked_->barSets().first()->count()) : 0;
+    stacked_->setBarWidth(positions > 100 ? 0.9 : 0.75);
+    // Stacked layers would each mark their zero bars, and dense bars leave
+    // no room: marks only when they are unambiguous and readable.
+    const bool roomForMarks = positions * 16 <= std::max(300, width());
+    stacked_->setLabelsVisible(marksVisible_ && layers == 1 && roomForMarks);
+
+    // X labels: the bars whose value is a multiple of a step chosen so the
+    // labels fit the width; without integer X values every step-th bar.
+    const QVector<ChartBar>* labelled = nullptr;
+    for (int id : {Series2, Series1})
+        if (series_[id].active && (!labelled || series_[id].bars.size() > labelled->size()))
+            labelled = &series_[id].bars;
+    for (const QString& label : bottom_->categoriesLabels())
+        bottom_->remove(label);
+    const double step = labelStep(positions);
+    positions_ = positions;
+    labelStep_ = step;
+    if (labelled) {
+        for (int i = 0; i < static_cast<int>(labelled->size()); ++i) {
+            const double x = (*labelled)[i].x;
+            const bool whole = x == std::floor(x) && std::fabs(x) < 1e9;
+            const bool take = whole ? std::fmod(std::fabs(x), step) == 0.0 : i % static_cast<int>(step) == 0;
+            // Category labels must be unique; a repeated X value keeps its first label.
+            if (take && !bottom_->categoriesLabels().contains(xLabel(x)))
+                bottom_->append(xLabel(x), i);
+        }
     }
-    QVector<QColor> colours;
-    for (const ChartBar* bar : shown)
-        if (!colours.contains(bar->color))
-            colours.append(bar->color);
+    bottom_->setRange(-0.5, std::max(0, positions - 1) + 0.5);
+    // Rich text would fold the caption's runs of blanks into one.
+    bottom_->setTitleText(bottomCaption_.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+
     double highest = 0.0;
     double lowest = 0.0;
-    for (const QColor& colour : colours) {
-        auto* set = new QBarSet(QString());
-        set->setColor(colour);
-        set->setBorderColor(colour.darker(130));
-        for (const ChartBar* bar : shown)
-            set->append(bar->color == colour ? bar->y : 0.0);
-        stacked->append(set);
-    }
-    for (const ChartBar* bar : shown) {
-        highest = std::max(highest, bar->y);
-        lowest = std::min(lowest, bar->y);
-    }
-    chart_->addSeries(stacked);
-
-    auto* bottom = new QCategoryAxis;
-    bottom->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const int count = static_cast<int>(shown.size());
-    const int step = std::max(1, static_cast<int>(std::ceil(count / 25.0)));
-    for (int i = 0; i < count; i += step)
-        bottom->append(QString::number(shown[i]->x), i);
-    bottom->setRange(-0.5, std::max(0, count - 1) + 0.5);
-    bottom->setTitleText(bottomCaption_);
-    chart_->addAxis(bottom, Qt::AlignBottom);
-    stacked->attachAxis(bottom);
-
-    auto* left = new QValueAxis;
-    double low = leftAutomatic_ ? std::min(0.0, lowest) : leftMin_;
+    for (int id : {Series2, Series1})
+        if (series_[id].active)
+            for (const ChartBar& bar : series_[id].bars) {
+                highest = std::max(highest, bar.y);
+                lowest = std::min(lowest, bar.y);
+            }
+    double low = leftAutomatic_ ? lowest : leftMin_;
     double high = leftAutomatic_ ? highest : leftMax_;
-    if (high <= low) // equal bounds would collapse the drawing
-        high = low + 1.0;
-    left->setRange(low, high);
-    if (leftAutomatic_)
-        left->applyNiceNumbers();
-    left->setLabelFormat(QStringLiteral("%.0f"));
-    chart_->addAxis(left, Qt::AlignLeft);
-    stacked->attachAxis(left);
+    if (!std::isfinite(low) || !std::isfinite(high) || high < low) {
+        low = 0.0;
+        high = 1.0;
+    }
+    if (high == low) { // equal bounds would collapse the drawing
+        if (low >= 1.0)
+            low -= 1.0;
+        high += 1.0;
+    }
+    if (leftAutomatic_ && stacked_->isLabelsVisible())
+        high += (high - low) * 0.08; // room for the marks above the tallest bar
+    const double interval = niceStep((high - low) / 6.0);
+    left_->setTickAnchor(std::floor(low / interval) * interval);
+    left_->setTickInterval(interval);
+    left_->setRange(low, high);
 }

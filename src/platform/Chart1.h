@@ -5,19 +5,25 @@
 #include <QVector>
 #include <QWidget>
 
+class QCategoryAxis;
 class QChart;
 class QChartView;
+class QStackedBarSeries;
+class QValueAxis;
 
 struct ChartBar {
     double x = 0.0;
     double y = 0.0;
-    QColor color;
+    QColor color; // invalid: the series colour
 };
 
 // The bar chart of the "Diagramm" tab with its two bar series `Series2` and
 // `Series1`. Bars, axis bounds and captions are kept here as data exactly as
 // set, so that the generator can read a statistic back; the drawing is made
 // from this data and never read back.
+//
+// Setters only record the data and schedule one redraw for the next turn of
+// the event loop, so filling a chart with many calls costs one redraw.
 class Chart1 : public QWidget {
     Q_OBJECT
 public:
@@ -29,7 +35,10 @@ public:
     void setActive(SeriesId series, bool active);
     bool isActive(SeriesId series) const;
     void clear(SeriesId series);
-    void addBar(SeriesId series, double x, double y, const QColor& color);
+    void addBar(SeriesId series, double x, double y, const QColor& color = QColor());
+    // Replaces all bars of the series at once; a bar without a valid colour
+    // takes the series colour, as with addBar.
+    void setBars(SeriesId series, QVector<ChartBar> bars);
     const QVector<ChartBar>& bars(SeriesId series) const;
     QColor seriesColor(SeriesId series) const;
 
@@ -37,6 +46,8 @@ public:
     bool marksVisible() const { return marksVisible_; }
 
     // Left (value) axis: fixed bounds with automatic scaling off, or automatic.
+    // Fixed bounds are kept as given even when equal; only the drawing widens
+    // them to a visible range.
     void setLeftAxisRange(double minimum, double maximum);
     void setLeftAxisAutomatic();
     bool leftAxisAutomatic() const { return leftAutomatic_; }
@@ -46,8 +57,15 @@ public:
     void setBottomCaption(const QString& caption);
     QString bottomCaption() const { return bottomCaption_; }
 
-    // Rebuilds the drawing from the data; called by the setters.
+    // Rebuilds the drawing from the data now (a scheduled redraw is dropped).
     void refresh();
+    bool refreshPending() const { return refreshPending_; }
+    // How often the drawing was rebuilt; lets tests and benchmarks see that a
+    // chart filled with many calls is drawn once.
+    int redrawCount() const { return redrawCount_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct SeriesData {
@@ -56,13 +74,24 @@ private:
         QColor color;
     };
 
+    void scheduleRefresh();
+    double labelStep(int positions) const;
+    void addBarLayers(QStackedBarSeries* stacked, int& layers) const;
+
     SeriesData series_[2];
     bool marksVisible_ = true;
     bool leftAutomatic_ = true;
     double leftMin_ = 0.0;
     double leftMax_ = 0.0;
     QString bottomCaption_;
+    bool refreshPending_ = false;
+    int redrawCount_ = 0;
+    int positions_ = 0;       // bar positions in the current drawing
+    double labelStep_ = 1.0;  // X-label step of the current drawing
 
     QChart* chart_ = nullptr;
     QChartView* view_ = nullptr;
+    QStackedBarSeries* stacked_ = nullptr;
+    QCategoryAxis* bottom_ = nullptr;
+    QValueAxis* left_ = nullptr;
 };

@@ -1,0 +1,313 @@
+#include "platform/Chart1.h"
+
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QGraphicsTextItem>
+#include <QStackedBarSeries>
+#include <QTest>
+#include <QValueAxis>
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kBlue(0, 0, 255);
+
+QChart* drawing(Chart1& chart)
+{
+    return chart.findChild<QChartView*>()->chart();
+}
+
+QList<QBarSet*> drawnSets(Chart1& chart)
+{
+    const QList<QAbstractSeries*> series = drawing(chart)->series();
+    if (series.size() != 1)
+        return {};
+    return static_cast<QStackedBarSeries*>(series.first())->barSets();
+}
+
+QValueAxis* leftAxis(Chart1& chart)
+{
+    return qobject_cast<QValueAxis*>(drawing(chart)->axes(Qt::Vertical).value(0));
+}
+
+QCategoryAxis* bottomAxis(Chart1& chart)
+{
+    return qobject_cast<QCategoryAxis*>(drawing(chart)->axes(Qt::Horizontal).value(0));
+}
+
+// Bars 1..count, primes red, the rest green, as the number charts use them.
+QVector<ChartBar> numberBars(int count)
+{
+    QVector<ChartBar> bars;
+    for (int n = 1; n <= count; ++n) {
+        const bool prime = n == 2 || n == 3 || n == 5 || n == 7 || n == 11 || n == 13;
+        bars.append({double(n), double(n % 7), prime ? kRed : kGreen});
+    }
+    return bars;
+}
+
+bool sameBars(const QVector<ChartBar>& a, const QVector<ChartBar>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a[i].x != b[i].x || a[i].y != b[i].y || a[i].color != b[i].color)
+            return false;
+    return true;
+}
+
+} // namespace
+
+class TestChart1 : public QObject {
+    Q_OBJECT
+private slots:
+    void defaultValues();
+    void dataReadsBackAsSet();
+    void oneRedrawPerChart();
+    void barColours_data();
+    void barColours();
+    void inactiveSeriesIsNotDrawn();
+    void leftAxisDrawing_data();
+    void leftAxisDrawing();
+    void bottomLabelsAreThinned_data();
+    void bottomLabelsAreThinned();
+    void captionKeepsItsBlanks();
+};
+
+void TestChart1::defaultValues()
+{
+    Chart1 chart;
+    QCOMPARE(chart.objectName(), QStringLiteral("Chart1"));
+    QCOMPARE(chart.seriesColor(Chart1::Series2), kGreen);
+    QVERIFY(chart.isActive(Chart1::Series2));
+    QVERIFY(chart.marksVisible());
+    QVERIFY(chart.leftAxisAutomatic());
+    QVERIFY(chart.bars(Chart1::Series2).isEmpty());
+    QVERIFY(chart.bottomCaption().isEmpty());
+}
+
+void TestChart1::dataReadsBackAsSet()
+{
+    Chart1 batched;
+    Chart1 oneByOne;
+    const QVector<ChartBar> bars{{1, 0.1, kRed}, {2, 1e9 + 0.5, QColor()}, {3, -4, kBlue}};
+    batched.setBars(Chart1::Series2, bars);
+    for (const ChartBar& bar : bars)
+        oneByOne.addBar(Chart1::Series2, bar.x, bar.y, bar.color);
+
+    QVector<ChartBar> expected = bars;
+    expected[1].color = kGreen; // no colour given: the series colour
+    QVERIFY(sameBars(batched.bars(Chart1::Series2), expected));
+    QVERIFY(sameBars(oneByOne.bars(Chart1::Series2), expected));
+
+    batched.setLeftAxisRange(5, 5); // equal bounds stay as given
+    QVERIFY(!batched.leftAxisAutomatic());
+    QCOMPARE(batched.leftMinimum(), 5.0);
+    QCOMPARE(batched.leftMaximum(), 5.0);
+    batched.setBottomCaption(QStringLiteral("Ziehungen: 1     Paare gefunden : 3"));
+    QCOMPARE(batched.bottomCaption(), QStringLiteral("Ziehungen: 1     Paare gefunden : 3"));
+
+    batched.refresh();
+    QVERIFY(sameBars(batched.bars(Chart1::Series2), expected)); // drawing changes no data
+    QCOMPARE(batched.leftMinimum(), 5.0);
+    batched.clear(Chart1::Series2);
+    QVERIFY(batched.bars(Chart1::Series2).isEmpty());
+}
+
+void TestChart1::oneRedrawPerChart()
+{
+    Chart1 chart;
+    QCoreApplication::processEvents();
+    const int before = chart.redrawCount();
+
+    chart.setActive(Chart1::Series2, true);
+    chart.setActive(Chart1::Series1, false);
+    chart.clear(Chart1::Series2);
+    for (const ChartBar& bar : numberBars(49))
+        chart.addBar(Chart1::Series2, bar.x, bar.y, bar.color);
+    chart.setLeftAxisRange(0, 6);
+    chart.setBottomCaption(QStringLiteral("caption"));
+    chart.setMarksVisible(false);
+    QCOMPARE(chart.redrawCount(), before);
+    QVERIFY(chart.refreshPending());
+
+    QCoreApplication::processEvents();
+    QCOMPARE(chart.redrawCount(), before + 1);
+    QCOMPARE(drawnSets(chart).value(0)->count(), 49);
+
+    chart.setBars(Chart1::Series2, numberBars(10));
+    chart.refresh(); // an explicit redraw replaces the scheduled one
+    QCoreApplication::processEvents();
+    QCOMPARE(chart.redrawCount(), before + 2);
+}
+
+void TestChart1::barColours_data()
+{
+    QTest::addColumn<QVector<ChartBar>>("bars");
+    QTest::addColumn<bool>("marks");
+    QTest::addColumn<int>("expectedSets");
+    QTest::addColumn<bool>("expectedLabels");
+
+    QTest::newRow("series colour only") << QVector<ChartBar>{{0, 3, {}}, {1, 0, {}}, {2, 5, {}}} << true << 1 << true;
+    QTest::newRow("primes red, others green") << numberBars(13) << true << 1 << true;
+    QTest::newRow("marks hidden") << numberBars(13) << false << 1 << false;
+    QTest::newRow("49 bars leave no room for marks") << numberBars(49) << true << 1 << false;
+    // A third colour needs a second layer; marks would then label zero bars.
+    QTest::newRow("three colours") << QVector<ChartBar>{{1, 2, kRed}, {2, 3, kGreen}, {3, 4, kBlue}, {4, 1, kGreen}}
+                                   << true << 2 << false;
+}
+
+void TestChart1::barColours()
+{
+    QFETCH(QVector<ChartBar>, bars);
+    QFETCH(bool, marks);
+    QFETCH(int, expectedSets);
+    QFETCH(bool, expectedLabels);
+
+    Chart1 chart;
+    chart.resize(550, 380);
+    chart.setMarksVisible(marks);
+    chart.setActive(Chart1::Series1, false);
+    chart.setBars(Chart1::Series2, bars);
+    chart.refresh();
+
+    const QList<QBarSet*> sets = drawnSets(chart);
+    QCOMPARE(sets.size(), expectedSets);
+    const auto* series = static_cast<QStackedBarSeries*>(drawing(chart)->series().first());
+    QCOMPARE(series->isLabelsVisible(), expectedLabels);
+
+    // Every bar is drawn once, at its own position, in its own colour.
+    const QVector<ChartBar>& stored = chart.bars(Chart1::Series2);
+    for (int i = 0; i < stored.size(); ++i) {
+        int drawnIn = 0;
+        for (QBarSet* set : sets) {
+            const QColor drawnColour = set->isBarSelected(i) ? set->selectedColor() : set->color();
+            if (drawnColour == stored[i].color && set->at(i) == stored[i].y)
+                ++drawnIn;
+            else
+                QCOMPARE(set->at(i), 0.0);
+        }
+        QCOMPARE(drawnIn, 1);
+    }
+}
+
+void TestChart1::inactiveSeriesIsNotDrawn()
+{
+    Chart1 chart;
+    chart.setBars(Chart1::Series1, {{1, 100, {}}, {2, 100, {}}});
+    chart.setBars(Chart1::Series2, {{1, 1, {}}, {2, 2, {}}, {3, 3, {}}});
+    chart.setActive(Chart1::Series1, false);
+    chart.refresh();
+    const QList<QBarSet*> sets = drawnSets(chart);
+    QCOMPARE(sets.size(), 1);
+    QCOMPARE(sets.first()->at(2), 3.0);
+    QVERIFY(leftAxis(chart)->max() < 100.0); // the hidden series does not stretch the axis
+}
+
+void TestChart1::leftAxisDrawing_data()
+{
+    QTest::addColumn<bool>("automatic");
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<double>("drawnMin");
+    QTest::addColumn<double>("drawnMax");
+    // Bars 1, 4, 7 in every row; automatic scaling is checked for covering them.
+    QTest::newRow("fixed range kept") << false << 3.0 << 10.0 << 3.0 << 10.0;
+    QTest::newRow("fixed, not from zero") << false << 140.0 << 190.0 << 140.0 << 190.0;
+    QTest::newRow("equal bounds widened") << false << 5.0 << 5.0 << 4.0 << 6.0;
+    QTest::newRow("equal zero bounds widened") << false << 0.0 << 0.0 << 0.0 << 1.0;
+    QTest::newRow("reversed bounds") << false << 9.0 << 2.0 << 0.0 << 1.0;
+    QTest::newRow("automatic from zero") << true << 0.0 << 0.0 << 0.0 << 7.0;
+}
+
+void TestChart1::leftAxisDrawing()
+{
+    QFETCH(bool, automatic);
+    QFETCH(double, minimum);
+    QFETCH(double, maximum);
+    QFETCH(double, drawnMin);
+    QFETCH(double, drawnMax);
+
+    Chart1 chart;
+    chart.setBars(Chart1::Series2, {{1, 1, {}}, {2, 4, {}}, {3, 7, {}}});
+    if (automatic)
+        chart.setLeftAxisAutomatic();
+    else
+        chart.setLeftAxisRange(minimum, maximum);
+    chart.refresh();
+
+    QValueAxis* axis = leftAxis(chart);
+    QVERIFY(axis);
+    QCOMPARE(axis->min(), drawnMin);
+    if (automatic)
+        QVERIFY(axis->max() >= drawnMax);
+    else
+        QCOMPARE(axis->max(), drawnMax);
+    QVERIFY(axis->max() > axis->min());
+    QVERIFY(axis->tickInterval() >= 1.0);
+    // The stored bounds are what was set, whatever the drawing shows.
+    QCOMPARE(chart.leftMinimum(), automatic ? chart.leftMinimum() : minimum);
+}
+
+void TestChart1::bottomLabelsAreThinned_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("minLabels");
+    QTest::addColumn<int>("maxLabels");
+    QTest::newRow("super numbers 0..9, all labelled") << 0 << 10 << 10 << 10;
+    QTest::newRow("numbers 1..49") << 1 << 49 << 4 << 16;
+    QTest::newRow("cross sums 21..280") << 21 << 260 << 4 << 16;
+}
+
+void TestChart1::bottomLabelsAreThinned()
+{
+    QFETCH(int, first);
+    QFETCH(int, count);
+    QFETCH(int, minLabels);
+    QFETCH(int, maxLabels);
+
+    Chart1 chart;
+    chart.resize(550, 380);
+    QVector<ChartBar> bars;
+    for (int i = 0; i < count; ++i)
+        bars.append({double(first + i), double(i % 13), {}});
+    chart.setBars(Chart1::Series2, bars);
+    chart.refresh();
+
+    QCategoryAxis* axis = bottomAxis(chart);
+    QVERIFY(axis);
+    QVERIFY2(axis->count() >= minLabels && axis->count() <= maxLabels, qPrintable(QString::number(axis->count())));
+    for (const QString& label : axis->categoriesLabels()) {
+        const int x = label.toInt();
+        QVERIFY(x >= first && x < first + count); // labels name the X values, not positions
+    }
+    QCOMPARE(axis->min(), -0.5);
+    QCOMPARE(axis->max(), count - 0.5);
+}
+
+void TestChart1::captionKeepsItsBlanks()
+{
+    const QString caption = QStringLiteral("Zahlenverteilung     Ziehungen: 1    Quersumme: 21 <&>");
+    Chart1 chart;
+    chart.resize(550, 380);
+    chart.setBottomCaption(caption);
+    chart.show();
+    QCOMPARE(chart.bottomCaption(), caption);
+
+    // The text as drawn on screen, non-breaking blanks read as blanks.
+    const auto drawnTexts = [&chart] {
+        QStringList drawn;
+        for (QGraphicsItem* item : chart.findChild<QChartView*>()->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
+                drawn << text->toPlainText().replace(QChar(0xA0), QLatin1Char(' '));
+        return drawn;
+    };
+    QTRY_VERIFY2(drawnTexts().contains(caption), qPrintable(drawnTexts().join(QLatin1Char('|'))));
+}
+
+QTEST_MAIN(TestChart1)
+#include "tst_chart1.moc"
