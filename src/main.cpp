@@ -1,4 +1,5 @@
 #include "app/AppPaths.h"
+#include "app/SignalCloser.h"
 #include "app/TForm1.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
@@ -21,6 +22,11 @@ int main(int argc, char* argv[])
     services.sound = &sound;
 
     TForm1 window(AppPaths::forExecutable(QApplication::applicationDirPath()), services);
+    // A termination signal closes the window like the user would, so the
+    // settings are saved; quitting also ends any modal dialog still open.
+    SignalCloser closer(&window);
+    QObject::connect(&closer, &SignalCloser::closedOnSignal, &app, &QCoreApplication::quit);
+
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,560 @@
+#include "app/SignalCloser.h"
+#include "app/TForm1.h"
+#include "draws/DateSerial.h"
+#include "platform/RadioGroup.h"
+#include "platform/SettingsStore.h"
+#include "platform/UpDown.h"
+
+#include "DrawFixture.h"
+#include "FakePlatform.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <limits>
+#include <memory>
+
+namespace {
+
+const QDate kDesignStartDate(2015, 10, 7);
+const QDate kEarliestDate(1994, 11, 19);
+
+// The window has no CheckBox33 and no UpDown19; their stored values are only
+// carried along.
+const QList<int> kCheckBoxes = [] {
+    QList<int> numbers;
+    for (int i = 1; i <= 35; ++i)
+        if (i != 33)
+            numbers << i;
+    return numbers;
+}();
+const QList<int> kUpDowns = [] {
+    QList<int> numbers;
+    for (int i = 1; i <= 21; ++i)
+        if (i != 19)
+            numbers << i;
+    return numbers;
+}();
+
+// Every value the save sequence writes.
+QStringList saveList()
+{
+    QStringList names{QStringLiteral("NeuerSchein"), QStringLiteral("Losnummer")};
+    for (int i = 1; i <= 35; ++i)
+        if (i != 21)
+            names << QStringLiteral("Chekcbox%1").arg(i);
+    names << QStringLiteral("height") << QStringLiteral("width") << QStringLiteral("Sprache")
+          << QStringLiteral("TippTop") << QStringLiteral("TippLeft")
+          << QStringLiteral("RadioGroup1") << QStringLiteral("RadioGroup2");
+    for (int i = 1; i <= 21; ++i)
+        names << QStringLiteral("UpDown%1").arg(i);
+    for (int i = 1; i <= 79; ++i)
+        if (i <= 36 || (i >= 43 && i <= 54) || i >= 56)
+            names << QStringLiteral("Edit%1").arg(i);
+    names << QStringLiteral("ZWEIPREIS") << QStringLiteral("EINPREIS") << QStringLiteral("Browser")
+          << QStringLiteral("URLEdit") << QStringLiteral("ProxyHostEdit")
+          << QStringLiteral("ProxyPortEdit") << QStringLiteral("DateTimePicker2")
+          << QStringLiteral("Land") << QStringLiteral("Spiel77Ja") << QStringLiteral("Super6Ja")
+          << QStringLiteral("GlueckJa");
+    return names;
+}
+
+// Every control the start-up and save sequences address, by name.
+QStringList missingControls(const QObject& window)
+{
+    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    if (!pages)
+        return {QStringLiteral("PageControl1")};
+    QStringList missing;
+    auto need = [&](const char* type, const QString& name) {
+        const QObject* found = pages->findChild<QObject*>(name);
+        if (!found || !found->inherits(type))
+            missing << name;
+    };
+    for (int i : kCheckBoxes)
+        need("QCheckBox", QStringLiteral("CheckBox%1").arg(i));
+    for (int i : kUpDowns)
+        need("UpDown", QStringLiteral("UpDown%1").arg(i));
+    for (const QString& name : saveList())
+        if (name.startsWith(QLatin1String("Edit")))
+            need("QLineEdit", name);
+    for (const char* name : {"Edit81", "Edit82", "URLEdit", "ProxyHostEdit", "ProxyPortEdit"})
+        need("QLineEdit", QLatin1String(name));
+    for (const char* name : {"RadioGroup1", "RadioGroup2"})
+        need("RadioGroup", QLatin1String(name));
+    for (const char* name : {"DateTimePicker1", "DateTimePicker2"})
+        need("QDateEdit", QLatin1String(name));
+    return missing;
+}
+
+// A position other than the current one, inside the spin field's range.
+int otherPosition(const UpDown* spin)
+{
+    return spin->position() == spin->maximum() ? spin->minimum() : spin->maximum();
+}
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void firstStartKeepsDesignValues();
+    void firstStartCreatesEmptyDatabase();
+    void existingDatabaseIsKept();
+    void unwritableHomeIsReported();
+    void closeWritesEveryValueAndNextStartRestoresThem();
+    void startDateRule_data();
+    void startDateRule();
+    void weekdayBoxes_data();
+    void weekdayBoxes();
+    void wrongTypeEndsOnlyItsGroup();
+    void unguardedValuesOfWrongTypeKeepDesign();
+    void olderBooleanNeuerScheinReadsAsOne();
+    void unknownLanguageLeavesGermanTexts();
+    void closeBeforeStartUpKeepsStoredSettings();
+    void startUpRunsOnce();
+    void terminationSignalSavesSettings_data();
+    void terminationSignalSavesSettings();
+
+private:
+    std::unique_ptr<TForm1> makeWindow(const QString& home = QString());
+    std::unique_ptr<TForm1> startWindow();
+    template <typename T>
+    T* control(TForm1& window, const QString& name)
+    {
+        // Below the page control: the dialogs reuse some of these names.
+        auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        T* found = pages ? pages->findChild<T*>(name) : nullptr;
+        if (!found)
+            qWarning("control %s is missing", qPrintable(name));
+        return found;
+    }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString settingsPath_;
+    FakeDialogs dialogs_;
+    RecordingShell shell_;
+    RecordingSound sound_;
+};
+
+void TestStartup::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestStartup::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    settingsPath_ = dir_->filePath(QStringLiteral("Orbisa.conf"));
+    dialogs_.messages.clear();
+    // The cases below dereference these controls; without them nothing can be checked.
+    const QStringList missing = missingControls(*makeWindow());
+    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing: ") + missing.join(u' ')));
+}
+
+void TestStartup::cleanup()
+{
+    dir_.reset();
+}
+
+std::unique_ptr<TForm1> TestStartup::makeWindow(const QString& home)
+{
+    AppPaths paths;
+    paths.programDir = dir_->path() + QLatin1Char('/');
+    paths.home = home.isEmpty() ? paths.programDir : home;
+    TForm1::Services services;
+    services.dialogs = &dialogs_;
+    services.shell = &shell_;
+    services.sound = &sound_;
+    services.settingsFile = settingsPath_;
+    return std::make_unique<TForm1>(paths, services);
+}
+
+std::unique_ptr<TForm1> TestStartup::startWindow()
+{
+    auto window = makeWindow();
+    window->FormShow();
+    return window;
+}
+
+void TestStartup::firstStartKeepsDesignValues()
+{
+    auto design = makeWindow(); // never started: pure design state
+    auto window = startWindow();
+
+    QCOMPARE(control<QDateEdit>(*window, QStringLiteral("DateTimePicker2"))->date(),
+             kDesignStartDate);
+    QCOMPARE(control<QLineEdit>(*window, QStringLiteral("ProxyPortEdit"))->text(),
+             QStringLiteral("80"));
+    QCOMPARE(control<QLineEdit>(*window, QStringLiteral("Edit81"))->text(), QStringLiteral("0,50"));
+    QCOMPARE(control<QLineEdit>(*window, QStringLiteral("Edit82"))->text(), QStringLiteral("1,00"));
+    QVERIFY(control<QCheckBox>(*window, QStringLiteral("CheckBox16"))->isChecked());
+    QVERIFY(control<QCheckBox>(*window, QStringLiteral("CheckBox17"))->isChecked());
+    for (int i : kUpDowns) {
+        const QString name = QStringLiteral("UpDown%1").arg(i);
+        QCOMPARE(control<UpDown>(*window, name)->position(), control<UpDown>(*design, name)->position());
+    }
+    QCOMPARE(window->size(), design->size());
+    QCOMPARE(window->LaufMax, control<UpDown>(*window, QStringLiteral("UpDown7"))->position() * 1000);
+    QCOMPARE(window->Sprache, 0);
+    QCOMPARE(window->Land, 1);
+    QCOMPARE(window->TippTop, 39);
+    QCOMPARE(window->TippLeft, 47);
+    QVERIFY(window->LosNr.isEmpty());
+    QVERIFY(window->sortieren);
+    QCOMPARE(control<QDateEdit>(*window, QStringLiteral("DateTimePicker1"))->date(),
+             QDate::currentDate());
+    QCOMPARE(window->aktDatum, DateSerial::fromDate(kDesignStartDate));
+    // Conversions use "," and "." whatever the machine's locale is.
+    QCOMPARE(QLocale().toString(1234.5, 'f', 1), QStringLiteral("1.234,5"));
+    QVERIFY(dialogs_.messages.isEmpty());
+}
+
+void TestStartup::firstStartCreatesEmptyDatabase()
+{
+    const QString database = dir_->filePath(QStringLiteral("ZahlenOB.dat"));
+    QVERIFY(!QFileInfo::exists(database));
+    auto window = startWindow();
+    QCOMPARE(window->databasePath(), database);
+    QVERIFY(QFileInfo::exists(database));
+    QCOMPARE(QFileInfo(database).size(), 0);
+}
+
+void TestStartup::existingDatabaseIsKept()
+{
+    const QString database = writeDatabase(
+        dir_->path(), {makeDraw(QDate(2020, 1, 4), {1, 2, 3, 4, 5, 6}, 7),
+                       makeDraw(QDate(2020, 1, 8), {8, 9, 10, 11, 12, 13}, 14)});
+    QVERIFY(!database.isEmpty());
+    auto window = startWindow();
+    QCOMPARE(QFileInfo(database).size(), 64);
+}
+
+void TestStartup::unwritableHomeIsReported()
+{
+    // A regular file where the folder should be: the database cannot be created.
+    QFile blocker(dir_->filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    auto window = makeWindow(blocker.fileName() + QLatin1Char('/'));
+    window->FormShow();
+    QVERIFY(!dialogs_.messages.isEmpty());
+    QVERIFY(window->sortieren); // start-up went on
+}
+
+void TestStartup::closeWritesEveryValueAndNextStartRestoresThem()
+{
+    {
+        SettingsStore store(settingsPath_);
+        store.writeInt(QStringLiteral("UpDown19"), 77);
+        store.sync();
+    }
+    auto first = startWindow();
+    QMap<QString, QString> cells;
+    int n = 0;
+    for (int i = 1; i <= 79; ++i) {
+        if (i <= 36 || (i >= 43 && i <= 54) || i >= 56) {
+            auto* cell = control<QLineEdit>(*first, QStringLiteral("Edit%1").arg(i));
+            cell->setText(QString::number(++n % 49 + 1));
+            cells[cell->objectName()] = cell->text();
+        }
+    }
+    QCOMPARE(cells.size(), 72);
+    QMap<QString, int> positions;
+    for (int i : kUpDowns) {
+        auto* spin = control<UpDown>(*first, QStringLiteral("UpDown%1").arg(i));
+        spin->setPosition(otherPosition(spin));
+        positions[spin->objectName()] = spin->position();
+    }
+    QMap<QString, bool> boxes;
+    for (int i : kCheckBoxes) {
+        auto* box = control<QCheckBox>(*first, QStringLiteral("CheckBox%1").arg(i));
+        box->setChecked(i == 16 || !box->isChecked()); // one weekday box must stay on
+        boxes[box->objectName()] = box->isChecked();
+    }
+    auto* radio1 = control<RadioGroup>(*first, QStringLiteral("RadioGroup1"));
+    auto* radio2 = control<RadioGroup>(*first, QStringLiteral("RadioGroup2"));
+    radio1->setItemIndex(1);
+    radio2->setItemIndex(0);
+    control<QDateEdit>(*first, QStringLiteral("DateTimePicker2"))->setDate(QDate(2020, 2, 29));
+    control<QLineEdit>(*first, QStringLiteral("Edit81"))->setText(QStringLiteral("0,75"));
+    control<QLineEdit>(*first, QStringLiteral("Edit82"))->setText(QStringLiteral("1,50"));
+    control<QLineEdit>(*first, QStringLiteral("URLEdit"))->setText(QStringLiteral("http://a/b"));
+    control<QLineEdit>(*first, QStringLiteral("ProxyHostEdit"))->setText(QStringLiteral("proxy.lan"));
+    control<QLineEdit>(*first, QStringLiteral("ProxyPortEdit"))->setText(QStringLiteral("3128"));
+    first->resize(first->width() + 40, first->height() + 30);
+    const QSize size = first->size();
+    first->Sprache = 9;
+    first->LosNr = QStringLiteral("1234567");
+    first->Land = 5;
+    first->neuerSchein = 1;
+    first->SPiel77Ja = 1;
+    first->Super6Ja = 1;
+    first->GlueckJa = 1;
+    first->TippTop = 3;
+    first->TippLeft = 4;
+    first->close();
+
+    {
+        const SettingsStore stored(settingsPath_);
+        for (const QString& name : saveList())
+            QVERIFY2(stored.contains(name), qPrintable(name));
+        // Values without a control in this window are carried, not reset.
+        QCOMPARE(stored.readInt(QStringLiteral("UpDown19")).value, 77);
+    }
+
+    auto next = startWindow();
+    for (auto it = cells.cbegin(); it != cells.cend(); ++it)
+        QCOMPARE(control<QLineEdit>(*next, it.key())->text(), it.value());
+    for (auto it = positions.cbegin(); it != positions.cend(); ++it)
+        QCOMPARE(control<UpDown>(*next, it.key())->position(), it.value());
+    for (auto it = boxes.cbegin(); it != boxes.cend(); ++it)
+        QCOMPARE(control<QCheckBox>(*next, it.key())->isChecked(), it.value());
+    QCOMPARE(control<RadioGroup>(*next, QStringLiteral("RadioGroup1"))->itemIndex(), 1);
+    QCOMPARE(control<RadioGroup>(*next, QStringLiteral("RadioGroup2"))->itemIndex(), 0);
+    QCOMPARE(control<QDateEdit>(*next, QStringLiteral("DateTimePicker2"))->date(), QDate(2020, 2, 29));
+    QCOMPARE(control<QLineEdit>(*next, QStringLiteral("Edit81"))->text(), QStringLiteral("0,75"));
+    QCOMPARE(control<QLineEdit>(*next, QStringLiteral("Edit82"))->text(), QStringLiteral("1,50"));
+    QCOMPARE(control<QLineEdit>(*next, QStringLiteral("URLEdit"))->text(), QStringLiteral("http://a/b"));
+    QCOMPARE(control<QLineEdit>(*next, QStringLiteral("ProxyHostEdit"))->text(), QStringLiteral("proxy.lan"));
+    QCOMPARE(control<QLineEdit>(*next, QStringLiteral("ProxyPortEdit"))->text(), QStringLiteral("3128"));
+    QCOMPARE(next->size(), size);
+    QCOMPARE(next->Sprache, 9);
+    QCOMPARE(next->LosNr, QStringLiteral("1234567"));
+    QCOMPARE(next->Land, 5);
+    QCOMPARE(next->neuerSchein, 1);
+    QCOMPARE(next->SPiel77Ja, 1);
+    QCOMPARE(next->Super6Ja, 1);
+    QCOMPARE(next->GlueckJa, 1);
+    QCOMPARE(next->TippTop, 3);
+    QCOMPARE(next->TippLeft, 4);
+    QCOMPARE(next->LaufMax, positions.value(QStringLiteral("UpDown7")) * 1000);
+}
+
+// stored: "days:N" for today + N, "none", "text", "short", "nan".
+void TestStartup::startDateRule_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QDate>("expected");
+
+    const QDate today = QDate::currentDate();
+    QTest::newRow("absent: design date") << "none" << kDesignStartDate;
+    QTest::newRow("yesterday: earliest") << "days:-1" << kEarliestDate;
+    QTest::newRow("today: earliest") << "days:0" << kEarliestDate;
+    QTest::newRow("next year: earliest") << "days:365" << kEarliestDate;
+    QTest::newRow("six days ago: earliest") << "days:-6" << kEarliestDate;
+    QTest::newRow("seven days ago stays") << "days:-7" << today.addDays(-7);
+    QTest::newRow("eight days ago stays") << "days:-8" << today.addDays(-8);
+    QTest::newRow("text: earliest") << "text" << kEarliestDate;
+    QTest::newRow("four bytes: earliest") << "short" << kEarliestDate;
+    QTest::newRow("not a number: earliest") << "nan" << kEarliestDate;
+}
+
+void TestStartup::startDateRule()
+{
+    QFETCH(QString, stored);
+    QFETCH(QDate, expected);
+    {
+        SettingsStore store(settingsPath_);
+        const QString name = QStringLiteral("DateTimePicker2");
+        if (stored.startsWith(QLatin1String("days:")))
+            store.writeDate(name, DateSerial::today() + stored.mid(5).toInt());
+        else if (stored == QLatin1String("text"))
+            store.writeString(name, QStringLiteral("07.10.2015"));
+        else if (stored == QLatin1String("nan"))
+            store.writeDate(name, std::numeric_limits<double>::quiet_NaN());
+        store.sync();
+    }
+    if (stored == QLatin1String("short"))
+        QSettings(settingsPath_, QSettings::IniFormat)
+            .setValue(QStringLiteral("DateTimePicker2"), QByteArray("abcd"));
+
+    auto window = startWindow();
+    QCOMPARE(control<QDateEdit>(*window, QStringLiteral("DateTimePicker2"))->date(), expected);
+    QCOMPARE(window->aktDatum, DateSerial::fromDate(expected));
+}
+
+void TestStartup::weekdayBoxes_data()
+{
+    QTest::addColumn<bool>("stored16");
+    QTest::addColumn<bool>("stored17");
+    QTest::addColumn<bool>("checked16");
+    QTest::addColumn<bool>("checked17");
+    QTest::newRow("both cleared: both checked") << false << false << true << true;
+    QTest::newRow("only Saturday") << true << false << true << false;
+    QTest::newRow("only Wednesday") << false << true << false << true;
+}
+
+void TestStartup::weekdayBoxes()
+{
+    QFETCH(bool, stored16);
+    QFETCH(bool, stored17);
+    QFETCH(bool, checked16);
+    QFETCH(bool, checked17);
+    {
+        SettingsStore store(settingsPath_);
+        store.writeBool(QStringLiteral("Chekcbox16"), stored16);
+        store.writeBool(QStringLiteral("Chekcbox17"), stored17);
+        store.sync();
+    }
+    auto window = startWindow();
+    QCOMPARE(control<QCheckBox>(*window, QStringLiteral("CheckBox16"))->isChecked(), checked16);
+    QCOMPARE(control<QCheckBox>(*window, QStringLiteral("CheckBox17"))->isChecked(), checked17);
+}
+
+void TestStartup::wrongTypeEndsOnlyItsGroup()
+{
+    auto design = makeWindow();
+    const bool box1 = control<QCheckBox>(*design, QStringLiteral("CheckBox1"))->isChecked();
+    const bool box3 = control<QCheckBox>(*design, QStringLiteral("CheckBox3"))->isChecked();
+    auto* spin1 = control<UpDown>(*design, QStringLiteral("UpDown1"));
+    auto* spin2 = control<UpDown>(*design, QStringLiteral("UpDown2"));
+    const QString cell1 = control<QLineEdit>(*design, QStringLiteral("Edit1"))->text();
+    {
+        SettingsStore store(settingsPath_);
+        // First group: CheckBox1 applied, the broken CheckBox2 ends it.
+        store.writeBool(QStringLiteral("Chekcbox1"), !box1);
+        store.writeString(QStringLiteral("Chekcbox2"), QStringLiteral("kaputt"));
+        store.writeBool(QStringLiteral("Chekcbox3"), !box3);
+        store.writeInt(QStringLiteral("Land"), 7);
+        store.writeInt(QStringLiteral("height"), design->height() + 50);
+        // Next group: UpDown1 applied, UpDown2 broken, the cells not read.
+        store.writeInt(QStringLiteral("UpDown1"), otherPosition(spin1));
+        store.writeString(QStringLiteral("UpDown2"), QStringLiteral("zwölf"));
+        store.writeString(QStringLiteral("Edit1"), QStringLiteral("17"));
+        // Later groups are read as usual.
+        store.writeString(QStringLiteral("Losnummer"), QStringLiteral("42"));
+        store.writeString(QStringLiteral("ProxyHostEdit"), QStringLiteral("proxy.lan"));
+        store.writeString(QStringLiteral("ProxyPortEdit"), QStringLiteral("8080"));
+        store.sync();
+    }
+
+    auto window = startWindow();
+    QCOMPARE(control<QCheckBox>(*window, QStringLiteral("CheckBox1"))->isChecked(), !box1);
+    QCOMPARE(control<QCheckBox>(*window, QStringLiteral("CheckBox3"))->isChecked(), box3);
+    QCOMPARE(window->Land, 1);
+    QCOMPARE(window->height(), design->height());
+    QCOMPARE(control<UpDown>(*window, QStringLiteral("UpDown1"))->position(), otherPosition(spin1));
+    QCOMPARE(control<UpDown>(*window, QStringLiteral("UpDown2"))->position(), spin2->position());
+    QCOMPARE(control<QLineEdit>(*window, QStringLiteral("Edit1"))->text(), cell1);
+    QCOMPARE(window->LosNr, QStringLiteral("42"));
+    QCOMPARE(control<QLineEdit>(*window, QStringLiteral("ProxyHostEdit"))->text(), QStringLiteral("proxy.lan"));
+    QCOMPARE(control<QLineEdit>(*window, QStringLiteral("ProxyPortEdit"))->text(), QStringLiteral("8080"));
+}
+
+void TestStartup::unguardedValuesOfWrongTypeKeepDesign()
+{
+    auto design = makeWindow();
+    const int item1 = control<RadioGroup>(*design, QStringLiteral("RadioGroup1"))->itemIndex();
+    {
+        SettingsStore store(settingsPath_);
+        store.writeString(QStringLiteral("RadioGroup1"), QStringLiteral("eins"));
+        store.writeInt(QStringLiteral("RadioGroup2"), 0);
+        store.writeDate(QStringLiteral("Losnummer"), 1.0); // binary where text belongs
+        store.writeString(QStringLiteral("EINPREIS"), QStringLiteral("2,00"));
+        store.sync();
+    }
+    auto window = startWindow();
+    QCOMPARE(control<RadioGroup>(*window, QStringLiteral("RadioGroup1"))->itemIndex(), item1);
+    QCOMPARE(control<RadioGroup>(*window, QStringLiteral("RadioGroup2"))->itemIndex(), 0);
+    QVERIFY(window->LosNr.isEmpty());
+    QCOMPARE(control<QLineEdit>(*window, QStringLiteral("Edit82"))->text(), QStringLiteral("2,00"));
+}
+
+void TestStartup::olderBooleanNeuerScheinReadsAsOne()
+{
+    QFile file(settingsPath_);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[General]\nNeuerSchein=true\n");
+    file.close();
+    auto window = startWindow();
+    QCOMPARE(window->neuerSchein, 1);
+}
+
+void TestStartup::unknownLanguageLeavesGermanTexts()
+{
+    {
+        SettingsStore store(settingsPath_);
+        store.writeInt(QStringLiteral("Sprache"), 9);
+        store.sync();
+    }
+    auto window = startWindow();
+    QCOMPARE(window->Sprache, 9);
+    auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    QVERIFY(tabs);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Lottotipp"));
+    QCOMPARE(tabs->tabText(4), QStringLiteral("Internet-Optionen"));
+    QVERIFY(dialogs_.messages.isEmpty());
+}
+
+void TestStartup::closeBeforeStartUpKeepsStoredSettings()
+{
+    {
+        SettingsStore store(settingsPath_);
+        store.writeInt(QStringLiteral("Sprache"), 3);
+        store.writeString(QStringLiteral("Edit1"), QStringLiteral("17"));
+        store.sync();
+    }
+    makeWindow()->close();
+    const SettingsStore stored(settingsPath_);
+    QCOMPARE(stored.readInt(QStringLiteral("Sprache")).value, 3);
+    QCOMPARE(stored.readString(QStringLiteral("Edit1")).value, QStringLiteral("17"));
+}
+
+void TestStartup::startUpRunsOnce()
+{
+    auto window = startWindow();
+    auto* cell = control<QLineEdit>(*window, QStringLiteral("Edit1"));
+    cell->setText(QStringLiteral("23"));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCoreApplication::processEvents();
+    window->FormShow();
+    QCOMPARE(cell->text(), QStringLiteral("23"));
+}
+
+void TestStartup::terminationSignalSavesSettings_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+void TestStartup::terminationSignalSavesSettings()
+{
+    QFETCH(int, signalNumber);
+    auto window = startWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    control<QLineEdit>(*window, QStringLiteral("Edit1"))->setText(QStringLiteral("31"));
+
+    SignalCloser closer(window.get());
+    QVERIFY(closer.isInstalled());
+    QSignalSpy closed(&closer, &SignalCloser::closedOnSignal);
+    std::raise(signalNumber);
+    QTRY_COMPARE(closed.count(), 1);
+    QCOMPARE(closed.first().first().toInt(), signalNumber);
+    QVERIFY(!window->isVisible());
+
+    const SettingsStore stored(settingsPath_);
+    QCOMPARE(stored.readString(QStringLiteral("Edit1")).value, QStringLiteral("31"));
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
