@@ -142,7 +142,7 @@ BerechnungPage::BerechnungPage(QWidget* parent) : QWidget(parent)
         watchForUse(upDowns_.value(number));
     for (int number : {15, 16, 3, 9})
         connect(upDowns_.value(number), &QSpinBox::valueChanged, this,
-                &BerechnungPage::keepBoundsInStep);
+                [this, number] { keepBoundsInStep(number); });
 
     connect(upDowns_.value(7), &QSpinBox::valueChanged, this, [this](int position) {
         const int before = runLimitPosition_;
@@ -459,7 +459,7 @@ void BerechnungPage::setParams(const GenerationParams& params)
         checks_.value(f.number)->setChecked(params.*f.field);
     for (const UpDownField& f : upDownFields)
         upDowns_.value(f.number)->setPosition(params.*f.field);
-    keepBoundsInStep();
+    keepBoundsInStep(0);
 }
 
 // ---------------------------------------------------------------- coupled bounds
@@ -476,16 +476,29 @@ void BerechnungPage::watchForUse(UpDown* upDown)
     upDown->edit()->installEventFilter(this);
 }
 
-void BerechnungPage::keepBoundsInStep()
+void BerechnungPage::keepBoundsInStep(int changed)
 {
     UpDown* even = upDowns_.value(15);
     UpDown* odd = upDowns_.value(16);
     UpDown* ceiling = upDowns_.value(3);
     UpDown* floor = upDowns_.value(9);
-    even->setMaximum(6 - odd->position());
-    odd->setMaximum(6 - even->position());
-    floor->setMaximum(ceiling->position());
-    ceiling->setMinimum(floor->position());
+    // The field that just changed keeps its value: the other one's bound is
+    // set first, and only then its own.
+    // Each pair is left alone while the other pair changes.
+    if (changed == 16) {
+        even->setMaximum(6 - odd->position());
+        odd->setMaximum(6 - even->position());
+    } else if (changed != 3 && changed != 9) {
+        odd->setMaximum(6 - even->position());
+        even->setMaximum(6 - odd->position());
+    }
+    if (changed == 9) {
+        ceiling->setMinimum(floor->position());
+        floor->setMaximum(ceiling->position());
+    } else if (changed != 15 && changed != 16) {
+        floor->setMaximum(ceiling->position());
+        ceiling->setMinimum(floor->position());
+    }
 }
 
 void BerechnungPage::loosenBounds()
@@ -509,7 +522,7 @@ bool BerechnungPage::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Wheel:
     case QEvent::KeyPress:
         if (!linkLabels_.contains(watched))
-            keepBoundsInStep();
+            keepBoundsInStep(0);
         break;
     default:
         break;

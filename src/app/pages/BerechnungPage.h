@@ -75,7 +75,7 @@ private:
     QToolButton* addChartButton(QWidget* parent, int number, const QString& hint, Chart chart);
 
     void watchForUse(UpDown* upDown);
-    void keepBoundsInStep();
+    void keepBoundsInStep(int changed); // number of the UpDown that changed, 0: none
     void loosenBounds();
 
     QTabWidget* pageControl2_ = nullptr;
