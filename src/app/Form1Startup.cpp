@@ -92,10 +92,9 @@ void TForm1::FormShow()
         return;
     startedUp_ = true;
 
-    // 1. One number and date format for every conversion, whatever the system says.
+    // One number and date format for every conversion, whatever the system says.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
-    // 2.
     Groesse = height();
     dfb = DateSerial::today();
     SoundName = QStringLiteral("yippee.wav");
@@ -103,11 +102,14 @@ void TForm1::FormShow()
     sortieren = false;
     Berechnunglaeuft = false;
 
-    // 3.
     const SettingsStore store(services_.settingsFile);
 
-    auto checkBox = [this](const QString& name) { return PageControl1->findChild<QCheckBox*>(name); };
-    auto lineEdit = [this](const QString& name) { return PageControl1->findChild<QLineEdit*>(name); };
+    auto checkBox = [this](const QString& name) {
+        return PageControl1->findChild<QCheckBox*>(name);
+    };
+    auto lineEdit = [this](const QString& name) {
+        return PageControl1->findChild<QLineEdit*>(name);
+    };
     auto setChecked = [checkBox](const QString& name) {
         return [box = checkBox(name)](bool on) {
             if (box)
@@ -122,7 +124,7 @@ void TForm1::FormShow()
     };
     auto intoField = [](qint32& field) { return [&field](qint32 value) { field = value; }; };
 
-    // 4.
+    // Each braced group below is one error guard (see SettingsGroup).
     {
         SettingsGroup group(store);
         for (int i : checkBoxNumbers()) {
@@ -131,7 +133,8 @@ void TForm1::FormShow()
                     QCheckBox* saturday = checkBox(QStringLiteral("CheckBox16"));
                     QCheckBox* wednesday = checkBox(QStringLiteral("CheckBox17"));
                     // With neither weekday no draw would count at all.
-                    if (saturday && wednesday && !saturday->isChecked() && !wednesday->isChecked()) {
+                    if (saturday && wednesday && !saturday->isChecked()
+                        && !wednesday->isChecked()) {
                         saturday->setChecked(true);
                         wednesday->setChecked(true);
                     }
@@ -162,7 +165,7 @@ void TForm1::FormShow()
         group.readInt(QStringLiteral("TippLeft"), intoField(TippLeft));
     }
 
-    // 5. Outside any guard: a wrong type keeps the design item.
+    // Outside any guard: a wrong type keeps the design item.
     for (const char* name : {"RadioGroup1", "RadioGroup2"}) {
         const auto read = store.readInt(QLatin1String(name));
         auto* group = PageControl1->findChild<RadioGroup*>(QLatin1String(name));
@@ -170,7 +173,6 @@ void TForm1::FormShow()
             group->setItemIndex(read.value); // an item that does not exist is ignored
     }
 
-    // 6.
     {
         SettingsGroup group(store);
         group.step([&] { Sprache = 0; });
@@ -186,14 +188,13 @@ void TForm1::FormShow()
             group.readString(numbered("Edit", i), setText(numbered("Edit", i)));
     }
 
-    // 7. Numbers without a language file leave the current texts alone.
+    // Numbers without a language file leave the current texts alone.
     applyLanguage(Sprache);
 
-    // 8. Outside any guard: a wrong type leaves the ticket number empty.
+    // Outside any guard: a wrong type leaves the ticket number empty.
     if (const auto read = store.readString(QStringLiteral("Losnummer")); read.present())
         LosNr = read.value;
 
-    // 9.
     {
         SettingsGroup group(store);
         for (const TextValue& field : kFeeFields)
@@ -205,10 +206,9 @@ void TForm1::FormShow()
         group.readBool(QStringLiteral("Browser"), setChecked(QStringLiteral("CheckBox21")));
     }
 
-    // 10.
+    // From here on, editing a tip cell re-rates the board.
     sortieren = true;
 
-    // 11.
     {
         SettingsGroup group(store);
         for (const TextValue& field : kConnectionFields)
@@ -216,7 +216,6 @@ void TForm1::FormShow()
                              setText(QLatin1String(field.controlName)));
     }
 
-    // 12.
     QDateEdit* startDate = PageControl1->findChild<QDateEdit*>(QStringLiteral("DateTimePicker2"));
     if (startDate) {
         SettingsGroup group(store);
@@ -229,12 +228,11 @@ void TForm1::FormShow()
         });
         if (group.ended() || !readable)
             startDate->setDate(kEarliestDate);
-        // A window of less than a week holds too few draws for any statistic.
+        // A start date within the last week leaves next to no draws to count.
         if (startDate->date() > QDate::currentDate().addDays(-7))
             startDate->setDate(kEarliestDate);
     }
 
-    // 13.
     if (auto* runs = PageControl1->findChild<UpDown*>(QStringLiteral("UpDown7")))
         LaufMax = runs->position() * 1000;
     QLineEdit* proxyHost = lineEdit(QStringLiteral("ProxyHostEdit"));
@@ -242,7 +240,6 @@ void TForm1::FormShow()
     if (proxyHost && proxyPort && proxyHost->text().isEmpty())
         proxyPort->setText(QStringLiteral("80"));
 
-    // 14.
     ZahlenFile = QStringLiteral("ZahlenOB.dat");
     const DrawFile database(databasePath());
     if (!database.exists()) {
@@ -257,7 +254,7 @@ void TForm1::FormShow()
     if (auto* endDate = PageControl1->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1")))
         endDate->setDate(QDate::currentDate());
 
-    // 15.
+    // Bring the database up to date, select the latest draw, draw the first chart.
     NumerantClick();
     SpeedButton5Click();
     SpeedButton2Click();
