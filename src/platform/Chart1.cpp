@@ -157,6 +157,29 @@ void Chart1::setLeftAxisRange(double minimum, double maximum)
     scheduleRefresh();
 }
 
+std::pair<double, double> Chart1::activeBarRange() const
+{
+    double lowest = 0.0;
+    double highest = 0.0;
+    for (int id : {Series2, Series1})
+        if (series_[id].active)
+            for (const ChartBar& bar : series_[id].bars) {
+                highest = std::max(highest, bar.y);
+                lowest = std::min(lowest, bar.y);
+            }
+    return {lowest, highest};
+}
+
+double Chart1::leftMinimum() const
+{
+    return leftAutomatic_ ? activeBarRange().first : leftMin_;
+}
+
+double Chart1::leftMaximum() const
+{
+    return leftAutomatic_ ? activeBarRange().second : leftMax_;
+}
+
 void Chart1::setLeftAxisAutomatic()
 {
     leftAutomatic_ = true;
@@ -280,16 +303,8 @@ void Chart1::refresh()
     // Rich text would fold the caption's runs of blanks into one.
     bottom_->setTitleText(bottomCaption_.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
 
-    double highest = 0.0;
-    double lowest = 0.0;
-    for (int id : {Series2, Series1})
-        if (series_[id].active)
-            for (const ChartBar& bar : series_[id].bars) {
-                highest = std::max(highest, bar.y);
-                lowest = std::min(lowest, bar.y);
-            }
-    double low = leftAutomatic_ ? lowest : leftMin_;
-    double high = leftAutomatic_ ? highest : leftMax_;
+    double low = leftMinimum();
+    double high = leftMaximum();
     if (!std::isfinite(low) || !std::isfinite(high) || high < low) {
         low = 0.0;
         high = 1.0;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVector>
 #include <QWidget>
+#include <utility>
 
 class QCategoryAxis;
 class QChart;
@@ -46,13 +47,15 @@ public:
     bool marksVisible() const { return marksVisible_; }
 
     // Left (value) axis: fixed bounds with automatic scaling off, or automatic.
-    // Fixed bounds are kept as given even when equal; only the drawing widens
-    // them to a visible range.
+    // Fixed bounds read back exactly as given, even when equal (only the
+    // drawing widens them). Automatic bounds read back as the scaling makes
+    // them from the bars of the active series: from 0 (or a lower negative
+    // bar) to the highest bar.
     void setLeftAxisRange(double minimum, double maximum);
     void setLeftAxisAutomatic();
     bool leftAxisAutomatic() const { return leftAutomatic_; }
-    double leftMinimum() const { return leftMin_; }
-    double leftMaximum() const { return leftMax_; }
+    double leftMinimum() const;
+    double leftMaximum() const;
 
     void setBottomCaption(const QString& caption);
     QString bottomCaption() const { return bottomCaption_; }
@@ -75,6 +78,7 @@ private:
     };
 
     void scheduleRefresh();
+    std::pair<double, double> activeBarRange() const; // lowest (at most 0), highest (at least 0)
     double labelStep(int positions) const;
     void addBarLayers(QStackedBarSeries* stacked, int& layers) const;
 
