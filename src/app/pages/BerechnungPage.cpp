@@ -93,8 +93,8 @@ QIcon chartIcon()
 QGridLayout* gridFor(QWidget* page)
 {
     auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(8, 8, 8, 8);
-    grid->setHorizontalSpacing(6);
+    grid->setContentsMargins(6, 6, 6, 6);
+    grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(3);
     return grid;
 }
@@ -110,8 +110,14 @@ void fitWidth(UpDown* upDown)
 BerechnungPage::BerechnungPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet6"));
+    // The captions here are long; set a little tighter, the page keeps its
+    // design width even with wide fallback fonts. Only the spacing is set,
+    // so family and size still follow the window's font.
+    QFont tighter;
+    tighter.setLetterSpacing(QFont::PercentageSpacing, 95);
+    setFont(tighter);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(0, 0, 0, 0);
     pageControl2_ = new QTabWidget(this);
     pageControl2_->setObjectName(QStringLiteral("PageControl2"));
     layout->addWidget(pageControl2_);
@@ -199,7 +205,7 @@ void BerechnungPage::buildStatistisch(QWidget* page)
                  "Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  seltener im Tipp enthalten")},
     };
     for (const auto& [number, caption] : plain)
-        grid->addWidget(addCheck(page, number, caption, {}, false), row++, 0, 1, 4);
+        grid->addWidget(addCheck(page, number, caption, {}, false), row++, 0, 1, 5);
 
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(row, 1);
@@ -221,7 +227,7 @@ void BerechnungPage::buildScheinOptimierung(QWidget* page)
                              QStringLiteral("Min/Max bezogen auf Verhältnis jedes Tipps auf jeden "
                                             "Tipp anwenden"),
                              {}, false),
-                    row++, 0, 1, 6);
+                    row++, 0, 1, 3);
     limitRow(4, QStringLiteral("maximal zugelassene Anzahl von Zahlen der letzten Ziehung "),
              lastDrawHint, 4, 40, 0, 5, 0);
     limitRow(5, QStringLiteral("maximal zugelassene Anzahl von Zahlen der vorletzten Ziehung "),
@@ -229,36 +235,49 @@ void BerechnungPage::buildScheinOptimierung(QWidget* page)
     limitRow(23, QStringLiteral("maximal zugelassene Anzahl von Zahlen der vorvorletzten Ziehung "),
              lastDrawHint, 11, 84, 0, 5, 2);
 
-    grid->addWidget(addCheck(page, 9,
-                             QStringLiteral("Tipp enspricht noch keiner Ziehung der Datenbank nit "),
-                             databaseHint, true),
-                    row, 0);
-    grid->addWidget(addUpDown(page, 6, 42, 4, 6, 5,
-                              QStringLiteral("Setzen Sie den Wert auf 5 oder 6 falls Sie die "
-                                             "komplette Datenbank verwenden")),
-                    row, 1);
-    grid->addWidget(addLabel(page, 76, QStringLiteral("Richtigen")), row++, 2);
+    // The rows with trailing words are laid out on their own, so those words
+    // do not widen the columns of the rows above.
+    auto* database = new QHBoxLayout;
+    database->setSpacing(6);
+    database->addWidget(addCheck(page, 9,
+                                 QStringLiteral("Tipp enspricht noch keiner Ziehung der Datenbank "
+                                                "nit "),
+                                 databaseHint, true));
+    database->addWidget(addUpDown(page, 6, 42, 4, 6, 5,
+                                  QStringLiteral("Setzen Sie den Wert auf 5 oder 6 falls Sie die "
+                                                 "komplette Datenbank verwenden")));
+    database->addWidget(addLabel(page, 76, QStringLiteral("Richtigen")));
+    database->addStretch(1);
+    grid->addLayout(database, row++, 0, 1, 3);
 
-    auto recentRow = [&](int check, const QString& caption, int hitsUpDown, int hitsEdit,
-                         int hits, int hitsLabel, int drawsUpDown, int drawsEdit, int draws,
-                         int drawsLabel) {
-        grid->addWidget(addCheck(page, check, caption, databaseHint, true), row, 0);
-        grid->addWidget(addUpDown(page, hitsUpDown, hitsEdit, 2, 6, hits, recentHitsHint), row, 1);
-        grid->addWidget(addLabel(page, hitsLabel, QStringLiteral("Richtigen in den letzten")), row, 2);
-        grid->addWidget(addUpDown(page, drawsUpDown, drawsEdit, 4, 500, draws, recentDrawsHint),
-                        row, 3);
-        grid->addWidget(addLabel(page, drawsLabel, QStringLiteral("Ziehungen")), row, 4);
-        ++row;
+    // The two recent-window checks share their own columns, so their fields
+    // line up although one caption ends in a blank.
+    auto* recent = new QGridLayout;
+    recent->setHorizontalSpacing(4);
+    recent->setVerticalSpacing(3);
+    auto recentRow = [&](int line, int check, const QString& caption, int hitsUpDown,
+                         int hitsEdit, int hits, int hitsLabel, int drawsUpDown, int drawsEdit,
+                         int draws, int drawsLabel) {
+        recent->addWidget(addCheck(page, check, caption, databaseHint, true), line, 0);
+        recent->addWidget(addUpDown(page, hitsUpDown, hitsEdit, 2, 6, hits, recentHitsHint), line,
+                          1);
+        recent->addWidget(addLabel(page, hitsLabel, QStringLiteral("Richtigen in den letzten")),
+                          line, 2);
+        recent->addWidget(addUpDown(page, drawsUpDown, drawsEdit, 4, 500, draws, recentDrawsHint),
+                          line, 3);
+        recent->addWidget(addLabel(page, drawsLabel, QStringLiteral("Ziehungen")), line, 4);
     };
-    recentRow(28, QStringLiteral("Tipp ergibt keine"), 17, 91, 3, 77, 18, 92, 10, 79);
-    recentRow(34, QStringLiteral("Tipp ergibt keine "), 20, 94, 4, 80, 21, 95, 100, 81);
+    recentRow(0, 28, QStringLiteral("Tipp ergibt keine"), 17, 91, 3, 77, 18, 92, 10, 79);
+    recentRow(1, 34, QStringLiteral("Tipp ergibt keine "), 20, 94, 4, 80, 21, 95, 100, 81);
+    recent->setColumnStretch(5, 1);
+    grid->addLayout(recent, row++, 0, 1, 3);
 
     grid->addWidget(addCheck(page, 35,
                              QStringLiteral("Zusatzzahl in die Berechnung der Richtigen mit "
                                             "einbeziehen "),
                              {}, true),
-                    row++, 0, 1, 6);
-    grid->setColumnStretch(5, 1);
+                    row++, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
     grid->setRowStretch(row, 1);
 }
 
@@ -268,7 +287,7 @@ void BerechnungPage::buildMathematisch(QWidget* page)
     int row = 0;
     grid->addWidget(addLabel(page, 86, QStringLiteral("Diese Bedingungen werden in jeder "
                                                       "Tippreihe berücksichtigt")),
-                    row++, 0, 1, 3);
+                    row++, 0, 1, 4);
 
     // The cross-sum limits read as one sentence around the two fields.
     auto* crossSum = new QHBoxLayout;
@@ -287,7 +306,7 @@ void BerechnungPage::buildMathematisch(QWidget* page)
                                  QStringLiteral("Die Quersummerverteilung der vergangenen "
                                                 "Ziehungen sehen Sie im Diagramm unter QS  "),
                                  Chart::CrossSums),
-                    row++, 0, 1, 3);
+                    row++, 0, 1, 4);
 
     auto minimumRow = [&](int check, const QString& caption, int upDown, int edit, int button,
                           const QString& buttonHint, Chart chart) {
@@ -329,7 +348,7 @@ void BerechnungPage::buildMathematisch(QWidget* page)
     const Chart linkCharts[] = {Chart::PairChart, Chart::TripleChart, Chart::QuadChart};
     for (int i = 0; i < 3; ++i)
         grid->addWidget(addLinkLabel(page, links[i].first, links[i].second, linkCharts[i]), row++,
-                        0, 1, 3);
+                        0, 1, 4);
 
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(row, 1);
@@ -415,7 +434,8 @@ QLabel* BerechnungPage::addLinkLabel(QWidget* parent, int number, const QString&
                                      Chart chart)
 {
     QLabel* label = addLabel(parent, number, caption);
-    QFont font = label->font();
+    label->setWordWrap(true);
+    QFont font;
     font.setUnderline(true);
     label->setFont(font);
     QPalette palette = label->palette();
@@ -435,6 +455,8 @@ QToolButton* BerechnungPage::addChartButton(QWidget* parent, int number, const Q
     button->setToolTip(hint);
     button->setIcon(chartIcon());
     button->setAutoRaise(true);
+    button->setIconSize(QSize(16, 16));
+    button->setFixedSize(22, 22);
     connect(button, &QToolButton::clicked, this, [this, chart] { emit chartRequested(chart); });
     return button;
 }
