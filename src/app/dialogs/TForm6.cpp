@@ -35,13 +35,14 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 0);
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
+    grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(4);
     for (int n = 1; n <= Numbers; ++n) {
         auto* box = new QCheckBox(QString::number(n), this);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(n));
         box->setChecked(true);
         box->setAutoFillBackground(true);
+        box->setBackgroundRole(QPalette::Window);
         box->setMouseTracking(true);
         box->installEventFilter(this);
         boxes_[static_cast<std::size_t>(n)] = box;
@@ -81,13 +82,18 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     buttons->addWidget(BitBtn3);
     buttons->addWidget(BitBtn4);
     buttons->addWidget(BitBtn2);
+    layout->addStretch(1);
     layout->addSpacing(6);
     layout->addLayout(buttons);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     layout->addWidget(StatusBar1);
+    // Wide enough for the longest status text a number can produce.
+    const QString widest = QStringLiteral("Die Zahl 49 geht mit der Gewichtung 999 in die Berechnung ein");
+    StatusBar1->setMinimumWidth(StatusBar1->fontMetrics().horizontalAdvance(widest) + 24);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
