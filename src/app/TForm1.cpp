@@ -92,6 +92,11 @@ void TForm1::buildUi()
     form3_ = new TForm3(this);
     form6_ = new TForm6(this);
 
+    // The pages grow with the scale, and so would the window's minimum size:
+    // a window made taller could then never be made smaller again. The floor
+    // stays at what the pages need at their design size (see resizeEvent).
+    PageControl1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    PageControl1->setMinimumSize(PageControl1->minimumSizeHint());
     resize(560, 460);
 }
 
@@ -237,6 +242,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 void TForm1::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    // Only now is the style applied, so only now is the hint exact.
+    if (scale_ == 1.0 && PageControl1->minimumSize() != PageControl1->minimumSizeHint())
+        PageControl1->setMinimumSize(PageControl1->minimumSizeHint());
     const int newHeight = event->size().height();
     if (Groesse > 0 && newHeight != Groesse)
         applyScale(scale_ * double(newHeight) / double(Groesse));

@@ -49,7 +49,9 @@ DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
     drawLine_ = new QLabel(this);
     drawLine_->setObjectName(QStringLiteral("Label29"));
     drawLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont bold = drawLine_->font();
+    // A long draw line must not widen the window; it gets the room there is.
+    drawLine_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QFont bold; // only the weight, so the size still follows the window scaling
     bold.setBold(true);
     drawLine_->setFont(bold);
     dateRow->addWidget(endLabel);

@@ -93,7 +93,7 @@ QLabel* InternetPage::addLink(QWidget* parent, const char* name, const QString& 
     QLabel* label = addLabel(parent, name, address);
     label->setToolTip(QStringLiteral("Seite im Browser öffnen"));
     label->setCursor(Qt::PointingHandCursor);
-    QFont font = label->font();
+    QFont font; // only the underline, so the size still follows the window scaling
     font.setUnderline(true);
     label->setFont(font);
     QPalette palette = label->palette();

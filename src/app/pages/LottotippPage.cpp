@@ -112,7 +112,9 @@ QWidget* LottotippPage::buildDrawPanel()
     drawLine_ = new QLabel(box);
     drawLine_->setObjectName(QStringLiteral("Label35"));
     drawLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont bold = drawLine_->font();
+    // A long draw line must not widen the window; it gets the room there is.
+    drawLine_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QFont bold; // only the weight, so the size still follows the window scaling
     bold.setBold(true);
     drawLine_->setFont(bold);
     addToolButton(box, QStringLiteral("SpeedButton7"), QString(),
@@ -146,7 +148,6 @@ QWidget* LottotippPage::buildGeneratePanel()
                           QStringLiteral("Neue Tipps mit den eingestellten Parametern "
                                          "berechnen"),
                           Command::GenerateTips);
-    generate_->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     rowCount_ = new UpDown(QStringLiteral("UpDown8"), QStringLiteral("Edit80"), 1, 12, 12, box);
     const QString rowsHint = QStringLiteral("Anzahl der Tipps, die berechnet werden");
     rowCount_->setToolTip(rowsHint);
@@ -178,7 +179,7 @@ QWidget* LottotippPage::buildBanner(const QString& panelName, const QString& lab
     label->setWordWrap(true);
     label->setToolTip(QStringLiteral("Zur Numerant-Seite im Internet"));
     label->installEventFilter(this);
-    QFont font = label->font();
+    QFont font;
     font.setPixelSize(pixelSize);
     font.setBold(pixelSize > 13);
     label->setFont(font);

@@ -251,9 +251,11 @@ void TipBoard::updateMetrics()
     // Cells wide enough for two digits at the current font, so the board
     // follows the window scaling through the font alone.
     const QFontMetrics metrics(font());
-    const int cellWidth = metrics.horizontalAdvance(QStringLiteral("000")) + 8;
+    const int cellWidth = metrics.horizontalAdvance(QStringLiteral("00")) + 12;
     const int labelWidth = metrics.horizontalAdvance(QStringLiteral("0 + B")) + 4;
+    const int buttonSide = metrics.height() + 6;
     for (const Row& row : rows_) {
+        row.editButton->setFixedSize(buttonSide, buttonSide);
         for (QLineEdit* edit : row.cells)
             edit->setFixedWidth(cellWidth);
         row.hits->setMinimumWidth(labelWidth);
