@@ -35,6 +35,12 @@ TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     buildUi();
+    connectLanguage();
+    connectRating();
+    connectTipBoard();
+    connectDraws();
+    connectTipFiles();
+    connectStats();
     // Hints follow the mouse over every control of this window, including
     // controls a page creates later.
     qApp->installEventFilter(this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppPaths.h"
+#include "text/TextTable.h"
 
 #include <QMainWindow>
 #include <array>
@@ -82,11 +83,90 @@ public:
     void FormShow();  // start-up sequence; runs once, at the first show
     void FormClose(); // save sequence
 
-    // ---- operations filled in by their own features (Form1Later.cpp) ------
-    void applyLanguage(qint32 language);
+    // The interface texts read by number (UI text table line N); the hidden
+    // memo Memo2 shows the same lines.
+    TextTable textTable;
+    QString text(int line) const { return textTable.line(line); }
+
+    // ---- online update (Form1Update.cpp) ----------------------------------
     void NumerantClick();
+
+    // ---- languages (Form1Language.cpp) --------------------------------------
+    void applyLanguage(qint32 language); // runs the language operation of that number
+    void DateiLaden1Click(const QString& Dateiname, const QString& Sprache);
+    void Deutsch1Click();
+    void Englisch1Click();
+    void Franzsisch1Click();
+    void Spanisch1Click();
+    void Trkisch1Click();
+    void Russisch1Click();
+    void Polnisch1Click();
+    void schechisch1Click();
+    void Niederlndisch1Click();
+    // private helpers of languages:
+    // ---- end of languages ---------------------------------------------------
+
+    // ---- rating (Form1Rating.cpp) -------------------------------------------
+    void Zettelcheck(const QString& Edit1T, const QString& Edit2T, const QString& Edit3T,
+                     const QString& Edit4T, const QString& Edit5T, const QString& Edit6T);
+    void Komplettcheck();
     void SpeedButton5Click();
+    // helpers of rating:
+    // ---- end of rating ------------------------------------------------------
+
+    // ---- tip board (Form1TipBoard.cpp) --------------------------------------
+    void Edit1Exit(int row, int cell);
+    void Loeschendertipp();
+    void SpeedButton11Click();
+    void TippEditClick(int row); // Tipp1EditClick ... Tipp12EditClick
+    void TippEdit(int Anfang, int Ende);
+    void SpeedButton13Click();
+    // helpers of tip board:
+    // ---- end of tip board ---------------------------------------------------
+
+    // ---- draw browsing, entry, deletion (Form1Draws.cpp) --------------------
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void BitBtn8Click();
+    void BitBtn4Click();
+    // helpers of draws:
+    // ---- end of draws -------------------------------------------------------
+
+    // ---- tip files and printout (Form1TipFiles.cpp) -------------------------
+    void SpeedButton15Click();
+    void SpeedButton16Click();
+    void Textladen(const QString& Dateiname);
+    void BitBtn7Click();
+    // helpers of tip files:
+    // ---- end of tip files ---------------------------------------------------
+
+    // ---- statistics charts (Form1Stats.cpp) ---------------------------------
     void SpeedButton2Click();
+    void Button5Click();
+    void SpeedButton9Click();
+    void Button8Click();
+    void Button6Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button9Click();
+    void Button10Click();
+    void Button11Click();
+    void Label88Click();
+    void DiagrammQuersummen();
+    void Label89Click();
+    void Label91Click();
+    void Label90Click();
+    // helpers of statistics:
+    // ---- end of statistics --------------------------------------------------
+
+    // Signal wiring per subsystem, called once from the constructor.
+    void connectLanguage();
+    void connectRating();
+    void connectTipBoard();
+    void connectDraws();
+    void connectTipFiles();
+    void connectStats();
 
 protected:
     void showEvent(QShowEvent* event) override;
