@@ -1,9 +1,142 @@
 #include "app/TForm1.h"
 
-void TForm1::connectRating() {}
+#include "app/pages/DatenbankPage.h"
+#include "app/pages/LottotippPage.h"
+#include "app/pages/TipBoard.h"
+#include "draws/DateSerial.h"
+#include "draws/DrawFile.h"
+#include "draws/DrawLocator.h"
+#include "draws/DrawText.h"
+#include "evaluation/BoardRating.h"
+#include "evaluation/Zettelcheck.h"
+#include "platform/Dialogs.h"
+#include "platform/Sound.h"
 
-void TForm1::Zettelcheck(const QString&, const QString&, const QString&, const QString&, const QString&, const QString&) {}
+#include <QDateEdit>
+#include <QDir>
 
-void TForm1::Komplettcheck() {}
+#include <cmath>
 
-void TForm1::SpeedButton5Click() {}
+namespace {
+
+const QColor kDrawnColor(0, 255, 0);
+const QColor kBonusColor(255, 255, 0);
+const QColor kHighlightColor(255, 0, 0);
+
+// Shows one row's rating; true when the row calls for the sound.
+bool showRowRating(TipBoard& board, int row, const RowRating& rating)
+{
+    const QColor neutral = board.palette().color(QPalette::Base);
+    if (!rating.valid) {
+        for (int k = 1; k <= TipBoard::CellCount; ++k)
+            board.setCellColor(row, k, neutral);
+        board.setCrossSum(row, QString());
+        board.setHits(row, QString(), Qt::black);
+        return false;
+    }
+
+    board.setCrossSum(row, QString::number(rating.crossSum));
+    for (int k = 1; k <= TipBoard::CellCount; ++k) {
+        board.setCellText(row, k, rating.sortedTexts[k - 1]);
+        const quint8 state = rating.cellState[k - 1];
+        board.setCellColor(row, k, state == 1 ? kDrawnColor : state == 2 ? kBonusColor : neutral);
+    }
+    board.setHits(row, rating.hitsText, rating.highlight ? kHighlightColor : QColor(Qt::black));
+    return rating.highlight;
+}
+
+// Before any draw was loaded Datum1 is no draw date; and a date the picker
+// cannot hold is left out instead of being clamped to a wrong one.
+void showDrawDate(DatenbankPage& page, double datum)
+{
+    const QDate date = DateSerial::toDate(datum);
+    const QDateEdit* picker = page.endDatePicker();
+    if (datum <= 0.0 || !date.isValid() || date < picker->minimumDate()
+        || date > picker->maximumDate())
+        return;
+    page.setEndDate(date);
+}
+
+} // namespace
+
+void TForm1::connectRating()
+{
+    connect(datenbankPage(), &DatenbankPage::commandRequested, this,
+            [this](DatenbankPage::Command command) {
+                if (command == DatenbankPage::Command::RateChosenDraw)
+                    SpeedButton5Click();
+            });
+}
+
+void TForm1::Zettelcheck(const QString& Edit1T, const QString& Edit2T, const QString& Edit3T,
+                         const QString& Edit4T, const QString& Edit5T, const QString& Edit6T)
+{
+    const CheckResult result = zettelcheck({Edit1T, Edit2T, Edit3T, Edit4T, Edit5T, Edit6T}, Zahl);
+    Treffer = result.treffer;
+    Gewinn = result.gewinn;
+    Zusatz = result.zusatz;
+}
+
+void TForm1::Komplettcheck()
+{
+    Statistik = {};
+    if (!sortieren)
+        return;
+
+    TipBoard* board = tipBoard();
+    BoardRows rows;
+    for (int r = 1; r <= TipBoard::RowCount; ++r)
+        for (int k = 1; k <= TipBoard::CellCount; ++k)
+            rows[r - 1][k - 1] = board->cellText(r, k);
+
+    const BoardRating rating = rateBoard(rows, Zahl);
+    // The sound is started per row, each start replacing the one playing.
+    // It is looked for beside the program, not in the working directory.
+    const QString soundFile = QDir(ProgramDir).filePath(SoundName);
+    for (int r = 1; r <= TipBoard::RowCount; ++r)
+        if (showRowRating(*board, r, rating.rows[r - 1]))
+            sound().play(soundFile);
+
+    Statistik = rating.statistik;
+    if (rating.last) {
+        Treffer = rating.last->treffer;
+        Gewinn = rating.last->gewinn;
+        Zusatz = rating.last->zusatz;
+    }
+}
+
+void TForm1::SpeedButton5Click()
+{
+    const DrawFile file(databasePath());
+    if (!file.exists()) {
+        dialogs().showMessage(this, QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
+        const QString error = file.create();
+        if (!error.isEmpty())
+            dialogs().showMessage(this, error);
+        return;
+    }
+
+    aktDatum = std::nearbyint(DateSerial::fromDate(datenbankPage()->endDate()));
+    QString error;
+    const std::optional<std::vector<Draw>> draws = file.readAll(&error);
+    if (!draws) {
+        dialogs().showMessage(this, error);
+        return;
+    }
+
+    if (const std::optional<LocatedDraw> located = locateDraw(*draws, aktDatum)) {
+        Position = located->index;
+        Datum1 = located->draw.datum;
+        for (int i = 1; i <= 8; ++i)
+            Zahl[i] = located->draw.zahlen[std::size_t(i - 1)];
+        datenbankPage()->setDrawLine(
+            drawLine(located->draw, shortWeekdayNames(Sprache), located->firstRecord));
+        lottotippPage()->setCrossSum(crossSumText(located->draw));
+    } else {
+        Position = 0; // an empty database: the previous draw stays current
+    }
+
+    showDrawDate(*datenbankPage(), Datum1);
+    lottotippPage()->setDrawLine(datenbankPage()->drawLine());
+    Komplettcheck();
+}

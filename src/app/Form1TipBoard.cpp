@@ -1,15 +1,113 @@
 #include "app/TForm1.h"
 
-void TForm1::connectTipBoard() {}
+#include "app/dialogs/TForm6.h"
+#include "app/pages/LottotippPage.h"
+#include "app/pages/TipBoard.h"
+#include "generator/Random.h"
+#include "platform/Dialogs.h"
 
-void TForm1::Edit1Exit(int, int) {}
+#include <optional>
+#include <utility>
 
-void TForm1::Loeschendertipp() {}
+namespace {
 
-void TForm1::SpeedButton11Click() {}
+// Row and cell of the entry field `EditN`; none for a number that is no cell.
+std::optional<std::pair<int, int>> cellOfEdit(int number)
+{
+    for (int row = 1; row <= TipBoard::RowCount; ++row) {
+        const int cell = number - TipBoard::firstCellNumber(row) + 1;
+        if (cell >= 1 && cell <= TipBoard::CellCount)
+            return std::pair{row, cell};
+    }
+    return std::nullopt;
+}
 
-void TForm1::TippEditClick(int) {}
+} // namespace
 
-void TForm1::TippEdit(int, int) {}
+void TForm1::connectTipBoard()
+{
+    connect(tipBoard(), &TipBoard::cellEdited, this, &TForm1::Edit1Exit);
+    connect(tipBoard(), &TipBoard::editButtonClicked, this, &TForm1::TippEditClick);
+    connect(lottotippPage(), &LottotippPage::commandRequested, this,
+            [this](LottotippPage::Command command) {
+                if (command == LottotippPage::Command::ClearTips)
+                    Loeschendertipp();
+                else if (command == LottotippPage::Command::LuckyNumber)
+                    SpeedButton13Click();
+            });
+}
 
-void TForm1::SpeedButton13Click() {}
+void TForm1::Edit1Exit(int, int)
+{
+    if (sortieren)
+        Komplettcheck();
+}
+
+void TForm1::Loeschendertipp()
+{
+    if (dialogs().askYesNo(this, text(51), text(50)))
+        SpeedButton11Click();
+}
+
+void TForm1::SpeedButton11Click()
+{
+    tipBoard()->clearUnlockedRows();
+    // The emptied rows must lose their colours even while rating is off.
+    const bool wasSorting = sortieren;
+    sortieren = true;
+    Komplettcheck();
+    sortieren = wasSorting;
+}
+
+void TForm1::TippEditClick(int row)
+{
+    if (row < 1 || row > TipBoard::RowCount)
+        return;
+    form6()->setWindowTitle(QString::number(row) + QStringLiteral(". ") + text(24));
+    const int first = TipBoard::firstCellNumber(row);
+    TippEdit(first, first + TipBoard::CellCount - 1);
+}
+
+void TForm1::TippEdit(int Anfang, int Ende)
+{
+    TipBoard* board = tipBoard();
+    QList<int> marked;
+    for (int n = Anfang; n <= Ende; ++n) {
+        const auto cell = cellOfEdit(n);
+        bool ok = false;
+        const int value = cell ? board->cellText(cell->first, cell->second).toInt(&ok) : 0;
+        if (!ok)
+            break; // the boxes marked so far stay marked
+        marked << value;
+    }
+    form6()->beginRowMode(marked);
+
+    if (dialogs().execDialog(*form6()) == QDialog::Accepted) {
+        // Ascending, at most one number per cell; cells after the last
+        // checked number keep their text.
+        int j = Anfang;
+        for (int number : form6()->checkedNumbers()) {
+            if (j > Ende)
+                break;
+            if (const auto cell = cellOfEdit(j))
+                board->setCellText(cell->first, cell->second, QString::number(number));
+            ++j;
+        }
+    }
+    form6()->endRowMode(text(36));
+}
+
+void TForm1::SpeedButton13Click()
+{
+    const QString preset = QString::number(Random::global().below(99999));
+    const QString answer = dialogs().inputText(this, text(30) + QStringLiteral(" (1-99999999)?"),
+                                               text(31), preset);
+    bool ok = false;
+    const qint32 value = answer.trimmed().toInt(&ok);
+    if (!ok) {
+        dialogs().showMessage(this, text(34));
+        return;
+    }
+    // The range in the caption is a suggestion; any 32-bit value seeds.
+    Random::global().setSeed(static_cast<quint32>(value));
+}

@@ -41,6 +41,7 @@ TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
     connectDraws();
     connectTipFiles();
     connectStats();
+    connectShell();
     // Hints follow the mouse over every control of this window, including
     // controls a page creates later.
     qApp->installEventFilter(this);
@@ -97,6 +98,8 @@ void TForm1::buildUi()
     // window's own controls before the dialogs' controls of the same name.
     form3_ = new TForm3(this);
     form6_ = new TForm6(this);
+    form6()->setDialogs(services_.dialogs);
+    form6()->setDirectory(Home);
 
     // The pages grow with the scale, and so would the window's minimum size:
     // a window made taller could then never be made smaller again. The floor
