@@ -1,25 +1,72 @@
 #include "app/TForm1.h"
 
-void TForm1::connectLanguage() {}
+#include "app/LanguageItems.h"
+#include "app/dialogs/TForm3.h"
+#include "app/dialogs/TForm6.h"
+#include "app/pages/LottotippPage.h"
+#include "text/Languages.h"
 
-void TForm1::applyLanguage(qint32) {}
+#include <QAction>
+#include <QPlainTextEdit>
 
-void TForm1::DateiLaden1Click(const QString&, const QString&) {}
+void TForm1::connectLanguage()
+{
+    connect(Deutsch1, &QAction::triggered, this, &TForm1::Deutsch1Click);
+    connect(Englisch1, &QAction::triggered, this, &TForm1::Englisch1Click);
+    connect(Franzsisch1, &QAction::triggered, this, &TForm1::Franzsisch1Click);
+    connect(Spanisch1, &QAction::triggered, this, &TForm1::Spanisch1Click);
+    connect(Trkisch1, &QAction::triggered, this, &TForm1::Trkisch1Click);
+    connect(Russisch1, &QAction::triggered, this, &TForm1::Russisch1Click);
+    connect(Polnisch1, &QAction::triggered, this, &TForm1::Polnisch1Click);
+    connect(schechisch1, &QAction::triggered, this, &TForm1::schechisch1Click);
+    connect(Niederlndisch1, &QAction::triggered, this, &TForm1::Niederlndisch1Click);
+    showTextTable();
+}
 
-void TForm1::Deutsch1Click() {}
+void TForm1::applyLanguage(qint32 language)
+{
+    if (Languages::byNumber(language))
+        runLanguage(language);
+}
 
-void TForm1::Englisch1Click() {}
+void TForm1::DateiLaden1Click(const QString& Dateiname, const QString& Sprache)
+{
+    LanguageItems({this, form3(), form6()}).apply(Dateiname, Sprache, &textTable);
+    showTextTable();
+}
 
-void TForm1::Franzsisch1Click() {}
+void TForm1::runLanguage(qint32 number)
+{
+    const Language* language = Languages::byNumber(number);
+    if (!language)
+        return;
+    DateiLaden1Click(ProgramDir + QStringLiteral("land/bezeich.txt"), language->code);
+    Sprache = number;
+    for (const Language& other : Languages::all())
+        if (QAction* item = findChild<QAction*>(other.menuItem, Qt::FindDirectChildrenOnly))
+            item->setChecked(other.number == number);
+}
 
-void TForm1::Spanisch1Click() {}
+void TForm1::showTextTable()
+{
+    if (QPlainTextEdit* memo = lottotippPage()->textTableMemo())
+        memo->setPlainText(textTable.lines().join(u'\n'));
+}
 
-void TForm1::Trkisch1Click() {}
+void TForm1::Deutsch1Click() { runLanguage(0); }
 
-void TForm1::Russisch1Click() {}
+void TForm1::Englisch1Click() { runLanguage(1); }
 
-void TForm1::Polnisch1Click() {}
+void TForm1::Franzsisch1Click() { runLanguage(2); }
 
-void TForm1::schechisch1Click() {}
+void TForm1::Spanisch1Click() { runLanguage(3); }
 
-void TForm1::Niederlndisch1Click() {}
+void TForm1::Trkisch1Click() { runLanguage(4); }
+
+void TForm1::Russisch1Click() { runLanguage(5); }
+
+void TForm1::Niederlndisch1Click() { runLanguage(6); }
+
+void TForm1::schechisch1Click() { runLanguage(7); }
+
+void TForm1::Polnisch1Click() { runLanguage(8); }

@@ -104,7 +104,15 @@ public:
     void schechisch1Click();
     void Niederlndisch1Click();
     // private helpers of languages:
+    void runLanguage(qint32 number); // steps shared by the nine menu items
+    void showTextTable();            // Memo2 follows textTable
     // ---- end of languages ---------------------------------------------------
+
+    // ---- shell actions (Form1Shell.cpp) -------------------------------------
+    void Label43Click();                    // banners: the product page
+    void Label52Click(const QString& text); // link labels: the clicked address
+    void connectShell();
+    // ---- end of shell actions -----------------------------------------------
 
     // ---- rating (Form1Rating.cpp) -------------------------------------------
     void Zettelcheck(const QString& Edit1T, const QString& Edit2T, const QString& Edit3T,

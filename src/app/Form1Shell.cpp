@@ -1,0 +1,60 @@
+#include "app/TForm1.h"
+
+#include "app/pages/InternetPage.h"
+#include "app/pages/LottotippPage.h"
+#include "platform/Shell.h"
+
+#include <QUrl>
+
+namespace {
+
+const QString productPage = QStringLiteral("https://www.vellhorn.de/numerant");
+// A link whose text names the partner portal goes to the partner's own
+// address, which carries the product's referral.
+const QString partnerName = QStringLiteral("lottoland");
+const QString partnerPage = QStringLiteral("https://www.lottoland.com/?partner=numerant");
+
+// Link texts come from the language files, so they are data: only web
+// addresses are opened, never a local file or program. A bare host such as
+// "www.lotto.de" is taken as an https address.
+QString webAddress(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.contains(u' '))
+        return {};
+    const bool hasScheme = trimmed.contains(QLatin1String("://"));
+    const QUrl url(hasScheme ? trimmed : QStringLiteral("https://") + trimmed, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty())
+        return {};
+    const QString scheme = url.scheme().toLower();
+    if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+        return {};
+    return url.toString();
+}
+
+} // namespace
+
+void TForm1::connectShell()
+{
+    connect(lottotippPage(), &LottotippPage::commandRequested, this,
+            [this](LottotippPage::Command command) {
+                if (command == LottotippPage::Command::OpenProductPage)
+                    Label43Click();
+            });
+    connect(internetPage(), &InternetPage::linkClicked, this, &TForm1::Label52Click);
+}
+
+void TForm1::Label43Click()
+{
+    shell().openUrl(productPage);
+}
+
+void TForm1::Label52Click(const QString& text)
+{
+    if (text.contains(partnerName, Qt::CaseInsensitive)) {
+        shell().openUrl(partnerPage);
+        return;
+    }
+    if (const QString address = webAddress(text); !address.isEmpty())
+        shell().openUrl(address);
+}
