@@ -1,35 +1,274 @@
 #include "app/TForm1.h"
 
-void TForm1::connectStats() {}
+#include "app/pages/BerechnungPage.h"
+#include "app/pages/DatenbankPage.h"
+#include "app/pages/DiagrammPage.h"
+#include "app/pages/LottotippPage.h"
+#include "app/pages/TipBoard.h"
+#include "draws/CountingWindow.h"
+#include "draws/DateSerial.h"
+#include "draws/DrawFile.h"
+#include "platform/Chart1.h"
+#include "platform/Dialogs.h"
+#include "stats/GroupStats.h"
+#include "stats/NumberStats.h"
+#include "stats/PropertyStats.h"
+#include "stats/StatsTexts.h"
 
-void TForm1::SpeedButton2Click() {}
+#include <QGuiApplication>
+#include <QStringList>
+#include <QTabWidget>
 
-void TForm1::Button5Click() {}
+#include <algorithm>
+#include <functional>
 
-void TForm1::SpeedButton9Click() {}
+namespace {
 
-void TForm1::Button8Click() {}
+// Restores the cursor however the scan ends.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
 
-void TForm1::Button6Click() {}
+using Statistic = std::function<StatResult(const DrawSource&, const CountingWindow&, const StatsTexts&)>;
 
-void TForm1::Button2Click() {}
+StatsTexts captionTexts(const TForm1& form)
+{
+    return StatsTexts::fromLines([&form](int line) { return form.text(line); });
+}
 
-void TForm1::Button3Click() {}
+// Reads the window and weekday switches; the pickers also become the
+// fields `aktDatum` and `dfb`, which other operations read afterwards.
+CountingWindow countingWindow(TForm1& form)
+{
+    CountingWindow window;
+    window.start = DateSerial::fromDate(form.diagrammPage()->startDate());
+    const QDate end = form.datenbankPage()->endDate();
+    window.end = end.isValid() ? DateSerial::fromDate(end) : DateSerial::today();
+    window.saturdays = form.datenbankPage()->saturdays();
+    window.wednesdays = form.datenbankPage()->wednesdays();
+    form.aktDatum = window.start;
+    form.dfb = window.end;
+    return window;
+}
 
-void TForm1::Button4Click() {}
+void showChart(Chart1& chart, const ChartData& data)
+{
+    QVector<ChartBar> bars;
+    bars.reserve(data.bars.size());
+    for (const StatBar& bar : data.bars) {
+        const QColor color = bar.color ? QColor(bar.color->red, bar.color->green, bar.color->blue)
+                                       : QColor();
+        bars.append(ChartBar{bar.x, bar.y, color});
+    }
+    chart.setActive(Chart1::Series2, true);
+    chart.setActive(Chart1::Series1, false);
+    if (data.hideMarks)
+        chart.setMarksVisible(false);
+    chart.setBars(Chart1::Series2, std::move(bars));
+    if (data.leftAutomatic)
+        chart.setLeftAxisAutomatic();
+    else
+        chart.setLeftAxisRange(data.leftMin, data.leftMax);
+    chart.setBottomCaption(data.caption);
+}
 
-void TForm1::Button9Click() {}
+// Runs one statistic over the database and charts it. A file error is shown
+// and leaves the chart as it was; false then, so the caller stops too.
+bool chartFromDatabase(TForm1& form, const Statistic& statistic, bool keepsLastDraw)
+{
+    const CountingWindow window = countingWindow(form);
+    const DrawFile database(form.databasePath());
+    StatResult result;
+    {
+        BusyCursor busy;
+        result = statistic(DrawSource(database), window, captionTexts(form));
+    }
+    if (!result.ok()) {
+        form.dialogs().showMessage(&form, result.error);
+        return false;
+    }
+    // The counts compare every selected draw as the current draw, so the
+    // last one stays current for the next rating.
+    if (keepsLastDraw && result.lastDraw)
+        form.Zahl = *result.lastDraw;
+    showChart(*form.chart(), result.chart);
+    return true;
+}
 
-void TForm1::Button10Click() {}
+void showDiagrammTab(TForm1& form)
+{
+    form.PageControl1->setCurrentWidget(form.diagrammPage());
+}
 
-void TForm1::Button11Click() {}
+void groupChart(TForm1& form, GroupKind kind)
+{
+    const auto statistic = [kind](const DrawSource& source, const CountingWindow& window,
+                                  const StatsTexts& texts) {
+        return groupCounts(source, window, kind, texts);
+    };
+    if (chartFromDatabase(form, statistic, true))
+        showDiagrammTab(form);
+}
 
-void TForm1::Label88Click() {}
+void propertyChart(TForm1& form, DrawProperty property)
+{
+    const auto statistic = [property](const DrawSource& source, const CountingWindow& window,
+                                      const StatsTexts& texts) {
+        return perDrawCounts(source, window, property, texts);
+    };
+    if (chartFromDatabase(form, statistic, true))
+        showDiagrammTab(form);
+}
 
-void TForm1::DiagrammQuersummen() {}
+} // namespace
 
-void TForm1::Label89Click() {}
+void TForm1::connectStats()
+{
+    connect(berechnungPage(), &BerechnungPage::chartRequested, this,
+            [this](BerechnungPage::Chart chart) {
+                using C = BerechnungPage::Chart;
+                switch (chart) {
+                case C::NumberDistribution: SpeedButton2Click(); break;
+                case C::Overdue: Button5Click(); break;
+                case C::PairChart: Label89Click(); break;
+                case C::TripleChart: Label91Click(); break;
+                case C::QuadChart: Label90Click(); break;
+                case C::CrossSums: DiagrammQuersummen(); break;
+                case C::PairCount: Button2Click(); break;
+                case C::TripleCount: Button3Click(); break;
+                case C::QuadCount: Button4Click(); break;
+                case C::PrimesPerTip: Button9Click(); break;
+                case C::OddPerTip: Button10Click(); break;
+                case C::EvenPerTip: Button11Click(); break;
+                }
+            });
+    connect(diagrammPage(), &DiagrammPage::chartRequested, this, [this](DiagrammPage::Chart chart) {
+        using C = DiagrammPage::Chart;
+        switch (chart) {
+        case C::NumberDistribution: SpeedButton2Click(); break;
+        case C::Overdue: Button5Click(); break;
+        case C::CrossSums: SpeedButton9Click(); break;
+        case C::PairCount: Button2Click(); break;
+        case C::TripleCount: Button3Click(); break;
+        case C::QuadCount: Button4Click(); break;
+        }
+    });
+    connect(datenbankPage(), &DatenbankPage::commandRequested, this,
+            [this](DatenbankPage::Command command) {
+                using C = DatenbankPage::Command;
+                switch (command) {
+                case C::Overdue: Button5Click(); break;
+                case C::SuperNumberOverdue: Button8Click(); break;
+                case C::PairCount: Button2Click(); break;
+                case C::TripleCount: Button3Click(); break;
+                case C::QuadCount: Button4Click(); break;
+                case C::PrimesPerTip: Button9Click(); break;
+                case C::OddPerTip: Button10Click(); break;
+                case C::EvenPerTip: Button11Click(); break;
+                default: break; // the other commands belong to other subsystems
+                }
+            });
+    connect(lottotippPage(), &LottotippPage::commandRequested, this,
+            [this](LottotippPage::Command command) {
+                if (command == LottotippPage::Command::TipDistribution)
+                    Button6Click();
+            });
+}
 
-void TForm1::Label91Click() {}
+void TForm1::SpeedButton2Click()
+{
+    chartFromDatabase(*this, numberDistribution, false);
+}
 
-void TForm1::Label90Click() {}
+void TForm1::Button5Click()
+{
+    if (chartFromDatabase(*this, overdueNumbers, false))
+        showDiagrammTab(*this);
+}
+
+void TForm1::SpeedButton9Click()
+{
+    chartFromDatabase(*this, crossSumDistribution, false);
+}
+
+void TForm1::Button8Click()
+{
+    const bool charted = chartFromDatabase(*this, superNumberOverdue, false);
+    // Super numbers exist only from this day on; the start before it is moved up.
+    aktDatum = std::max(aktDatum, superNumberFloor());
+    if (charted)
+        showDiagrammTab(*this);
+}
+
+void TForm1::Button6Click()
+{
+    QStringList cells;
+    for (int row = 1; row <= TipBoard::RowCount; ++row)
+        for (int cell = 1; cell <= TipBoard::CellCount; ++cell)
+            cells << tipBoard()->cellText(row, cell);
+    showChart(*chart(), tipDistribution(cells, captionTexts(*this)));
+    showDiagrammTab(*this);
+}
+
+void TForm1::Button2Click()
+{
+    groupChart(*this, GroupKind::Pairs);
+}
+
+void TForm1::Button3Click()
+{
+    groupChart(*this, GroupKind::Triples);
+}
+
+void TForm1::Button4Click()
+{
+    groupChart(*this, GroupKind::Quads);
+}
+
+void TForm1::Button9Click()
+{
+    propertyChart(*this, DrawProperty::Prime);
+}
+
+void TForm1::Button10Click()
+{
+    propertyChart(*this, DrawProperty::Odd);
+}
+
+void TForm1::Button11Click()
+{
+    propertyChart(*this, DrawProperty::Even);
+}
+
+void TForm1::Label88Click()
+{
+    showDiagrammTab(*this);
+    SpeedButton9Click();
+}
+
+void TForm1::DiagrammQuersummen()
+{
+    Label88Click();
+}
+
+void TForm1::Label89Click()
+{
+    showDiagrammTab(*this);
+    Button2Click();
+}
+
+void TForm1::Label91Click()
+{
+    showDiagrammTab(*this);
+    Button3Click();
+}
+
+void TForm1::Label90Click()
+{
+    showDiagrammTab(*this);
+    Button4Click();
+}
