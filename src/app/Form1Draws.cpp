@@ -1,11 +1,144 @@
 #include "app/TForm1.h"
 
-void TForm1::connectDraws() {}
+#include "app/dialogs/TForm3.h"
+#include "app/pages/DatenbankPage.h"
+#include "app/pages/DiagrammPage.h"
+#include "app/pages/LottotippPage.h"
+#include "draws/DateSerial.h"
+#include "draws/DrawBrowser.h"
+#include "draws/DrawEditing.h"
+#include "draws/DrawFile.h"
+#include "draws/DrawText.h"
+#include "platform/Dialogs.h"
 
-void TForm1::SpeedButton6Click() {}
+#include <QCursor>
+#include <QDialog>
+#include <QGuiApplication>
 
-void TForm1::SpeedButton7Click() {}
+namespace {
 
-void TForm1::BitBtn8Click() {}
+// What the entry dialog offers when no draw is stored yet: the day and the
+// values its controls were designed with.
+Draw designEntry(double day)
+{
+    Draw draw;
+    draw.datum = day;
+    draw.zahlen = {49, 49, 49, 49, 49, 49, 49, 9};
+    draw.spiel77.fill(1);
+    draw.super6.fill(1);
+    return draw;
+}
 
-void TForm1::BitBtn4Click() {}
+// Restores the cursor on every way out, so a failed rewrite cannot leave it busy.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace
+
+void TForm1::connectDraws()
+{
+    connect(lottotippPage(), &LottotippPage::commandRequested, this,
+            [this](LottotippPage::Command command) {
+                if (command == LottotippPage::Command::PreviousDraw)
+                    SpeedButton6Click();
+                else if (command == LottotippPage::Command::NextDraw)
+                    SpeedButton7Click();
+            });
+    connect(datenbankPage(), &DatenbankPage::commandRequested, this,
+            [this](DatenbankPage::Command command) {
+                if (command == DatenbankPage::Command::EnterDraw)
+                    BitBtn8Click();
+                else if (command == DatenbankPage::Command::DeleteDraw)
+                    BitBtn4Click();
+            });
+}
+
+void TForm1::SpeedButton6Click()
+{
+    stepDraw(false);
+}
+
+void TForm1::SpeedButton7Click()
+{
+    stepDraw(true);
+}
+
+void TForm1::stepDraw(bool forward)
+{
+    const QDate start = diagrammPage()->startDate();
+    if (start.isValid())
+        aktDatum = DateSerial::fromDate(start);
+
+    QString error;
+    const auto draws = DrawFile(databasePath()).readAll(&error);
+    if (!draws) {
+        dialogs().showMessage(this, error);
+        return;
+    }
+    const bool saturdays = datenbankPage()->saturdays();
+    const bool wednesdays = datenbankPage()->wednesdays();
+    const std::optional<int> shown = forward ? nextPosition(*draws, Position, saturdays, wednesdays)
+                                             : previousPosition(*draws, Position, saturdays, wednesdays);
+    if (!shown)
+        return; // no draw stored: the display keeps what it shows
+
+    Position = *shown;
+    const Draw& draw = (*draws)[std::size_t(Position)];
+    Datum1 = draw.datum;
+    for (std::size_t i = 0; i < draw.zahlen.size(); ++i)
+        Zahl[i + 1] = draw.zahlen[i];
+    const QString line = drawLine(draw, shortWeekdayNames(Sprache));
+    datenbankPage()->setDrawLine(line);
+    lottotippPage()->setCrossSum(crossSumText(draw));
+    lottotippPage()->setDrawLine(line);
+    // The end of the counting window follows the shown draw.
+    datenbankPage()->setEndDate(DateSerial::toDate(Datum1));
+    Komplettcheck();
+}
+
+void TForm1::BitBtn8Click()
+{
+    const DrawFile file(databasePath());
+    QString error;
+    const auto draws = file.readAll(&error);
+    if (!draws) {
+        dialogs().showMessage(this, error);
+        return;
+    }
+    const double chosen = DateSerial::fromDate(datenbankPage()->endDate());
+    const std::optional<Draw> reference = referenceDraw(*draws, chosen);
+    aktDatum = reference ? reference->datum : chosen;
+    form3()->preset(reference ? *reference : designEntry(DateSerial::today()));
+
+    if (dialogs().execDialog(*form3()) == QDialog::Accepted) {
+        error = storeEntry(file, form3()->draw());
+        if (!error.isEmpty()) {
+            dialogs().showMessage(this, error);
+            return;
+        }
+    }
+    // The reference draw stays current; a new draw is reached by stepping.
+    datenbankPage()->setEndDate(DateSerial::toDate(aktDatum));
+    SpeedButton5Click();
+}
+
+void TForm1::BitBtn4Click()
+{
+    QString error;
+    {
+        const BusyCursor busy;
+        error = deleteDrawsOf(DrawFile(databasePath()), Datum1);
+    }
+    if (!error.isEmpty()) {
+        dialogs().showMessage(this, error);
+        return;
+    }
+    // DateTimePicker1 still holds the deleted date: the next later draw, or
+    // the latest, becomes current.
+    SpeedButton5Click();
+}

@@ -138,6 +138,9 @@ public:
     void BitBtn8Click();
     void BitBtn4Click();
     // helpers of draws:
+private:
+    void stepDraw(bool forward); // shared body of SpeedButton6Click / SpeedButton7Click
+public:
     // ---- end of draws -------------------------------------------------------
 
     // ---- tip files and printout (Form1TipFiles.cpp) -------------------------
