@@ -1,11 +1,140 @@
 #include "app/TForm1.h"
 
-void TForm1::connectTipFiles() {}
+#include "app/pages/DatenbankPage.h"
+#include "app/pages/LottotippPage.h"
+#include "app/pages/TipBoard.h"
+#include "draws/DateSerial.h"
+#include "platform/Dialogs.h"
+#include "platform/Shell.h"
+#include "tipfiles/TipFile.h"
+#include "tipfiles/TipPrintout.h"
 
-void TForm1::SpeedButton15Click() {}
+#include <QDate>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <iterator>
 
-void TForm1::SpeedButton16Click() {}
+namespace {
 
-void TForm1::Textladen(const QString&) {}
+TipRows boardRows(const TipBoard& board)
+{
+    TipRows rows;
+    for (int r = 1; r <= TipBoard::RowCount; ++r)
+        for (int c = 1; c <= TipBoard::CellCount; ++c)
+            rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] =
+                board.cellText(r, c);
+    return rows;
+}
 
-void TForm1::BitBtn7Click() {}
+FileDialogSetup tipFileDialog(const QString& home, const QString& proposedName)
+{
+    return {home, proposedName, TipFile::filter(), TipFile::defaultSuffix()};
+}
+
+// The weekday names of the printout follow the interface language, whatever
+// the system's own locale is. The numbers are those kept in `Sprache`.
+QLocale interfaceLocale(qint32 sprache)
+{
+    static const QLocale::Language languages[] = {
+        QLocale::German,  QLocale::English, QLocale::French,
+        QLocale::Spanish, QLocale::Turkish, QLocale::Russian,
+        QLocale::Dutch,   QLocale::Czech,   QLocale::Polish,
+    };
+    if (sprache < 0 || sprache >= static_cast<qint32>(std::size(languages)))
+        return QLocale(QLocale::German);
+    return QLocale(languages[sprache]);
+}
+
+// Reads first and touches the board only when the whole file was read, so a
+// file that cannot be opened or read leaves the tips as they were.
+bool loadTipFile(TForm1& form, const QString& path)
+{
+    QString error;
+    const std::optional<TipFile::Content> content = TipFile::read(path, &error);
+    if (!content) {
+        form.dialogs().showMessage(&form, error);
+        return false;
+    }
+    TipBoard& board = *form.tipBoard();
+    board.clearUnlockedRows();
+    // Locked rows are overwritten too: the file decides every row it holds.
+    for (int r = 1; r <= content->rowsRead; ++r)
+        for (int c = 1; c <= TipBoard::CellCount; ++c)
+            board.setCellText(r, c,
+                              content->rows[static_cast<std::size_t>(r - 1)]
+                                           [static_cast<std::size_t>(c - 1)]);
+    if (content->losNr)
+        form.LosNr = *content->losNr;
+    return true;
+}
+
+} // namespace
+
+void TForm1::connectTipFiles()
+{
+    connect(lottotipp_, &LottotippPage::commandRequested, this,
+            [this](LottotippPage::Command command) {
+                switch (command) {
+                case LottotippPage::Command::SaveTips:
+                    SpeedButton15Click();
+                    break;
+                case LottotippPage::Command::LoadTips:
+                    SpeedButton16Click();
+                    break;
+                case LottotippPage::Command::PrintTips:
+                    BitBtn7Click();
+                    break;
+                default:
+                    break;
+                }
+            });
+}
+
+void TForm1::SpeedButton15Click()
+{
+    const QString name = TipFile::proposedFileName(datenbank_->endDate(), QDate::currentDate());
+    const QString path = dialogs().saveFileName(this, tipFileDialog(Home, name));
+    if (path.isEmpty())
+        return;
+    const QString error = TipFile::write(path, boardRows(*tipBoard()), LosNr);
+    if (!error.isEmpty())
+        dialogs().showMessage(this, error);
+}
+
+void TForm1::SpeedButton16Click()
+{
+    const QString path = dialogs().openFileName(this, tipFileDialog(Home, QString()));
+    if (!path.isEmpty() && !loadTipFile(*this, path))
+        return;
+    SpeedButton5Click();
+}
+
+void TForm1::Textladen(const QString& Dateiname)
+{
+    loadTipFile(*this, Dateiname);
+}
+
+void TForm1::BitBtn7Click()
+{
+    const QDate nextDraw = TipPrintout::nextDrawDate(
+        DateSerial::toDate(Datum1), datenbank_->saturdays(), datenbank_->wednesdays());
+    QString error;
+    const std::optional<QStringList> lines = TipPrintout::lines(
+        boardRows(*tipBoard()), nextDraw, text(24), interfaceLocale(Sprache), &error);
+    QPlainTextEdit* memo = datenbank_->lineBuffer();
+    memo->clear();
+    if (!lines) {
+        dialogs().showMessage(this, error);
+        return;
+    }
+    for (const QString& line : *lines)
+        memo->appendPlainText(line);
+
+    const QString path = Home + QStringLiteral("Tipp.txt");
+    error = TipPrintout::write(path, *lines);
+    if (!error.isEmpty()) {
+        dialogs().showMessage(this, error);
+        return;
+    }
+    shell().openFile(path);
+}
