@@ -313,6 +313,10 @@ void Chart1::refresh()
         if (low >= 1.0)
             low -= 1.0;
         high += 1.0;
+    } else if (!leftAutomatic_ && low > 0.0) {
+        // A bar at the lowest counter would have no height and look like a
+        // missing one; a little room below the range keeps it visible.
+        low = std::max(0.0, low - (high - low) * 0.05);
     }
     if (leftAutomatic_ && stacked_->isLabelsVisible())
         high += (high - low) * 0.08; // room for the marks above the tallest bar

@@ -524,7 +524,7 @@ void StatsWindowTest::screenshots()
         click(control);
         QVERIFY(dialogs_.messages.isEmpty());
         window_->PageControl1->setCurrentWidget(window_->diagrammPage());
-        chart().refresh();
+        QTest::qWait(50); // the chart lays out its axes in the event loop, as on screen
         const QString path = QDir(folder).filePath(QStringLiteral("chart_%1.png").arg(name));
         QVERIFY(window_->grab().save(path));
     }
