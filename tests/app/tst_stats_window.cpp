@@ -506,7 +506,6 @@ void StatsWindowTest::screenshots()
     }
     useDraws(draws);
     setWindow(QDate(1994, 11, 19), date);
-    window_->tipBoard()->setCellText(1, 1, QStringLiteral("3"));
     for (int r = 1; r <= 12; ++r)
         for (int c = 1; c <= 6; ++c)
             window_->tipBoard()->setCellText(r, c, QString::number(1 + next(49)));
