@@ -8,7 +8,7 @@
 #include "draws/DrawBrowser.h"
 #include "draws/DrawEditing.h"
 #include "draws/DrawFile.h"
-#include "draws/DrawText.h"
+#include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 
 #include <QCursor>
@@ -29,14 +29,6 @@ Draw designEntry(double day)
     return draw;
 }
 
-// Restores the cursor on every way out, so a failed rewrite cannot leave it busy.
-class BusyCursor {
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 } // namespace
 
@@ -88,16 +80,7 @@ void TForm1::stepDraw(bool forward)
         return; // no draw stored: the display keeps what it shows
 
     Position = *shown;
-    const Draw& draw = (*draws)[std::size_t(Position)];
-    Datum1 = draw.datum;
-    for (std::size_t i = 0; i < draw.zahlen.size(); ++i)
-        Zahl[i + 1] = draw.zahlen[i];
-    const QString line = drawLine(draw, shortWeekdayNames(Sprache));
-    datenbankPage()->setDrawLine(line);
-    lottotippPage()->setCrossSum(crossSumText(draw));
-    lottotippPage()->setDrawLine(line);
-    // The end of the counting window follows the shown draw.
-    datenbankPage()->setEndDate(DateSerial::toDate(Datum1));
+    showCurrentDraw((*draws)[std::size_t(Position)], false);
     Komplettcheck();
 }
 

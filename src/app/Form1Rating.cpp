@@ -126,17 +126,22 @@ void TForm1::SpeedButton5Click()
 
     if (const std::optional<LocatedDraw> located = locateDraw(*draws, aktDatum)) {
         Position = located->index;
-        Datum1 = located->draw.datum;
-        for (int i = 1; i <= 8; ++i)
-            Zahl[i] = located->draw.zahlen[std::size_t(i - 1)];
-        datenbankPage()->setDrawLine(
-            drawLine(located->draw, shortWeekdayNames(Sprache), located->firstRecord));
-        lottotippPage()->setCrossSum(crossSumText(located->draw));
+        showCurrentDraw(located->draw, located->firstRecord);
     } else {
         Position = 0; // an empty database: the previous draw stays current
     }
-
-    showDrawDate(*datenbankPage(), Datum1);
-    lottotippPage()->setDrawLine(datenbankPage()->drawLine());
     Komplettcheck();
+}
+
+void TForm1::showCurrentDraw(const Draw& draw, bool firstRecord)
+{
+    Datum1 = draw.datum;
+    for (std::size_t i = 0; i < draw.zahlen.size(); ++i)
+        Zahl[i + 1] = draw.zahlen[i];
+    const QString line = drawLine(draw, shortWeekdayNames(Sprache), firstRecord);
+    datenbankPage()->setDrawLine(line);
+    lottotippPage()->setDrawLine(line);
+    lottotippPage()->setCrossSum(crossSumText(draw));
+    // The end of the counting window follows the shown draw.
+    showDrawDate(*datenbankPage(), Datum1);
 }

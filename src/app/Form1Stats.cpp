@@ -9,6 +9,7 @@
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
 #include "platform/Chart1.h"
+#include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "stats/GroupStats.h"
 #include "stats/NumberStats.h"
@@ -23,15 +24,6 @@
 #include <functional>
 
 namespace {
-
-// Restores the cursor however the scan ends.
-class BusyCursor {
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 using Statistic = std::function<StatResult(const DrawSource&, const CountingWindow&, const StatsTexts&)>;
 

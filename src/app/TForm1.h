@@ -7,6 +7,7 @@
 #include <array>
 
 class BerechnungPage;
+struct Draw;
 class Chart1;
 class DatenbankPage;
 class DiagrammPage;
@@ -120,6 +121,9 @@ public:
     void Komplettcheck();
     void SpeedButton5Click();
     // helpers of rating:
+    // Makes `draw` the current draw and shows it: Datum1, Zahl, the draw
+    // lines, the cross sum and the end date follow it.
+    void showCurrentDraw(const Draw& draw, bool firstRecord);
     // ---- end of rating ------------------------------------------------------
 
     // ---- tip board (Form1TipBoard.cpp) --------------------------------------
