@@ -41,6 +41,7 @@ TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
     connectDraws();
     connectTipFiles();
     connectStats();
+    connect(berechnungPage(), &BerechnungPage::runLimitChanging, this, &TForm1::UpDown7Changing);
     connectShell();
     // Hints follow the mouse over every control of this window, including
     // controls a page creates later.
@@ -166,7 +167,7 @@ void TForm1::buildMenu()
 
     Schlieen1 = action("Schlieen1", QStringLiteral("S&chließen"));
     MainMenu1->addAction(Schlieen1);
-    connect(Schlieen1, &QAction::triggered, this, &QWidget::close);
+    connect(Schlieen1, &QAction::triggered, this, &TForm1::Schlieen1Click);
 }
 
 void TForm1::buildHiddenOptionTabs()
@@ -251,10 +252,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 void TForm1::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TForm1::FormResize()
+{
     // Only now is the style applied, so only now is the hint exact.
     if (scale_ == 1.0 && PageControl1->minimumSize() != PageControl1->minimumSizeHint())
         PageControl1->setMinimumSize(PageControl1->minimumSizeHint());
-    const int newHeight = event->size().height();
+    const int newHeight = size().height();
     if (Groesse > 0 && newHeight != Groesse)
         applyScale(scale_ * double(newHeight) / double(Groesse));
     Groesse = newHeight;
@@ -275,4 +281,14 @@ void TForm1::applyScale(double scale)
         own.setPixelSize(std::max(1, int(std::lround(design.toInt() * scale_))));
         widget->setFont(own);
     }
+}
+
+void TForm1::Schlieen1Click()
+{
+    close(); // runs the save sequence through closeEvent
+}
+
+void TForm1::UpDown7Changing(int positionBefore)
+{
+    LaufMax = positionBefore * 1000;
 }

@@ -234,6 +234,10 @@ public:
     double scale() const { return scale_; }
 
     void Dokumentationanzeigen1Click();
+    void Schlieen1Click();
+    void FormResize(); // scales the page control with the window height
+    // The run-limit spin button is about to change.
+    void UpDown7Changing(int positionBefore);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -23,14 +23,22 @@ QGroupBox* panel(const char* name, const QString& title, QWidget* parent)
     return box;
 }
 
+// The page must fit the design window with any Arial-like font: the boxes
+// keep their frames tight.
+void compact(QLayout* layout)
+{
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(4);
+}
+
 } // namespace
 
 DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet4"));
     auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(6, 6, 6, 6);
-    outer->setSpacing(6);
+    outer->setContentsMargins(6, 4, 6, 4);
+    outer->setSpacing(4);
 
     // The chosen date and its draw.
     auto* dateRow = new QHBoxLayout;
@@ -63,6 +71,7 @@ DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
     // Changing the database.
     QGroupBox* draws = panel("Panel10", QStringLiteral("Ziehungen"), this);
     auto* drawRow = new QHBoxLayout(draws);
+    compact(drawRow);
     update_ = addButton(draws, "BitBtn1", QStringLiteral("&Datenbank aktualisieren"),
                         QStringLiteral("Neue Ziehungen von der Numerant-Seite www.vellhorn.de "
                                        "in die Datenbank übernehmen"),
@@ -96,6 +105,7 @@ DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
     // Charts over the stored draws.
     QGroupBox* stats = panel("Panel11", QStringLiteral("Statistik"), this);
     auto* grid = new QGridLayout(stats);
+    compact(grid);
     const struct {
         const char* name;
         const char* caption;
@@ -131,6 +141,7 @@ DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
     // Replaying the history from the chosen date.
     QGroupBox* history = panel("Panel12", QStringLiteral("Historische Analyse"), this);
     auto* historyColumn = new QVBoxLayout(history);
+    compact(historyColumn);
     const QString historyHint =
         QStringLiteral("Berechnung und Erfolg beginnend mit dem oben gewählten Datum");
     historyColumn->addWidget(addButton(

@@ -13,12 +13,13 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet3"));
     auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(6, 6, 6, 6);
-    outer->setSpacing(8);
+    outer->setContentsMargins(6, 4, 6, 4);
+    outer->setSpacing(4);
 
     auto* proxy = new QGroupBox(QStringLiteral("Verbindung"), this);
     proxy->setObjectName(QStringLiteral("Panel13"));
     auto* proxyForm = new QFormLayout(proxy);
+    proxyForm->setContentsMargins(6, 4, 6, 4);
     QLabel* hostLabel = addLabel(proxy, "Label53", QStringLiteral("Proxy-Server"));
     proxyHost_ = addEdit(proxy, "ProxyHostEdit", QString(),
                          QStringLiteral("Name oder Adresse des Proxy-Servers; leer lassen, wenn "
@@ -34,6 +35,8 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
     auto* fees = new QGroupBox(this);
     fees->setObjectName(QStringLiteral("Panel14"));
     auto* feeColumn = new QVBoxLayout(fees);
+    feeColumn->setContentsMargins(6, 4, 6, 4);
+    feeColumn->setSpacing(4);
     feeColumn->addWidget(
         addLabel(fees, "Label57", QStringLiteral("Bearbeitunggebühr bei Ihrer Landeslotterie:")));
     auto* feeForm = new QFormLayout;
@@ -57,6 +60,8 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
     auto* links = new QGroupBox(QStringLiteral("Im Internet"), this);
     links->setObjectName(QStringLiteral("Panel15"));
     auto* linkColumn = new QVBoxLayout(links);
+    linkColumn->setContentsMargins(6, 4, 6, 4);
+    linkColumn->setSpacing(4);
     linkColumn->addWidget(addLink(links, "Label52", QStringLiteral("https://www.vellhorn.de")));
     linkColumn->addWidget(
         addLink(links, "Label54", QStringLiteral("https://www.vellhorn.de/numerant")));

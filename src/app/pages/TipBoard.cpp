@@ -49,7 +49,8 @@ TipBoard::TipBoard(QWidget* parent) : QWidget(parent)
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(3);
-    grid->setVerticalSpacing(2);
+    // Twelve rows must fit the design height with any Arial-like font.
+    grid->setVerticalSpacing(1);
 
     for (int r = 1; r <= RowCount; ++r) {
         Row& row = rows_[r - 1];
@@ -77,7 +78,7 @@ TipBoard::TipBoard(QWidget* parent) : QWidget(parent)
             edit->setAlignment(Qt::AlignCenter);
             edit->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
             edit->installEventFilter(this);
-            connect(edit, &QLineEdit::textChanged, this, [this, edit] { normaliseInPlace(edit); });
+            connect(edit, &QLineEdit::textChanged, this, [this, edit] { Edit1Change(edit); });
             row.cells[c - 1] = edit;
             grid->addWidget(edit, line, 1 + c);
         }
@@ -170,7 +171,7 @@ void TipBoard::setCellColor(int row, int cell, const QColor& color)
     edit->setPalette(palette);
 }
 
-void TipBoard::normaliseInPlace(QLineEdit* edit)
+void TipBoard::Edit1Change(QLineEdit* edit)
 {
     const QString normalised = normaliseCell(edit->text());
     // Writing back changes the text once more; the normalised text is a fixed
@@ -188,6 +189,11 @@ bool TipBoard::isLocked(int row) const
 {
     return validRow(row)
         && rows_[row - 1].label->palette().color(QPalette::WindowText) == LockedColor;
+}
+
+void TipBoard::Label30Click(int row)
+{
+    toggleLock(row);
 }
 
 void TipBoard::toggleLock(int row)
@@ -279,7 +285,7 @@ bool TipBoard::eventFilter(QObject* watched, QEvent* event)
                 const auto* mouse = static_cast<QMouseEvent*>(event);
                 if (mouse->button() == Qt::LeftButton
                     && row.label->rect().contains(mouse->position().toPoint()))
-                    toggleLock(r);
+                    Label30Click(r);
             }
             break;
         }

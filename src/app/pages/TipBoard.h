@@ -80,7 +80,9 @@ private:
         return validRow(row) && cell >= 1 && cell <= CellCount;
     }
     QLineEdit* cellEdit(int row, int cell) const;
-    void normaliseInPlace(QLineEdit* edit);
+    // Handlers of every cell's change and every row label's click.
+    void Edit1Change(QLineEdit* edit);
+    void Label30Click(int row);
     QColor unlockedColor() const;
     void updateMetrics();
 
