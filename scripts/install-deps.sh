@@ -10,6 +10,7 @@ packages=(
   libgl-dev libegl-dev libvulkan-dev libxkbcommon-dev
   libbenchmark-dev
   qt6-qpa-plugins
+  fonts-liberation
 )
 if [[ "${1:-}" == "--with-tests" ]]; then
   packages+=(xvfb xauth)
