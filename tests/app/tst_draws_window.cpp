@@ -1,4 +1,3 @@
-#include "app/TForm1.h"
 #include "app/dialogs/TForm3.h"
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/DiagrammPage.h"
@@ -9,8 +8,7 @@
 #include "draws/DrawText.h"
 #include "platform/UpDown.h"
 
-#include "DrawFixture.h"
-#include "FakePlatform.h"
+#include "WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QDateEdit>
@@ -20,13 +18,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <map>
-#include <memory>
 
 namespace {
 
@@ -109,11 +104,10 @@ int answerEntry(QDialog& dialog, const QDate& date, const QList<int>& typed, con
 
 } // namespace
 
-class TestDrawsWindow : public QObject {
+class TestDrawsWindow : public QObject, private WindowFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -132,52 +126,31 @@ private slots:
     void missingDatabaseIsReported();
 
 private:
+    // The draws as the database, then the window on it, shown.
     void makeWindow(const std::vector<Draw>& draws);
     void click(const QString& buttonName);
     void showDraw(int index); // by stepping forward onto it
     QString label(const QString& name);
     QDate endDate() { return window_->datenbankPage()->endDate(); }
 
-    std::unique_ptr<QTemporaryDir> dir_;
     QString database_;
-    FakeDialogs dialogs_;
-    RecordingShell shell_;
-    RecordingSound sound_;
-    std::unique_ptr<TForm1> window_;
 };
-
-void TestDrawsWindow::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void TestDrawsWindow::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    database_ = dir_->filePath(QStringLiteral("ZahlenOB.dat"));
-    dialogs_.messages.clear();
-    dialogs_.dialogAnswers.clear();
+    QVERIFY(setUp());
+    database_ = databasePath();
 }
 
 void TestDrawsWindow::cleanup()
 {
-    window_.reset();
-    dir_.reset();
+    tearDown();
 }
 
 void TestDrawsWindow::makeWindow(const std::vector<Draw>& draws)
 {
-    QVERIFY(!writeDatabase(dir_->path(), draws).isEmpty());
-    AppPaths paths;
-    paths.programDir = dir_->path() + QLatin1Char('/');
-    paths.home = paths.programDir;
-    TForm1::Services services;
-    services.dialogs = &dialogs_;
-    services.shell = &shell_;
-    services.sound = &sound_;
-    services.settingsFile = dir_->filePath(QStringLiteral("Orbisa.conf"));
-    window_ = std::make_unique<TForm1>(paths, services);
+    QVERIFY(writeDraws(draws));
+    window_ = WindowFixture::makeWindow();
     window_->sortieren = true;
     window_->show();
 }

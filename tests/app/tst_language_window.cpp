@@ -11,10 +11,8 @@
 // design (hits labels, the draw line, the tip cells): their text is what the
 // operations write, and a language switch must not blank it.
 
-#include "FakePlatform.h"
-#include "app/AppPaths.h"
+#include "WindowFixture.h"
 #include "app/LanguageItems.h"
-#include "app/TForm1.h"
 #include "app/dialogs/TForm3.h"
 #include "app/dialogs/TForm6.h"
 #include "app/pages/LottotippPage.h"
@@ -28,11 +26,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QStandardPaths>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
 namespace {
 
@@ -68,10 +63,9 @@ std::vector<LanguageItem*> itemsWithText(const LanguageItems& items)
 
 } // namespace
 
-class LanguageWindowTest : public QObject {
+class LanguageWindowTest : public QObject, private WindowFixture {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -88,43 +82,21 @@ private slots:
     void bannerOpensProductPage();
 
 private:
-    QString landDir() const { return dir_.filePath(QStringLiteral("land")); }
-    QString masterPath() const { return dir_.filePath(QStringLiteral("land/bezeich.txt")); }
+    QString landDir() const { return dir_->filePath(QStringLiteral("land")); }
+    QString masterPath() const { return dir_->filePath(QStringLiteral("land/bezeich.txt")); }
     QString tabText(const char* sheet) const;
     QString memoText() const { return window_->lottotippPage()->textTableMemo()->toPlainText(); }
-
-    QTemporaryDir dir_;
-    FakeDialogs dialogs_;
-    RecordingShell shell_;
-    RecordingSound sound_;
-    std::unique_ptr<TForm1> window_;
 };
-
-void LanguageWindowTest::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(dir_.isValid());
-}
 
 void LanguageWindowTest::init()
 {
-    QVERIFY(QDir(landDir()).removeRecursively());
-    AppPaths paths;
-    paths.home = dir_.path() + QLatin1Char('/');
-    paths.programDir = paths.home;
-    TForm1::Services services;
-    services.dialogs = &dialogs_;
-    services.shell = &shell_;
-    services.sound = &sound_;
-    services.settingsFile = dir_.filePath(QStringLiteral("settings.ini"));
-    window_ = std::make_unique<TForm1>(paths, services);
-    shell_.openedUrls.clear();
+    QVERIFY(setUp());
+    window_ = makeWindow();
 }
 
 void LanguageWindowTest::cleanup()
 {
-    window_.reset();
-    QFile::remove(dir_.filePath(QStringLiteral("settings.ini")));
+    tearDown();
 }
 
 QString LanguageWindowTest::tabText(const char* sheet) const

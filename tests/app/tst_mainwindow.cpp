@@ -1,6 +1,4 @@
-#include "FakePlatform.h"
-#include "app/AppPaths.h"
-#include "app/TForm1.h"
+#include "WindowFixture.h"
 #include "app/pages/LottotippPage.h"
 #include "app/pages/TipBoard.h"
 #include "platform/RadioGroup.h"
@@ -12,18 +10,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, private WindowFixture {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -37,48 +31,17 @@ private slots:
     void designSizeFitsEveryPage();
     void heightChangeScalesThePages();
     void closeMenuItemClosesTheWindow();
-
-private:
-    void showWindow();
-
-    QTemporaryDir dir_;
-    FakeDialogs dialogs_;
-    RecordingShell shell_;
-    RecordingSound sound_;
-    std::unique_ptr<TForm1> window_;
 };
-
-void MainWindowTest::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(dir_.isValid());
-}
 
 void MainWindowTest::init()
 {
-    AppPaths paths;
-    paths.home = dir_.path() + QLatin1Char('/');
-    paths.programDir = paths.home;
-    TForm1::Services services;
-    services.dialogs = &dialogs_;
-    services.shell = &shell_;
-    services.sound = &sound_;
-    services.settingsFile = dir_.filePath(QStringLiteral("settings.ini"));
-    window_ = std::make_unique<TForm1>(paths, services);
+    QVERIFY(setUp());
+    window_ = makeWindow();
 }
 
 void MainWindowTest::cleanup()
 {
-    window_.reset();
-    QFile::remove(dir_.filePath(QStringLiteral("settings.ini")));
-}
-
-void MainWindowTest::showWindow()
-{
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    // Let the start-up sequence that the first show queues run to its end.
-    QTest::qWait(50);
+    tearDown();
 }
 
 void MainWindowTest::tabsInOrder()
@@ -263,7 +226,7 @@ void MainWindowTest::menuInOrder()
     QCOMPARE(window_->Hilfe1->menu()->actions(), QList<QAction*>{window_->Dokumentationanzeigen1});
 
     window_->Dokumentationanzeigen1->trigger();
-    QCOMPARE(shell_.openedFiles, QStringList{dir_.filePath(QStringLiteral("Numerant.pdf"))});
+    QCOMPARE(shell_.openedFiles, QStringList{dir_->filePath(QStringLiteral("Numerant.pdf"))});
 }
 
 void MainWindowTest::controlNamesAreUnique()

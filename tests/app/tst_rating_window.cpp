@@ -1,12 +1,10 @@
-#include "app/TForm1.h"
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/LottotippPage.h"
 #include "app/pages/TipBoard.h"
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
 
-#include "DrawFixture.h"
-#include "FakePlatform.h"
+#include "WindowFixture.h"
 
 #include <QDateEdit>
 #include <QDir>
@@ -14,13 +12,8 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStandardPaths>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-
-#include <memory>
 
 namespace {
 
@@ -40,11 +33,10 @@ std::vector<Draw> threeDraws()
 
 } // namespace
 
-class RatingWindowTest : public QObject {
+class RatingWindowTest : public QObject, private WindowFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -59,67 +51,26 @@ private slots:
     void soundPerRowFromProgramFolder();
 
 private:
-    void makeWindow();
     // Sets the picker and clicks SpeedButton5, as the user does.
     void chooseDate(const QDate& date);
     void setRow(int row, const Cells& cells);
     Cells rowTexts(int row) const;
     TipBoard* board() const { return window_->tipBoard(); }
     QColor neutral() const { return board()->palette().color(QPalette::Base); }
-    template <typename T>
-    T* control(const QString& name) const
-    {
-        // Below the page control: the dialogs reuse some names.
-        return window_->PageControl1->findChild<T*>(name);
-    }
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    QString home_;
-    QString programDir_;
-    FakeDialogs dialogs_;
-    RecordingShell shell_;
-    RecordingSound sound_;
-    std::unique_ptr<TForm1> window_;
 };
-
-void RatingWindowTest::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void RatingWindowTest::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
     // Separate folders, so a sound looked for in the wrong one shows.
-    QDir(dir_->path()).mkpath(QStringLiteral("home"));
-    QDir(dir_->path()).mkpath(QStringLiteral("program"));
-    home_ = dir_->filePath(QStringLiteral("home")) + QLatin1Char('/');
-    programDir_ = dir_->filePath(QStringLiteral("program")) + QLatin1Char('/');
-    dialogs_ = FakeDialogs();
-    sound_.played.clear();
-    makeWindow();
+    QVERIFY(setUp(Folders::Separate));
+    // Never shown: the first show would run the whole start-up sequence.
+    window_ = makeWindow();
+    window_->sortieren = true;
 }
 
 void RatingWindowTest::cleanup()
 {
-    window_.reset();
-    dir_.reset();
-}
-
-void RatingWindowTest::makeWindow()
-{
-    AppPaths paths;
-    paths.home = home_;
-    paths.programDir = programDir_;
-    TForm1::Services services;
-    services.dialogs = &dialogs_;
-    services.shell = &shell_;
-    services.sound = &sound_;
-    services.settingsFile = dir_->filePath(QStringLiteral("settings.ini"));
-    // Never shown: the first show would run the whole start-up sequence.
-    window_ = std::make_unique<TForm1>(paths, services);
-    window_->sortieren = true;
+    tearDown();
 }
 
 void RatingWindowTest::chooseDate(const QDate& date)

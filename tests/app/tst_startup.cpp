@@ -1,12 +1,10 @@
 #include "app/SignalCloser.h"
-#include "app/TForm1.h"
 #include "draws/DateSerial.h"
 #include "platform/RadioGroup.h"
 #include "platform/SettingsStore.h"
 #include "platform/UpDown.h"
 
-#include "DrawFixture.h"
-#include "FakePlatform.h"
+#include "WindowFixture.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -14,14 +12,11 @@
 #include <QLineEdit>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <limits>
-#include <memory>
 
 namespace {
 
@@ -104,11 +99,10 @@ int otherPosition(const UpDown* spin)
 
 } // namespace
 
-class TestStartup : public QObject {
+class TestStartup : public QObject, private WindowFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -131,37 +125,12 @@ private slots:
     void terminationSignalSavesSettings();
 
 private:
-    std::unique_ptr<TForm1> makeWindow(const QString& home = QString());
     std::unique_ptr<TForm1> startWindow();
-    template <typename T>
-    T* control(TForm1& window, const QString& name)
-    {
-        // Below the page control: the dialogs reuse some of these names.
-        auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-        T* found = pages ? pages->findChild<T*>(name) : nullptr;
-        if (!found)
-            qWarning("control %s is missing", qPrintable(name));
-        return found;
-    }
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    QString settingsPath_;
-    FakeDialogs dialogs_;
-    RecordingShell shell_;
-    RecordingSound sound_;
 };
-
-void TestStartup::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void TestStartup::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    settingsPath_ = dir_->filePath(QStringLiteral("Orbisa.conf"));
-    dialogs_.messages.clear();
+    QVERIFY(setUp());
     // The cases below dereference these controls; without them nothing can be checked.
     const QStringList missing = missingControls(*makeWindow());
     QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing: ") + missing.join(u' ')));
@@ -169,20 +138,7 @@ void TestStartup::init()
 
 void TestStartup::cleanup()
 {
-    dir_.reset();
-}
-
-std::unique_ptr<TForm1> TestStartup::makeWindow(const QString& home)
-{
-    AppPaths paths;
-    paths.programDir = dir_->path() + QLatin1Char('/');
-    paths.home = home.isEmpty() ? paths.programDir : home;
-    TForm1::Services services;
-    services.dialogs = &dialogs_;
-    services.shell = &shell_;
-    services.sound = &sound_;
-    services.settingsFile = settingsPath_;
-    return std::make_unique<TForm1>(paths, services);
+    tearDown();
 }
 
 std::unique_ptr<TForm1> TestStartup::startWindow()

@@ -1,7 +1,4 @@
-#include "DrawFixture.h"
-#include "FakePlatform.h"
-#include "app/AppPaths.h"
-#include "app/TForm1.h"
+#include "WindowFixture.h"
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/DiagrammPage.h"
 #include "app/pages/LottotippPage.h"
@@ -13,20 +10,16 @@
 #include <QChartView>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
-#include <memory>
 
 // The chart controls of the window, driven as a user would: which control
 // starts which chart, what lands in the chart, where the window ends up.
 // The counting itself is covered where the statistics live.
-class StatsWindowTest : public QObject {
+class StatsWindowTest : public QObject, private WindowFixture {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -49,15 +42,8 @@ private:
     void setWindow(const QDate& start, const QDate& end);
     void click(const QString& name);
     QWidget* pageOf(const QString& name) const;
-    QString databasePath() const { return QDir(dir_.path()).filePath(QStringLiteral("ZahlenOB.dat")); }
     Chart1& chart() const { return *window_->chart(); }
     double drawnAxisSpan() const;
-
-    QTemporaryDir dir_;
-    FakeDialogs dialogs_;
-    RecordingShell shell_;
-    RecordingSound sound_;
-    std::unique_ptr<TForm1> window_;
 };
 
 namespace {
@@ -91,41 +77,24 @@ bool isPrime(int n)
 
 } // namespace
 
-void StatsWindowTest::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(dir_.isValid());
-}
-
 void StatsWindowTest::init()
 {
-    AppPaths paths;
-    paths.home = dir_.path() + QLatin1Char('/');
-    paths.programDir = paths.home;
-    TForm1::Services services;
-    services.dialogs = &dialogs_;
-    services.shell = &shell_;
-    services.sound = &sound_;
-    services.settingsFile = dir_.filePath(QStringLiteral("settings.ini"));
+    QVERIFY(setUp());
     useDraws(smallHistory());
-    window_ = std::make_unique<TForm1>(paths, services);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    QTest::qWait(50); // the start-up sequence that the first show queues
+    window_ = makeWindow();
+    showWindow();
     dialogs_.messages.clear();
     setWindow(kStart, kEnd);
 }
 
 void StatsWindowTest::cleanup()
 {
-    window_.reset();
-    QFile::remove(dir_.filePath(QStringLiteral("settings.ini")));
-    QFile::remove(databasePath());
+    tearDown();
 }
 
 void StatsWindowTest::useDraws(const std::vector<Draw>& draws)
 {
-    QCOMPARE(writeDatabase(dir_.path(), draws), databasePath());
+    QVERIFY(writeDraws(draws));
 }
 
 void StatsWindowTest::setWindow(const QDate& start, const QDate& end)

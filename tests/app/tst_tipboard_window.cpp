@@ -1,22 +1,16 @@
-#include "app/TForm1.h"
 #include "app/dialogs/TForm6.h"
 #include "app/pages/TipBoard.h"
 #include "generator/Random.h"
 
-#include "FakePlatform.h"
+#include "WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-
-#include <memory>
 
 namespace {
 
@@ -36,11 +30,10 @@ QList<quint32> nextFive()
 
 } // namespace
 
-class TipBoardWindowTest : public QObject {
+class TipBoardWindowTest : public QObject, private WindowFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -58,12 +51,6 @@ private:
     TipBoard* board() const { return window_->tipBoard(); }
     void setRow(int row, const Cells& cells);
     Cells rowTexts(int row) const;
-    template <typename T>
-    T* control(const QString& name) const
-    {
-        // Below the page control: the dialogs reuse some names.
-        return window_->PageControl1->findChild<T*>(name);
-    }
     void click(const QString& name)
     {
         QWidget* widget = control<QWidget>(name);
@@ -75,40 +62,18 @@ private:
         else
             QTest::mouseClick(widget, Qt::LeftButton);
     }
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    FakeDialogs dialogs_;
-    RecordingShell shell_;
-    RecordingSound sound_;
-    std::unique_ptr<TForm1> window_;
 };
-
-void TipBoardWindowTest::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void TipBoardWindowTest::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    dialogs_ = FakeDialogs();
-    AppPaths paths;
-    paths.home = dir_->path() + QLatin1Char('/');
-    paths.programDir = paths.home;
-    TForm1::Services services;
-    services.dialogs = &dialogs_;
-    services.shell = &shell_;
-    services.sound = &sound_;
-    services.settingsFile = dir_->filePath(QStringLiteral("settings.ini"));
+    QVERIFY(setUp());
     // Never shown: the first show would run the whole start-up sequence.
-    window_ = std::make_unique<TForm1>(paths, services);
+    window_ = makeWindow();
 }
 
 void TipBoardWindowTest::cleanup()
 {
-    window_.reset();
-    dir_.reset();
+    tearDown();
 }
 
 void TipBoardWindowTest::setRow(int row, const Cells& cells)

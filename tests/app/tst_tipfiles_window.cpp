@@ -1,7 +1,4 @@
-#include "DrawFixture.h"
-#include "FakePlatform.h"
-#include "app/AppPaths.h"
-#include "app/TForm1.h"
+#include "WindowFixture.h"
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/TipBoard.h"
 #include "draws/DateSerial.h"
@@ -10,10 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
 namespace {
 
@@ -46,10 +40,9 @@ QStringList row(std::initializer_list<const char*> cells)
 
 Q_DECLARE_METATYPE(Rows)
 
-class TipFilesWindowTest : public QObject {
+class TipFilesWindowTest : public QObject, private WindowFixture {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -73,48 +66,22 @@ private:
     void fill(const Rows& rows);
     Rows boardRows() const;
     void click(const char* name);
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<FakeDialogs> dialogs_;
-    std::unique_ptr<RecordingShell> shell_;
-    RecordingSound sound_;
-    std::unique_ptr<TForm1> window_;
 };
-
-void TipFilesWindowTest::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void TipFilesWindowTest::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    dialogs_ = std::make_unique<FakeDialogs>();
-    shell_ = std::make_unique<RecordingShell>();
-    AppPaths paths;
-    paths.home = dir_->path() + QLatin1Char('/');
-    paths.programDir = paths.home;
-    TForm1::Services services;
-    services.dialogs = dialogs_.get();
-    services.shell = shell_.get();
-    services.sound = &sound_;
-    services.settingsFile = path(QStringLiteral("settings.ini"));
-    QVERIFY(!writeDatabase(dir_->path(), {makeDraw(saturday, {3, 11, 19, 27, 38, 45}, 7),
-                                          makeDraw(wednesday, {1, 2, 3, 4, 5, 6}, 9)})
-                 .isEmpty());
-    window_ = std::make_unique<TForm1>(paths, services);
+    QVERIFY(setUp());
+    QVERIFY(writeDraws({makeDraw(saturday, {3, 11, 19, 27, 38, 45}, 7),
+                        makeDraw(wednesday, {1, 2, 3, 4, 5, 6}, 9)}));
+    window_ = makeWindow();
     // Start-up runs at the first show; let it finish before a case sets the board.
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    QTest::qWait(50);
-    dialogs_->messages.clear();
+    showWindow();
+    dialogs_.messages.clear();
 }
 
 void TipFilesWindowTest::cleanup()
 {
-    window_.reset();
-    dir_.reset();
+    tearDown();
 }
 
 void TipFilesWindowTest::fill(const Rows& rows)
@@ -159,11 +126,11 @@ void TipFilesWindowTest::savedBoardLoadsBackUnchanged()
     window_->LosNr = QStringLiteral("7654321");
 
     const QString file = path(QStringLiteral("tips.vlt"));
-    dialogs_->fileAnswers.enqueue(file);
+    dialogs_.fileAnswers.enqueue(file);
     click("SpeedButton15");
-    QVERIFY(dialogs_->messages.isEmpty());
-    QCOMPARE(dialogs_->fileDialogs.size(), 1);
-    const FileDialogSetup setup = dialogs_->fileDialogs.first();
+    QVERIFY(dialogs_.messages.isEmpty());
+    QCOMPARE(dialogs_.fileDialogs.size(), 1);
+    const FileDialogSetup setup = dialogs_.fileDialogs.first();
     QCOMPARE(setup.directory, window_->Home);
     QCOMPARE(setup.filter, QStringLiteral("Tippdatei|*.vlt"));
     QCOMPARE(setup.defaultSuffix, QStringLiteral("vlt"));
@@ -174,11 +141,11 @@ void TipFilesWindowTest::savedBoardLoadsBackUnchanged()
     board().toggleLock(4);
     window_->LosNr = QStringLiteral("other");
 
-    dialogs_->fileAnswers.enqueue(file);
+    dialogs_.fileAnswers.enqueue(file);
     click("SpeedButton16");
-    QVERIFY(dialogs_->messages.isEmpty());
-    QCOMPARE(dialogs_->fileDialogs.last().filter, QStringLiteral("Tippdatei|*.vlt"));
-    QCOMPARE(dialogs_->fileDialogs.last().defaultSuffix, QStringLiteral("vlt"));
+    QVERIFY(dialogs_.messages.isEmpty());
+    QCOMPARE(dialogs_.fileDialogs.last().filter, QStringLiteral("Tippdatei|*.vlt"));
+    QCOMPARE(dialogs_.fileDialogs.last().defaultSuffix, QStringLiteral("vlt"));
     QCOMPARE(boardRows(), saved);
     QCOMPARE(window_->LosNr, QStringLiteral("7654321"));
 }
@@ -203,20 +170,20 @@ void TipFilesWindowTest::saveProposesTheNextDrawAndCancelWritesNothing()
     fill({row({"1", "2", "3", "4", "5", "6"})});
 
     click("SpeedButton15"); // no answer queued: the dialog is cancelled
-    QCOMPARE(dialogs_->fileDialogs.size(), 1);
-    QCOMPARE(dialogs_->fileDialogs.first().proposedName, proposed);
+    QCOMPARE(dialogs_.fileDialogs.size(), 1);
+    QCOMPARE(dialogs_.fileDialogs.first().proposedName, proposed);
     QCOMPARE(QDir(dir_->path()).entryList({QStringLiteral("*.vlt")}, QDir::Files), QStringList());
-    QVERIFY(dialogs_->messages.isEmpty());
+    QVERIFY(dialogs_.messages.isEmpty());
 }
 
 void TipFilesWindowTest::saveIntoMissingFolderShowsTheError()
 {
     fill({row({"1", "2", "3", "4", "5", "6"})});
-    dialogs_->fileAnswers.enqueue(path(QStringLiteral("missing/tips.vlt")));
+    dialogs_.fileAnswers.enqueue(path(QStringLiteral("missing/tips.vlt")));
     click("SpeedButton15");
-    QCOMPARE(dialogs_->messages.size(), 1);
-    QVERIFY2(dialogs_->messages.first().contains(QStringLiteral("tips.vlt")),
-             qPrintable(dialogs_->messages.first()));
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY2(dialogs_.messages.first().contains(QStringLiteral("tips.vlt")),
+             qPrintable(dialogs_.messages.first()));
     QVERIFY(!QFile::exists(path(QStringLiteral("missing/tips.vlt"))));
 }
 
@@ -232,9 +199,9 @@ void TipFilesWindowTest::loadFillsTheFileRowsAndKeepsLockedRowsElsewhere()
     // LF and CR line ends as another program may leave them; a seventh number
     // runs into cell 6 and a trailing weekday is cut off at the colon.
     QVERIFY(writeFile(file, "1,2,3\n7,8,9,10,11,12:Samstag\r13,14,15,16,17,18,19\n"));
-    dialogs_->fileAnswers.enqueue(file);
+    dialogs_.fileAnswers.enqueue(file);
     click("SpeedButton16");
-    QVERIFY(dialogs_->messages.isEmpty());
+    QVERIFY(dialogs_.messages.isEmpty());
 
     Rows expected(TipBoard::RowCount, row({"", "", "", "", "", ""}));
     expected[0] = row({"1", "2", "", "", "", "3"});
@@ -272,11 +239,11 @@ void TipFilesWindowTest::everyLoadAttemptButAFailedReadRates()
     window_->LosNr = QStringLiteral("1234567");
 
     if (!answer.isEmpty())
-        dialogs_->fileAnswers.enqueue(path(answer));
+        dialogs_.fileAnswers.enqueue(path(answer));
     click("SpeedButton16");
 
     QCOMPARE(window_->Datum1, rated ? DateSerial::fromDate(saturday) : 0.0);
-    QCOMPARE(dialogs_->messages.size(), answer.isEmpty() || loaded ? 0 : 1);
+    QCOMPARE(dialogs_.messages.size(), answer.isEmpty() || loaded ? 0 : 1);
     if (loaded)
         QCOMPARE(board().cellText(1, 6), QStringLiteral("10"));
     else
@@ -293,7 +260,7 @@ void TipFilesWindowTest::printoutIsWrittenAndOpened()
           row({"1", "9", "10", "22", "40", "49"}), row({"", "4", "5", "6", "7", "8"})});
 
     click("BitBtn7");
-    QVERIFY(dialogs_->messages.isEmpty());
+    QVERIFY(dialogs_.messages.isEmpty());
 
     const QString tipp = window_->Home + QStringLiteral("Tipp.txt");
     const QByteArray expected = "Vellhorns Numerant.de Tipp f\xc3\xbcr Mittwoch 18.03.20\r\n"
@@ -302,7 +269,7 @@ void TipFilesWindowTest::printoutIsWrittenAndOpened()
                                 " 1. Tipp:  3   11   19   27   38   45\r\n"
                                 " 3. Tipp:  1    9   10   22   40   49\r\n";
     QCOMPARE(readAll(tipp), expected);
-    QCOMPARE(shell_->openedFiles, QStringList{tipp});
+    QCOMPARE(shell_.openedFiles, QStringList{tipp});
     QCOMPARE(datenbank().lineBuffer()->toPlainText() + QLatin1Char('\n'),
              QString::fromUtf8(expected).remove(QLatin1Char('\r')));
 
@@ -310,7 +277,7 @@ void TipFilesWindowTest::printoutIsWrittenAndOpened()
     board().clearRow(3);
     click("BitBtn7");
     QVERIFY(!readAll(tipp).contains(" 3. "));
-    QCOMPARE(shell_->openedFiles.size(), 2);
+    QCOMPARE(shell_.openedFiles.size(), 2);
 }
 
 void TipFilesWindowTest::printoutHeaderFollowsDrawDaysAndLanguage_data()
@@ -384,9 +351,9 @@ void TipFilesWindowTest::failedPrintoutWritesAndOpensNothing()
     fill(rows);
 
     click("BitBtn7");
-    QCOMPARE(dialogs_->messages.size(), 1);
-    QVERIFY(!dialogs_->messages.first().isEmpty());
-    QVERIFY(shell_->openedFiles.isEmpty());
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY(!dialogs_.messages.first().isEmpty());
+    QVERIFY(shell_.openedFiles.isEmpty());
     if (!tippIsFolder)
         QCOMPARE(readAll(tipp), QByteArray("earlier printout\r\n"));
 }
