@@ -136,8 +136,7 @@ void TForm1::SpeedButton5Click()
 void TForm1::showCurrentDraw(const Draw& draw, bool firstRecord)
 {
     Datum1 = draw.datum;
-    for (std::size_t i = 0; i < draw.zahlen.size(); ++i)
-        Zahl[i + 1] = draw.zahlen[i];
+    Zahl = draw.zahl();
     const QString line = drawLine(draw, shortWeekdayNames(Sprache), firstRecord);
     datenbankPage()->setDrawLine(line);
     lottotippPage()->setDrawLine(line);

@@ -17,6 +17,15 @@ struct Draw {
     int number(int i) const { return zahlen[static_cast<std::size_t>(i)]; } // i = 0..5
     int bonus() const { return zahlen[6]; }
     int superNumber() const { return zahlen[7]; }
+    // The numbers as the window's current draw holds them: [1..6] numbers,
+    // [7] bonus, [8] super number, [0] unused.
+    std::array<std::int32_t, 9> zahl() const
+    {
+        std::array<std::int32_t, 9> out{};
+        for (std::size_t i = 0; i < zahlen.size(); ++i)
+            out[i + 1] = zahlen[i];
+        return out;
+    }
     int crossSum() const {
         int sum = 0;
         for (int i = 0; i < 6; ++i) sum += zahlen[static_cast<std::size_t>(i)];

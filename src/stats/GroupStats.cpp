@@ -47,9 +47,7 @@ StatResult groupCounts(const DrawSource& source, const CountingWindow& window, G
         if (!selection.admits(draw))
             return;
         ++result.drawCount;
-        std::array<qint32, 9> zahl{};
-        for (std::size_t i = 0; i < 8; ++i)
-            zahl[i + 1] = draw.zahlen[i];
+        const std::array<qint32, 9> zahl = draw.zahl();
         result.lastDraw = zahl;
         // The row n..n+L-1, filled up with 0, is a run exactly when it hits L
         // of the six drawn numbers.

@@ -31,10 +31,7 @@ StatResult perDrawCounts(const DrawSource& source, const CountingWindow& window,
         if (!selection.admits(draw))
             return;
         ++result.drawCount;
-        std::array<qint32, 9> zahl{};
-        for (std::size_t i = 0; i < 8; ++i)
-            zahl[i + 1] = draw.zahlen[i];
-        result.lastDraw = zahl;
+        result.lastDraw = draw.zahl();
         ++counters[static_cast<std::size_t>(countWithProperty(draw, property))];
     });
     if (!result.ok()) {
