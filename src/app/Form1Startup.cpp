@@ -82,6 +82,14 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    if (isBusy()) {
+        // Stop first; the window closes, with the save sequence, once the
+        // operation has ended.
+        closeAfterActivity_ = true;
+        requestStop();
+        event->ignore();
+        return;
+    }
     FormClose();
     QMainWindow::closeEvent(event);
 }

@@ -4,7 +4,11 @@
 #include "text/TextTable.h"
 
 #include <QMainWindow>
+#include <QList>
+#include <QPointer>
+
 #include <array>
+#include <functional>
 
 class BerechnungPage;
 struct Draw;
@@ -175,6 +179,26 @@ public:
     // helpers of statistics:
     // ---- end of statistics --------------------------------------------------
 
+    // ---- long operations (Form1Busy.cpp) ------------------------------------
+    // One long operation runs at a time (generation, online update, search,
+    // analysis). While it runs, the handlers that would change the board, the
+    // database, the current draw or the parameters refuse through
+    // refuseWhileBusy(); closing the window stops the operation first.
+    enum class Activity { Idle, Generating, Updating, Searching, Analysing };
+    Activity activity() const { return activity_; }
+    bool isBusy() const { return activity_ != Activity::Idle; }
+    // `stop` ends the operation as soon as possible (a flag the loop reads,
+    // or an abort); it is called by requestStop() and when the window closes.
+    void beginActivity(Activity activity, std::function<void()> stop);
+    void endActivity();
+    void requestStop();
+    // True, with a short note in status panel 1, while an operation runs.
+    bool refuseWhileBusy();
+    // Controls disabled while any long operation runs (each subsystem adds
+    // its own; the button that stops an operation is not among them).
+    void addBusyLockedControl(QObject* control);
+    // ---- end of long operations -----------------------------------------
+
     // Signal wiring per subsystem, called once from the constructor.
     void connectLanguage();
     void connectRating();
@@ -188,6 +212,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    Activity activity_ = Activity::Idle;
+    std::function<void()> stopActivity_;
+    bool closeAfterActivity_ = false;
+    QList<QPointer<QObject>> busyLocked_;
+    void setBusyLockedEnabled(bool enabled);
+
     bool startedUp_ = false; // FormShow ran; nothing is saved before it restored
     // ---- end of start-up and shutdown -----------------------------------
 

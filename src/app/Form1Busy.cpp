@@ -1,0 +1,55 @@
+#include "app/TForm1.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QTimer>
+#include <QWidget>
+
+void TForm1::beginActivity(Activity activity, std::function<void()> stop)
+{
+    activity_ = activity;
+    stopActivity_ = std::move(stop);
+    setBusyLockedEnabled(false);
+}
+
+void TForm1::endActivity()
+{
+    activity_ = Activity::Idle;
+    stopActivity_ = nullptr;
+    setBusyLockedEnabled(true);
+    if (closeAfterActivity_) {
+        closeAfterActivity_ = false;
+        // Not from inside the handler that is still unwinding.
+        QTimer::singleShot(0, this, [this] { close(); });
+    }
+}
+
+void TForm1::requestStop()
+{
+    if (isBusy() && stopActivity_)
+        stopActivity_();
+}
+
+bool TForm1::refuseWhileBusy()
+{
+    if (!isBusy())
+        return false;
+    setStatusPanel(1, QStringLiteral("Bitte warten: ein Vorgang läuft noch."));
+    return true;
+}
+
+void TForm1::addBusyLockedControl(QObject* control)
+{
+    if (control)
+        busyLocked_.append(control);
+}
+
+void TForm1::setBusyLockedEnabled(bool enabled)
+{
+    for (const QPointer<QObject>& control : std::as_const(busyLocked_)) {
+        if (auto* widget = qobject_cast<QWidget*>(control.data()))
+            widget->setEnabled(enabled);
+        else if (auto* action = qobject_cast<QAction*>(control.data()))
+            action->setEnabled(enabled);
+    }
+}
