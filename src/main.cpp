@@ -6,6 +6,13 @@
 #include "platform/Sound.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
+
+namespace {
+// Silent unless asked for (QT_LOGGING_RULES="numerant.paths.info=true"):
+// tells an installer or a puzzled user which folders the program uses.
+Q_LOGGING_CATEGORY(lcPaths, "numerant.paths", QtWarningMsg)
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -21,7 +28,10 @@ int main(int argc, char* argv[])
     services.shell = &shell;
     services.sound = &sound;
 
-    TForm1 window(AppPaths::forExecutable(QApplication::applicationDirPath()), services);
+    const AppPaths paths = AppPaths::forExecutable(QApplication::applicationDirPath());
+    qCInfo(lcPaths).noquote() << "delivered files:" << paths.programDir;
+    qCInfo(lcPaths).noquote() << "writes into:" << paths.home;
+    TForm1 window(paths, services);
     // A termination signal closes the window like the user would, so the
     // settings are saved; quitting also ends any modal dialog still open.
     SignalCloser closer(&window);

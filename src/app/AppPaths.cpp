@@ -1,5 +1,7 @@
 #include "app/AppPaths.h"
 
+#include "app/DeliveredFiles.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -26,9 +28,10 @@ bool canWriteInto(const QString& dir)
 AppPaths AppPaths::forExecutable(const QString& executableDir)
 {
     AppPaths paths;
-    paths.programDir = withSlash(QDir(executableDir).absolutePath());
-    if (canWriteInto(paths.programDir)) {
-        paths.home = paths.programDir;
+    const QString executableFolder = withSlash(QDir(executableDir).absolutePath());
+    paths.programDir = deliveredFilesFolder(executableFolder);
+    if (canWriteInto(executableFolder)) {
+        paths.home = executableFolder;
     } else {
         const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QDir().mkpath(data);

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -220,7 +221,12 @@ QString TForm1::statusPanel(int index) const
 
 void TForm1::Dokumentationanzeigen1Click()
 {
-    shell().openFile(Home + QStringLiteral("Numerant.pdf"));
+    // A copy in Home wins; after a system-wide install Home is the per-user
+    // folder, which holds none, so the delivered manual opens instead.
+    const QString name = QStringLiteral("Numerant.pdf");
+    const QString inHome = Home + name;
+    const QString delivered = ProgramDir + name;
+    shell().openFile(!QFileInfo::exists(inHome) && QFileInfo::exists(delivered) ? delivered : inHome);
 }
 
 void TForm1::showHintOf(QWidget* widget)

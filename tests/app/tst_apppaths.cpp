@@ -1,5 +1,6 @@
 #include "app/AppPaths.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -9,6 +10,39 @@ class AppPathsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // Where the delivered files are found: beside the executable in a build
+    // tree, ../share/numerant once installed.
+    void deliveredFilesFolder_data()
+    {
+        QTest::addColumn<QStringList>("folders"); // made below the temporary root
+        QTest::addColumn<QString>("executable");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("build tree") << QStringList{"build/bin/land"} << "build/bin"
+                                    << "build/bin/";
+        QTest::newRow("installed") << QStringList{"usr/bin", "usr/share/numerant/land"}
+                                   << "usr/bin" << "usr/share/numerant/";
+        QTest::newRow("land beside wins") << QStringList{"usr/bin/land", "usr/share/numerant/land"}
+                                          << "usr/bin" << "usr/bin/";
+        QTest::newRow("neither: beside") << QStringList{"opt/bin"} << "opt/bin" << "opt/bin/";
+    }
+
+    void deliveredFilesFolder()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(QString, executable);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (const QString& folder : folders)
+            QVERIFY(QDir(dir.path()).mkpath(folder));
+
+        const AppPaths paths = AppPaths::forExecutable(dir.filePath(executable));
+        QCOMPARE(paths.programDir, dir.filePath(expected));
+        // Writes stay beside the executable while it is writable.
+        QCOMPARE(paths.home, dir.filePath(executable) + u'/');
+    }
 
     void writableProgramFolderIsHome()
     {

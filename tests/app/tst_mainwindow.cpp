@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QDateEdit>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,6 +26,8 @@ private slots:
     void controlDefaults_data();
     void controlDefaults();
     void menuInOrder();
+    void manualOpensFromHomeElseDelivered_data();
+    void manualOpensFromHomeElseDelivered();
     void controlNamesAreUnique();
     void hintGoesToStatusPanel();
     void hintPanelClearedOverControlWithoutHint();
@@ -224,9 +227,37 @@ void MainWindowTest::menuInOrder()
     QCOMPARE(captions, QStringList({"Deutsch", "Englisch", "Französisch", "Spanisch", "Türkisch",
                                     "Russisch", "Polnisch", "Tschechisch", "Niederländisch"}));
     QCOMPARE(window_->Hilfe1->menu()->actions(), QList<QAction*>{window_->Dokumentationanzeigen1});
+}
+
+void MainWindowTest::manualOpensFromHomeElseDelivered_data()
+{
+    QTest::addColumn<bool>("inHome");
+    QTest::addColumn<bool>("delivered");
+    QTest::addColumn<QString>("opened"); // folder of the file the shell is asked to open
+
+    QTest::newRow("copy in home") << true << false << "home";
+    QTest::newRow("both: home wins") << true << true << "home";
+    // After a system-wide install the per-user home never holds the manual.
+    QTest::newRow("only delivered") << false << true << "program";
+    QTest::newRow("none: home as before") << false << false << "home";
+}
+
+void MainWindowTest::manualOpensFromHomeElseDelivered()
+{
+    QFETCH(bool, inHome);
+    QFETCH(bool, delivered);
+    QFETCH(QString, opened);
+
+    QVERIFY(setUp(Folders::Separate));
+    window_ = makeWindow();
+    const QString name = QStringLiteral("Numerant.pdf");
+    for (auto [wanted, folder] : {std::pair{inHome, home_}, std::pair{delivered, programDir_}}) {
+        QFile file(folder + name);
+        QVERIFY(!wanted || file.open(QIODevice::WriteOnly));
+    }
 
     window_->Dokumentationanzeigen1->trigger();
-    QCOMPARE(shell_.openedFiles, QStringList{dir_->filePath(QStringLiteral("Numerant.pdf"))});
+    QCOMPARE(shell_.openedFiles, QStringList{dir_->filePath(opened + u'/' + name)});
 }
 
 void MainWindowTest::controlNamesAreUnique()

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// The folder that holds the files delivered with the program (the language
+// files in land/, the sound, the manual, the shipped draw history), with a
+// trailing '/'. In a build tree they sit beside the executable; after an
+// install the executable is in <prefix>/bin and they are in
+// <prefix>/share/numerant. A land/ folder beside the executable wins, so a
+// copied or unpacked program folder keeps working as it is.
+QString deliveredFilesFolder(const QString& executableDir);
