@@ -5,15 +5,18 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-httpserver-dev
+  qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-httpserver-dev qt6-svg-dev
   libqt6opengl6-dev qt6-websockets-dev
   libgl-dev libegl-dev libvulkan-dev libxkbcommon-dev
   libbenchmark-dev
   qt6-qpa-plugins
   fonts-liberation
+  file # CPack reads the file types when it makes the Debian package
 )
 if [[ "${1:-}" == "--with-tests" ]]; then
-  packages+=(xvfb xauth)
+  # Validators for the desktop entry and AppStream data, PDF tools for the
+  # manual, dpkg-deb and dpkg-shlibdeps for the package.
+  packages+=(xvfb xauth desktop-file-utils appstream poppler-utils dpkg-dev)
 fi
 
 missing=()

@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# What a user gets from an install: the installed layout and the installed
+# program finding its files, the desktop entry and AppStream data, the Debian
+# package, and the manual. Usage: check.sh <layout|desktop|package|manual>
+# <build-dir> <source-dir>
+set -euo pipefail
+what=$1
+build=$(cd "$2" && pwd)
+source=$(cd "$3" && pwd)
+app_id=de.vellhorn.Numerant
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+need() { command -v "$1" >/dev/null || fail "$1 is missing (scripts/install-deps.sh --with-tests installs it)"; }
+
+install_into() { cmake --install "$build" --prefix "$1" >"$tmp/install.log" || { cat "$tmp/install.log"; fail "cmake --install failed"; }; }
+
+# Every file the program and the desktop need, relative to the prefix.
+delivered_files() {
+  echo bin/numerant
+  (cd "$build/bin" && find land -type f) | sed 's|^|share/numerant/|'
+  echo share/numerant/yippee.wav
+  echo share/numerant/Numerant.pdf
+  if [[ -f "$source/data/history/lotto-6aus49.csv" ]]; then echo share/numerant/lotto-6aus49.csv; fi
+  echo share/applications/$app_id.desktop
+  echo share/metainfo/$app_id.metainfo.xml
+  echo share/icons/hicolor/scalable/apps/$app_id.svg
+  echo share/icons/hicolor/48x48/apps/$app_id.png
+  echo share/icons/hicolor/256x256/apps/$app_id.png
+}
+
+check_delivered() { # <root>
+  local missing=0
+  while read -r file; do
+    [[ -s "$1/$file" ]] || { echo "missing: $file" >&2; missing=1; }
+  done < <(delivered_files)
+  [[ $missing -eq 0 ]] || fail "files missing below $1"
+}
+
+layout() {
+  install_into "$tmp/prefix"
+  check_delivered "$tmp/prefix"
+
+  # Start the installed program as a user would, offscreen and with its own
+  # home; a termination signal closes it like the close button.
+  mkdir -p "$tmp/home"
+  local log="$tmp/run.log"
+  HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_DATA_HOME="$tmp/home/.local/share" \
+    QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="numerant.paths.info=true" \
+    "$tmp/prefix/bin/numerant" >"$log" 2>&1 &
+  local pid=$! waited=0
+  # The start-up sequence creates the database once it has read its settings
+  # and applied the language from land/.
+  until [[ -f "$tmp/prefix/bin/ZahlenOB.dat" ]]; do
+    kill -0 $pid 2>/dev/null || { cat "$log"; fail "the installed program ended during start-up"; }
+    (( waited++ < 600 )) || { kill -KILL $pid; cat "$log"; fail "no start-up within 60 s"; }
+    sleep 0.1
+  done
+  sleep 1
+  kill -TERM $pid
+  local status=0
+  wait $pid || status=$?
+  [[ $status -eq 0 ]] || { cat "$log"; fail "the installed program ended with status $status"; }
+
+  grep -qxF "delivered files: $tmp/prefix/share/numerant/" "$log" \
+    || { cat "$log"; fail "the installed program did not take its files from share/numerant"; }
+  [[ -f "$tmp/home/.config/Vellhorn/Orbisa.conf" ]] || fail "no settings saved at the end"
+  ! grep -qi "land/\|yippee\|cannot\|error" "$log" || { cat "$log"; fail "the program complained"; }
+}
+
+desktop() {
+  need desktop-file-validate
+  need appstreamcli
+  install_into "$tmp/prefix"
+  local entry="$tmp/prefix/share/applications/$app_id.desktop"
+  desktop-file-validate "$entry" || fail "desktop entry not valid"
+  appstreamcli validate --no-net "$tmp/prefix/share/metainfo/$app_id.metainfo.xml" \
+    || fail "AppStream metainfo not valid"
+  grep -qx "Icon=$app_id" "$entry" || fail "the entry names another icon"
+  grep -qx "Exec=numerant" "$entry" || fail "the entry starts another program"
+  grep -q '^Name\[de\]=\|^GenericName\[de\]=' "$entry" || fail "no German name"
+  grep -q '^Comment\[de\]=' "$entry" || fail "no German comment"
+}
+
+package() {
+  need cpack
+  need dpkg-deb
+  (cd "$tmp" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/pkg" >"$tmp/cpack.log" 2>&1) \
+    || { cat "$tmp/cpack.log"; fail "cpack failed"; }
+  local debs=("$tmp"/pkg/*.deb)
+  [[ ${#debs[@]} -eq 1 && -f "${debs[0]}" ]] || fail "expected one .deb, found: ${debs[*]}"
+  local deb=${debs[0]}
+
+  dpkg-deb -f "$deb" Package | grep -qx numerant || fail "package name"
+  local depends
+  depends=$(dpkg-deb -f "$deb" Depends)
+  for lib in libqt6widgets6 libqt6charts6 libqt6multimedia6 libc6 qt6-qpa-plugins; do
+    [[ $depends == *"$lib"* ]] || fail "Depends lacks $lib: $depends"
+  done
+
+  dpkg-deb -x "$deb" "$tmp/root"
+  check_delivered "$tmp/root/usr"
+  # Nothing more and nothing less than an install below /usr.
+  install_into "$tmp/usr"
+  diff <(cd "$tmp/usr" && find . -type f | sort) <(cd "$tmp/root/usr" && find . -type f | sort) \
+    || fail "package and install differ"
+}
+
+manual() {
+  need pdfinfo
+  need pdftotext
+  need pdfimages
+  local pdf="$build/bin/Numerant.pdf"
+  [[ -s "$pdf" ]] || fail "no manual at $pdf"
+  local chapters pages shots images
+  # Each chapter starts on a new page.
+  chapters=$(cat "$source"/data/manual/*.html | grep -c '<h1>' || true)
+  pages=$(pdfinfo "$pdf" | sed -n 's/^Pages: *//p')
+  (( pages > chapters )) || fail "$pages pages for $chapters chapters and the title"
+
+  local text="$tmp/manual.txt"
+  pdftotext "$pdf" - | tr -s '[:space:]' ' ' >"$text"
+  local title missing=0
+  while read -r title; do
+    grep -qF "$title" "$text" || { echo "chapter title not in the PDF: $title" >&2; missing=1; }
+  done < <(cat "$source"/data/manual/*.html | sed -n 's/.*<h1[^>]*>\(.*\)<\/h1>.*/\1/p')
+  [[ $missing -eq 0 ]] || fail "chapter titles missing"
+
+  # The screenshots are in it, not just their places.
+  shots=$(cat "$source"/data/manual/*.html | grep -o 'src="shot:[^"]*"' | wc -l)
+  images=$(pdfimages -list "$pdf" | tail -n +3 | wc -l)
+  (( images >= shots )) || fail "$images pictures in the PDF, the chapters show $shots"
+}
+
+"$what"
+echo "ok: $what"

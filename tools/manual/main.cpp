@@ -1,0 +1,64 @@
+// Writes the manual "Numerant.pdf" from its HTML chapters, with screenshots
+// of the real window taken offscreen from an example database. Run by the
+// build; any failure ends it with a message and a non-zero status, so a
+// broken manual stops the build instead of shipping.
+#include "ManualDocument.h"
+#include "ManualShots.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+namespace {
+
+int fail(const QString& message)
+{
+    std::fprintf(stderr, "manual: %s\n", qPrintable(message));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Numerant"));
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 4 || args.size() > 5) {
+        std::fprintf(stderr,
+                     "usage: %s <chapter-folder> <program-folder> <output.pdf> [<screenshot-folder>]\n"
+                     "program-folder holds the delivered files (land/) the window reads\n",
+                     argv[0]);
+        return 2;
+    }
+    const QString& chapterFolder = args.at(1);
+    const QString programFolder = QDir(args.at(2)).absolutePath() + QLatin1Char('/');
+    const QString& pdfPath = args.at(3);
+
+    ManualDocument manual;
+    if (!manual.load(chapterFolder))
+        return fail(manual.error());
+
+    ManualShots shots(programFolder);
+    if (!shots.take())
+        return fail(shots.error());
+    for (const QString& message : shots.messages())
+        std::fprintf(stderr, "manual: warning: the window showed a message: %s\n",
+                     qPrintable(message));
+
+    if (!manual.writePdf(pdfPath, shots.shots()))
+        return fail(manual.error());
+
+    if (args.size() == 5) {
+        const QDir folder(args.at(4));
+        if (!folder.mkpath(QStringLiteral(".")))
+            return fail(QStringLiteral("cannot make %1").arg(folder.path()));
+        for (auto it = shots.shots().cbegin(); it != shots.shots().cend(); ++it) {
+            const QString file = folder.filePath(it.key() + QStringLiteral(".png"));
+            if (!it.value().save(file, "PNG"))
+                return fail(QStringLiteral("cannot write %1").arg(file));
+        }
+    }
+    return 0;
+}
