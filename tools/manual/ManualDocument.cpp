@@ -13,8 +13,8 @@
 
 namespace {
 
-const QRegularExpression kShotReference(QStringLiteral(R"(src\s*=\s*"shot:([A-Za-z0-9_-]+)")"));
-const QRegularExpression kChapterTitle(QStringLiteral(R"(<h1[^>]*>(.*?)</h1>)"),
+const QRegularExpression kShotReference(QStringLiteral(R"re(src\s*=\s*"shot:([A-Za-z0-9_-]+)")re"));
+const QRegularExpression kChapterTitle(QStringLiteral(R"re(<h1[^>]*>(.*?)</h1>)re"),
                                        QRegularExpression::DotMatchesEverythingOption);
 
 // Laid out at 96 pixels per inch on A4 with Qt's own margins, a screenshot of
