@@ -127,6 +127,23 @@ manual() {
   done < <(cat "$source"/data/manual/*.html | sed -n 's/.*<h1[^>]*>\(.*\)<\/h1>.*/\1/p')
   [[ $missing -eq 0 ]] || fail "chapter titles missing"
 
+  # A broken chapter stops the build with a message instead of a manual
+  # with a hole.
+  local generator="$build/tools/manual/manualgen" case
+  for case in unknown-shot no-title; do
+    mkdir -p "$tmp/$case"
+  done
+  echo '<h1>Kapitel</h1><p><img src="shot:gibtesnicht"></p>' >"$tmp/unknown-shot/01.html"
+  echo '<p>Text ohne Titel</p>' >"$tmp/no-title/01.html"
+  for case in unknown-shot no-title; do
+    if QT_QPA_PLATFORM=offscreen "$generator" "$tmp/$case" "$build/bin" "$tmp/$case.pdf" \
+      2>"$tmp/$case.log"; then
+      fail "the manual generator accepted a chapter with $case"
+    fi
+    grep -q "^manual: " "$tmp/$case.log" || { cat "$tmp/$case.log"; fail "no message for $case"; }
+    [[ ! -e "$tmp/$case.pdf" ]] || fail "a PDF was left behind for $case"
+  done
+
   # The screenshots are in it, not just their places.
   shots=$(cat "$source"/data/manual/*.html | grep -o 'src="shot:[^"]*"' | wc -l)
   images=$(pdfimages -list "$pdf" | tail -n +3 | wc -l)

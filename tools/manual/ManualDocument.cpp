@@ -8,7 +8,6 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
 #include <QUrl>
 
 namespace {
@@ -29,11 +28,6 @@ const QString kStyle = QStringLiteral(
     "p.shot { margin-top: 6px; margin-bottom: 2px; }"
     "p.caption { font-size: 9pt; color: #555555; margin-bottom: 12px; }");
 
-QString plainText(const QString& html)
-{
-    return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
-}
-
 } // namespace
 
 bool ManualDocument::load(const QString& sourceFolder)
@@ -52,7 +46,14 @@ bool ManualDocument::load(const QString& sourceFolder)
             error_ = QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString());
             return false;
         }
-        chapters_ << QString::fromUtf8(file.readAll());
+        const QString chapter = QString::fromUtf8(file.readAll());
+        // Without its title a chapter would run on from the one before,
+        // missing from the contents.
+        if (!kChapterTitle.match(chapter).hasMatch()) {
+            error_ = QStringLiteral("%1 has no <h1> title").arg(file.fileName());
+            return false;
+        }
+        chapters_ << chapter;
     }
     return true;
 }
@@ -67,15 +68,6 @@ QStringList ManualDocument::shotNames() const
         }
     }
     return names;
-}
-
-QStringList ManualDocument::chapterTitles() const
-{
-    QStringList titles;
-    for (const QString& chapter : chapters_)
-        for (const auto& match : kChapterTitle.globalMatch(chapter))
-            titles << plainText(match.captured(1));
-    return titles;
 }
 
 QString ManualDocument::html() const

@@ -11,13 +11,11 @@
 class ManualDocument {
 public:
     // Reads every *.html of the folder; false with error() set when the
-    // folder holds none or a file cannot be read.
+    // folder holds none, or a file cannot be read or has no <h1> title.
     bool load(const QString& sourceFolder);
 
     // The screenshot names the chapters refer to, in order of first use.
     QStringList shotNames() const;
-    // Chapter titles (the <h1> texts), in order.
-    QStringList chapterTitles() const;
 
     // Lays the chapters out with the pictures and writes an A4 PDF; false
     // with error() set when a picture is missing or the file is not written.

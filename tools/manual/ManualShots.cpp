@@ -13,10 +13,10 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QTabWidget>
 #include <QThread>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -98,6 +98,21 @@ QImage grab(QWidget* widget)
 
 } // namespace
 
+QStringList ManualShots::names()
+{
+    return {QStringLiteral("lottotipp"),
+            QStringLiteral("berechnung-statistisch"),
+            QStringLiteral("berechnung-optimierung"),
+            QStringLiteral("berechnung-mathematisch"),
+            QStringLiteral("berechnung-allgemein"),
+            QStringLiteral("diagramm"),
+            QStringLiteral("diagramm-ausstehend"),
+            QStringLiteral("datenbank"),
+            QStringLiteral("internet"),
+            QStringLiteral("gewichtung"),
+            QStringLiteral("eingabe")};
+}
+
 ManualShots::ManualShots(QString programDir) : programDir_(std::move(programDir)) {}
 
 bool ManualShots::writeExampleDatabase(const QString& path)
@@ -131,6 +146,7 @@ bool ManualShots::writeExampleDatabase(const QString& path)
 
 bool ManualShots::add(const QString& name, const QImage& image)
 {
+    Q_ASSERT(names().contains(name));
     // A picture this small or of one colour means the widget was not drawn.
     bool varied = false;
     if (image.width() >= 100 && image.height() >= 100) {

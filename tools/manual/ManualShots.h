@@ -15,6 +15,9 @@ public:
     // program would find it.
     explicit ManualShots(QString programDir);
 
+    // The names of the pictures take() makes.
+    static QStringList names();
+
     // Takes every picture; false with error() set when one could not be made.
     bool take();
     QString error() const { return error_; }

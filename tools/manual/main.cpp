@@ -40,6 +40,16 @@ int main(int argc, char** argv)
     if (!manual.load(chapterFolder))
         return fail(manual.error());
 
+    // Checked before the window starts, so a typo in a chapter fails at once.
+    QStringList unknown;
+    for (const QString& name : manual.shotNames())
+        if (!ManualShots::names().contains(name))
+            unknown << name;
+    if (!unknown.isEmpty())
+        return fail(QStringLiteral("the chapters ask for unknown screenshots: %1 (known: %2)")
+                        .arg(unknown.join(QStringLiteral(", ")),
+                             ManualShots::names().join(QStringLiteral(", "))));
+
     ManualShots shots(programFolder);
     if (!shots.take())
         return fail(shots.error());
