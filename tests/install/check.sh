@@ -79,7 +79,7 @@ desktop() {
     || fail "AppStream metainfo not valid"
   grep -qx "Icon=$app_id" "$entry" || fail "the entry names another icon"
   grep -qx "Exec=numerant" "$entry" || fail "the entry starts another program"
-  grep -q '^Name\[de\]=\|^GenericName\[de\]=' "$entry" || fail "no German name"
+  grep -q '^GenericName\[de\]=' "$entry" || fail "no German name"
   grep -q '^Comment\[de\]=' "$entry" || fail "no German comment"
 }
 
