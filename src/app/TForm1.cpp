@@ -42,6 +42,7 @@ TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
     connectDraws();
     connectTipFiles();
     connectStats();
+    connectAnalysis();
     connect(berechnungPage(), &BerechnungPage::runLimitChanging, this, &TForm1::UpDown7Changing);
     connectShell();
     // Hints follow the mouse over every control of this window, including

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class BerechnungPage;
 struct Draw;
@@ -179,6 +180,21 @@ public:
     // helpers of statistics:
     // ---- end of statistics --------------------------------------------------
 
+    // ---- search and historical analysis (Form1Search.cpp, Form1Analysis.cpp) --
+    void SpeedButton4Click();
+    void BitBtn9Click();
+    void BitBtn19Click();
+    // The tip generator each backtest pass runs (the window's generator;
+    // tests put a stand-in here). Unset, every pass rates the tips as they are.
+    std::function<void()> backtestGenerator;
+    // helpers of the analysis:
+    enum class Analysis { None, Backtest, Comparison };
+    Analysis runningAnalysis = Analysis::None; // which button a second click stops
+    // SpeedButton5Click on draws already read: the draw of the day becomes
+    // current and the rows are rated.
+    void rateDrawOfDay(const std::vector<Draw>& draws, double day);
+    // ---- end of search and historical analysis ----------------------------
+
     // ---- long operations (Form1Busy.cpp) ------------------------------------
     // One long operation runs at a time (generation, online update, search,
     // analysis). While it runs, the handlers that would change the board, the
@@ -206,6 +222,7 @@ public:
     void connectDraws();
     void connectTipFiles();
     void connectStats();
+    void connectAnalysis();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,0 +1,334 @@
+#include "app/TForm1.h"
+
+#include "app/LongRun.h"
+#include "app/pages/BerechnungPage.h"
+#include "app/pages/DatenbankPage.h"
+#include "app/pages/DiagrammPage.h"
+#include "app/pages/LottotippPage.h"
+#include "app/pages/TipBoard.h"
+#include "draws/DateSerial.h"
+#include "draws/DrawFile.h"
+#include "draws/DrawLocator.h"
+#include "evaluation/Backtest.h"
+#include "evaluation/DrawComparison.h"
+#include "evaluation/ReportFile.h"
+#include "evaluation/RtfWriter.h"
+#include "generator/Random.h"
+#include "platform/BusyCursor.h"
+#include "platform/Dialogs.h"
+#include "platform/Shell.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QTextEdit>
+
+#include <cmath>
+
+namespace {
+
+// Messages of the analysis that are not in the text table yet.
+QString notANumber(const QString& answer)
+{
+    return QStringLiteral("„%1“ ist keine gültige ganze Zahl.").arg(answer);
+}
+QString noDraws()
+{
+    return QStringLiteral("Die Datenbank enthält keine Ziehungen.");
+}
+QString passProgress(int pass, double datum, int percent)
+{
+    return QStringLiteral("Durchgang %1: %2 (%3 %)")
+        .arg(pass)
+        .arg(DateSerial::toDate(datum).toString(QStringLiteral("dd.MM.yyyy")))
+        .arg(percent);
+}
+QString comparisonStopped(int passes)
+{
+    return QStringLiteral("Die Analyse wurde vorzeitig angehalten, nach %1 Durchgängen.").arg(passes);
+}
+
+QString shortDate(double datum)
+{
+    return DateSerial::toDate(datum).toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+int percentOf(double done, double all)
+{
+    return all > 0.0 ? int(std::clamp(100.0 * done / all, 0.0, 100.0)) : 100;
+}
+
+// Leaves CheckBox20 as it found it on every way out of the backtest.
+class EditPoolOff {
+public:
+    explicit EditPoolOff(QCheckBox* box) : box_(box), was_(box && box->isChecked())
+    {
+        if (box_)
+            box_->setChecked(false);
+    }
+    ~EditPoolOff()
+    {
+        if (box_)
+            box_->setChecked(was_);
+    }
+    EditPoolOff(const EditPoolOff&) = delete;
+    EditPoolOff& operator=(const EditPoolOff&) = delete;
+
+private:
+    QCheckBox* box_;
+    bool was_;
+};
+
+} // namespace
+
+void TForm1::connectAnalysis()
+{
+    connect(lottotippPage(), &LottotippPage::commandRequested, this,
+            [this](LottotippPage::Command command) {
+                if (command == LottotippPage::Command::SearchTips)
+                    SpeedButton4Click();
+            });
+    connect(datenbankPage(), &DatenbankPage::commandRequested, this,
+            [this](DatenbankPage::Command command) {
+                if (command == DatenbankPage::Command::Backtest)
+                    BitBtn9Click();
+                else if (command == DatenbankPage::Command::DrawComparison)
+                    BitBtn19Click();
+            });
+
+    // While a search or analysis walks the history, nothing may change the
+    // tips, the dates, the parameters or the database under it. The buttons
+    // that start or stop a long operation are left to their own handlers.
+    addBusyLockedControl(tipBoard());
+    addBusyLockedControl(datenbankPage()->endDatePicker());
+    addBusyLockedControl(diagrammPage()->startDatePicker());
+    addBusyLockedControl(berechnungPage());
+    addBusyLockedControl(datenbankPage()->findChild<QCheckBox*>(QStringLiteral("CheckBox31")));
+    for (const char* name : {"SpeedButton5", "BitBtn8", "BitBtn6"})
+        addBusyLockedControl(datenbankPage()->findChild<QAbstractButton*>(QLatin1String(name)));
+    for (const char* name : {"SpeedButton6", "SpeedButton7", "SpeedButton11", "SpeedButton13",
+                             "SpeedButton16"})
+        addBusyLockedControl(lottotippPage()->findChild<QAbstractButton*>(QLatin1String(name)));
+}
+
+void TForm1::rateDrawOfDay(const std::vector<Draw>& draws, double day)
+{
+    aktDatum = std::nearbyint(day);
+    if (const std::optional<LocatedDraw> located = locateDraw(draws, aktDatum)) {
+        Position = located->index;
+        showCurrentDraw(located->draw, located->firstRecord);
+    }
+    Komplettcheck();
+}
+
+void TForm1::BitBtn9Click()
+{
+    if (activity() == Activity::Analysing) {
+        if (runningAnalysis == Analysis::Backtest)
+            requestStop();
+        else
+            refuseWhileBusy();
+        return;
+    }
+    if (refuseWhileBusy())
+        return;
+
+    QString error;
+    const std::optional<std::vector<Draw>> draws = DrawFile(databasePath()).readAll(&error);
+    if (!draws) {
+        dialogs().showMessage(this, error);
+        return;
+    }
+
+    // The generator must not stop at its weighting dialog in every pass.
+    const EditPoolOff editPoolOff(
+        berechnungPage()->findChild<QCheckBox*>(QStringLiteral("CheckBox20")));
+    double loopDate = DateSerial::fromDate(datenbankPage()->endDate());
+    rateDrawOfDay(*draws, loopDate);
+
+    const QString preset = QString::number(Random::global().below(99999));
+    const QString answer = dialogs().inputText(this, text(30) + QStringLiteral(" (1-99999999)?"),
+                                               text(31), preset);
+    bool ok = false;
+    const qint32 seed = answer.trimmed().toInt(&ok);
+    if (!ok) {
+        dialogs().showMessage(this, text(34));
+        return;
+    }
+    Random::global().setSeed(quint32(seed));
+    setStatusPanel(1, text(31) + QLatin1Char(' ') + QString::number(seed));
+
+    BacktestCounts counts;
+    const int advance = Backtest::advanceDays(datenbankPage()->saturdays(),
+                                              datenbankPage()->wednesdays());
+    const double firstDate = loopDate;
+    const double lastDate = draws->empty() ? loopDate : draws->back().datum;
+    bool stopped = false;
+    {
+        LongRun run(*this, Activity::Analysing);
+        runningAnalysis = Analysis::Backtest;
+        double previous = DateSerial::today();
+        int threeOrMore = 4; // the first pass always generates
+        // A damaged date (NaN) never equals itself: such a run ends at once.
+        while (previous != loopDate && std::isfinite(loopDate)) {
+            run.keepResponsive([&] {
+                setStatusPanel(0, passProgress(counts.passes + 1, loopDate,
+                                               percentOf(loopDate - firstDate, lastDate - firstDate)));
+            });
+            if (run.stopRequested()) {
+                stopped = true;
+                break;
+            }
+            previous = loopDate;
+            Random::global().setSeed(quint32(seed));
+            if (!datenbankPage()->recalcOnlyAfterThree() || threeOrMore > 0) {
+                if (backtestGenerator)
+                    backtestGenerator();
+            }
+            rateDrawOfDay(*draws, loopDate + advance);
+            Draw rated;
+            rated.datum = Datum1;
+            for (std::size_t i = 0; i < rated.zahlen.size(); ++i)
+                rated.zahlen[i] = quint8(Zahl[i + 1]);
+            threeOrMore = counts.addPass(Statistik, rated);
+            Gewinn = quint8(std::min(threeOrMore, 255));
+            loopDate = Datum1;
+        }
+        runningAnalysis = Analysis::None;
+    }
+    setStatusPanel(0, stopped ? comparisonStopped(counts.passes) : QString());
+
+    const QStringList lines = Backtest::report(counts, {text(33), text(1)}, stopped);
+    const QString path = Home + QStringLiteral("Test.txt");
+    error = ReportFile::save(path, ReportFile::textLines(lines));
+    if (!error.isEmpty()) {
+        dialogs().showMessage(this, error);
+        return;
+    }
+    shell().openFile(path);
+}
+
+namespace {
+
+// The window's side of the draw comparison: progress and the found message.
+class ComparisonWindow final : public ComparisonHost {
+public:
+    ComparisonWindow(TForm1& window, LongRun& run, const std::vector<Draw>& draws, int first)
+        : window_(window), run_(run), draws_(draws), first_(first)
+    {
+    }
+
+    bool beginReference(int reference, int passesDone) override
+    {
+        run_.keepResponsive([&] {
+            const double datum = draws_[std::size_t(reference)].datum;
+            window_.setStatusPanel(
+                0, passProgress(passesDone + 1, datum,
+                                percentOf(reference - first_, double(draws_.size()) - 1 - first_)));
+            window_.setStatusPanel(1, shortDate(datum));
+        });
+        return !run_.stopRequested();
+    }
+
+    bool found(const Draw& earlierDraw) override
+    {
+        const QString message =
+            window_.text(6) + shortDate(earlierDraw.datum) + QStringLiteral("  ") + window_.text(7);
+        return window_.dialogs().askYesNo(&window_, window_.text(8), message);
+    }
+
+private:
+    TForm1& window_;
+    LongRun& run_;
+    const std::vector<Draw>& draws_;
+    int first_;
+};
+
+} // namespace
+
+void TForm1::BitBtn19Click()
+{
+    if (activity() == Activity::Analysing) {
+        if (runningAnalysis == Analysis::Comparison)
+            requestStop();
+        else
+            refuseWhileBusy();
+        return;
+    }
+    if (refuseWhileBusy())
+        return;
+
+    QString error;
+    const std::optional<std::vector<Draw>> draws = DrawFile(databasePath()).readAll(&error);
+    if (!draws) {
+        dialogs().showMessage(this, error);
+        return;
+    }
+    if (draws->empty()) {
+        dialogs().showMessage(this, noDraws());
+        return;
+    }
+    // A wrong threshold ends the analysis before anything has changed.
+    const QString answer = dialogs().inputText(this, text(4), text(39), QStringLiteral("6"));
+    bool ok = false;
+    const int threshold = answer.trimmed().toInt(&ok);
+    if (!ok) {
+        dialogs().showMessage(this, notANumber(answer));
+        return;
+    }
+
+    rateDrawOfDay(*draws, DateSerial::fromDate(datenbankPage()->endDate()));
+    PageControl1->setCurrentWidget(lottotippPage());
+    dfb = Datum1;
+
+    ComparisonSetup setup;
+    setup.chosenDay = aktDatum;
+    const QDate start = diagrammPage()->startDate();
+    setup.windowStart = start.isValid() ? DateSerial::fromDate(start) : aktDatum;
+    setup.saturdays = datenbankPage()->saturdays();
+    setup.wednesdays = datenbankPage()->wednesdays();
+    setup.threshold = threshold;
+
+    ComparisonResult result;
+    {
+        const BusyCursor busy;
+        LongRun run(*this, Activity::Analysing);
+        runningAnalysis = Analysis::Comparison;
+        ComparisonWindow host(*this, run, *draws, Position);
+        result = compareDraws(*draws, setup, host);
+        runningAnalysis = Analysis::None;
+    }
+    setStatusPanel(0, QString());
+
+    // Row 1 holds the last reference draw, the draw after it is current.
+    TipBoard& board = *tipBoard();
+    if (result.lastReference >= 0) {
+        board.clearUnlockedRows();
+        const Draw& reference = (*draws)[std::size_t(result.lastReference)];
+        for (int k = 1; k <= TipBoard::CellCount; ++k)
+            board.setCellText(1, k, QString::number(reference.number(k - 1)));
+    }
+    if (result.current >= 0) {
+        if (result.passes > 0 && start.isValid())
+            aktDatum = setup.windowStart;
+        Position = result.current;
+        showCurrentDraw((*draws)[std::size_t(Position)], Position == 0);
+        Komplettcheck();
+    }
+    if (result.end == ComparisonResult::End::Declined)
+        return;
+
+    QStringList lines =
+        comparisonReport(result.counts, {text(40), text(41), text(42), text(43)});
+    if (result.end == ComparisonResult::End::Stopped)
+        lines << comparisonStopped(result.passes);
+    lottotippPage()->richEdit()->setPlainText(lines.join(QLatin1Char('\n')));
+    const QString path = Home + QStringLiteral("Test.rtf");
+    error = ReportFile::save(path, RtfWriter::document(lines));
+    if (!error.isEmpty()) {
+        dialogs().showMessage(this, error);
+        return;
+    }
+    shell().openFile(path);
+}

@@ -1,0 +1,136 @@
+#include "app/TForm1.h"
+
+#include "app/LongRun.h"
+#include "app/pages/DatenbankPage.h"
+#include "app/pages/DiagrammPage.h"
+#include "app/pages/LottotippPage.h"
+#include "app/pages/TipBoard.h"
+#include "draws/DateSerial.h"
+#include "draws/DrawFile.h"
+#include "draws/DrawText.h"
+#include "evaluation/TipSearch.h"
+#include "evaluation/Zettelcheck.h"
+#include "platform/Chart1.h"
+#include "platform/Dialogs.h"
+
+namespace {
+
+// Messages of the search that are not in the text table yet.
+QString notANumber(const QString& answer)
+{
+    return QStringLiteral("„%1“ ist keine gültige ganze Zahl.").arg(answer);
+}
+QString searchProgress(const QDate& date, int percent)
+{
+    return QStringLiteral("Suche: %1 (%2 %)").arg(date.toString(QStringLiteral("dd.MM.yyyy"))).arg(percent);
+}
+QString searchStopped()
+{
+    return QStringLiteral("Die Suche wurde angehalten.");
+}
+
+using Rows = std::array<std::array<QString, 6>, TipBoard::RowCount>;
+
+Rows readRows(const TipBoard& board)
+{
+    Rows rows;
+    for (int r = 1; r <= TipBoard::RowCount; ++r)
+        for (int k = 1; k <= TipBoard::CellCount; ++k)
+            rows[std::size_t(r - 1)][std::size_t(k - 1)] = board.cellText(r, k);
+    return rows;
+}
+
+QString shortDate(double datum)
+{
+    return DateSerial::toDate(datum).toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+} // namespace
+
+void TForm1::SpeedButton4Click()
+{
+    if (activity() == Activity::Searching) {
+        requestStop();
+        return;
+    }
+    if (refuseWhileBusy())
+        return;
+
+    const QString answer = dialogs().inputText(this, text(4), text(5), QStringLiteral("6"));
+    bool ok = false;
+    const int threshold = answer.trimmed().toInt(&ok);
+    if (!ok) {
+        dialogs().showMessage(this, notANumber(answer));
+        return;
+    }
+    QString error;
+    const std::optional<std::vector<Draw>> draws = DrawFile(databasePath()).readAll(&error);
+    if (!draws) {
+        dialogs().showMessage(this, error);
+        return;
+    }
+
+    const QDate start = diagrammPage()->startDate();
+    if (start.isValid())
+        aktDatum = DateSerial::fromDate(start);
+    Gewinn = 0;
+    Chart1& chart = *this->chart();
+    chart.setActive(Chart1::Series2, true);
+    chart.setActive(Chart1::Series1, false);
+    chart.clear(Chart1::Series2);
+    dfb = DateSerial::fromDate(datenbankPage()->endDate());
+    const SearchRange range{aktDatum, dfb, datenbankPage()->saturdays(),
+                            datenbankPage()->wednesdays()};
+
+    LongRun run(*this, Activity::Searching);
+    TipBoard& board = *tipBoard();
+    Rows rows = readRows(board);
+    const QStringList weekdays = shortWeekdayNames(Sprache);
+    const QColor red(255, 0, 0);
+
+    for (std::size_t i = 0; i < draws->size(); ++i) {
+        const Draw& draw = (*draws)[i];
+        if (!range.examines(draw))
+            continue;
+        run.keepResponsive([&] {
+            setStatusPanel(0, searchProgress(DateSerial::toDate(draw.datum),
+                                             int(100 * i / draws->size())));
+        });
+        if (run.stopRequested()) {
+            setStatusPanel(0, searchStopped());
+            return;
+        }
+        // The examined draw is shown as current; Position stays, so browsing
+        // continues from the draw that was current before the search.
+        Datum1 = draw.datum;
+        Zahl = draw.zahl();
+        const QString line = drawLine(draw, weekdays, false);
+        datenbankPage()->setDrawLine(line);
+        lottotippPage()->setDrawLine(line);
+        lottotippPage()->setCrossSum(crossSumText(draw));
+
+        for (int r = 1; r <= TipBoard::RowCount; ++r) {
+            const CheckResult check = zettelcheck(rows[std::size_t(r - 1)], Zahl);
+            Treffer = check.treffer;
+            Gewinn = check.gewinn;
+            Zusatz = check.zusatz;
+            QString hits = QString::number(check.gewinn);
+            if (check.zusatz)
+                hits += QStringLiteral(" + B");
+            board.setHits(r, hits, check.gewinn >= 3 ? red : QColor(Qt::black));
+            if (check.gewinn < threshold)
+                continue;
+
+            Komplettcheck();
+            rows = readRows(board); // the rating sorted the rows
+            const QString message = text(6) + shortDate(draw.datum) + QStringLiteral("   ") + text(7);
+            if (!dialogs().askYesNo(this, text(8), message)) {
+                setStatusPanel(0, QString());
+                return;
+            }
+        }
+    }
+    setStatusPanel(0, QString());
+    for (int x = 0; x <= 9; ++x)
+        chart.addBar(Chart1::Series2, x, 0);
+}

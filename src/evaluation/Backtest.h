@@ -1,0 +1,38 @@
+#pragma once
+
+#include "draws/Draw.h"
+#include "evaluation/BoardRating.h"
+#include "evaluation/ChanceComparison.h"
+
+#include <QStringList>
+
+// The tallies of a backtest: the rated rows of every pass by hits, separately
+// for draws on a Saturday or Sunday and on other days.
+struct BacktestCounts {
+    Statistik weekend{};  // [k][0] k hits without the bonus number, [k][1] with it
+    Statistik otherDays{};
+    qint32 passes = 0;
+    Chance::Observed observed; // the same rows, for the comparison with chance
+
+    // Adds the rating of one pass (Statistik of Komplettcheck) and returns
+    // the rows with three or more hits.
+    int addPass(const Statistik& statistik, const Draw& ratedDraw);
+};
+
+namespace Backtest {
+
+// Days the end date moves on per pass: both draw days on, the next draw is at
+// least three days away; one draw day, a week less a day.
+int advanceDays(bool saturdays, bool wednesdays);
+
+struct ReportTexts {
+    QString heading;   // "Aktuelle Einstellung brachten für Sa. bzw. Mi."
+    QString draws;     // "Ziehungen"
+};
+
+// The report lines, to be joined with CR LF: the counts per class with tabs,
+// the pass count, the comparison with chance, and a last line when the run
+// was stopped before its end.
+QStringList report(const BacktestCounts& counts, const ReportTexts& texts, bool stopped);
+
+} // namespace Backtest
