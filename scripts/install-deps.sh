@@ -15,8 +15,9 @@ packages=(
 )
 if [[ "${1:-}" == "--with-tests" ]]; then
   # Validators for the desktop entry and AppStream data, PDF tools for the
-  # manual, dpkg-deb and dpkg-shlibdeps for the package.
-  packages+=(xvfb xauth desktop-file-utils appstream poppler-utils dpkg-dev)
+  # manual, dpkg-deb and dpkg-shlibdeps for the package, a reader for the
+  # RTF report.
+  packages+=(xvfb xauth desktop-file-utils appstream poppler-utils dpkg-dev unrtf)
 fi
 
 missing=()

@@ -10,8 +10,8 @@ namespace RtfWriter {
 
 // One paragraph per entry. Braces and backslashes are escaped, tabs become
 // tab controls, every character outside ASCII is written as an RTF Unicode
-// escape (with "?" for readers that do not know it), so the file is 7-bit
-// whatever the code page of the reader.
+// escape followed by its Windows-1252 byte (or "?") for readers that do not
+// know Unicode escapes, so the file is 7-bit whatever the reader's code page.
 QByteArray document(const QStringList& paragraphs);
 
 } // namespace RtfWriter

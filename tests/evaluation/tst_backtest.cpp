@@ -1,0 +1,119 @@
+#include "evaluation/Backtest.h"
+
+#include "DrawFixture.h"
+
+#include <QTest>
+
+namespace {
+
+Statistik statistik(std::initializer_list<std::tuple<int, int, int>> entries) // k, bonus, rows
+{
+    Statistik s{};
+    for (const auto& [k, bonus, rows] : entries)
+        s[std::size_t(k)][std::size_t(bonus)] = rows;
+    return s;
+}
+
+} // namespace
+
+class TestBacktest : public QObject {
+    Q_OBJECT
+private slots:
+    void passesSplitByWeekday_data();
+    void passesSplitByWeekday();
+    void advance_data();
+    void advance();
+    void reportText();
+    void stoppedRunSaysSoLast();
+};
+
+void TestBacktest::passesSplitByWeekday_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<bool>("weekend");
+    QTest::newRow("Saturday") << QDate(2020, 12, 5) << true;
+    QTest::newRow("Sunday") << QDate(2020, 12, 6) << true;
+    QTest::newRow("Wednesday") << QDate(2020, 12, 9) << false;
+    QTest::newRow("Tuesday") << QDate(2020, 12, 8) << false;
+}
+
+void TestBacktest::passesSplitByWeekday()
+{
+    QFETCH(QDate, date);
+    QFETCH(bool, weekend);
+    BacktestCounts counts;
+    const Statistik pass = statistik({{0, 0, 5}, {1, 1, 2}, {3, 0, 2}, {3, 1, 1}, {6, 0, 1}});
+    // The rows with three or more hits, bonus or not, decide on the next pass.
+    QCOMPARE(counts.addPass(pass, makeDraw(date, {1, 2, 3, 4, 5, 6}, 7)), 4);
+    QCOMPARE(counts.addPass(statistik({{2, 0, 12}}), makeDraw(date, {1, 2, 3, 4, 5, 6}, 7)), 0);
+    QCOMPARE(counts.passes, 2);
+    const Statistik& filled = weekend ? counts.weekend : counts.otherDays;
+    const Statistik& empty = weekend ? counts.otherDays : counts.weekend;
+    QCOMPARE(filled[3][0], 2);
+    QCOMPARE(filled[3][1], 1);
+    QCOMPARE(filled[2][0], 12);
+    QCOMPARE(filled[6][0], 1);
+    QCOMPARE(empty, Statistik{});
+    QCOMPARE(counts.observed.rowsWithBonus, qint64(23));
+    QCOMPARE(counts.observed.rows[2][0], qint64(12));
+}
+
+void TestBacktest::advance_data()
+{
+    QTest::addColumn<bool>("saturdays");
+    QTest::addColumn<bool>("wednesdays");
+    QTest::addColumn<int>("days");
+    QTest::newRow("both") << true << true << 3;
+    QTest::newRow("Saturdays") << true << false << 6;
+    QTest::newRow("Wednesdays") << false << true << 6;
+    QTest::newRow("none") << false << false << 6;
+}
+
+void TestBacktest::advance()
+{
+    QFETCH(bool, saturdays);
+    QFETCH(bool, wednesdays);
+    QFETCH(int, days);
+    QCOMPARE(Backtest::advanceDays(saturdays, wednesdays), days);
+}
+
+void TestBacktest::reportText()
+{
+    BacktestCounts counts;
+    counts.addPass(statistik({{0, 0, 6}, {1, 0, 3}, {3, 0, 17}, {2, 1, 1}}), makeDraw(QDate(2020, 12, 5), {1, 2, 3, 4, 5, 6}, 0));
+    counts.addPass(statistik({{3, 0, 4}, {5, 1, 1}}), makeDraw(QDate(2020, 12, 9), {1, 2, 3, 4, 5, 6}, 0));
+    const QStringList lines = Backtest::report(counts, {QStringLiteral("Kopf"), QStringLiteral("Ziehungen")}, false);
+    const QStringList expected{
+        "Kopf",
+        "0x\t=>\t6\t=>\t0",
+        "0x + Bonus\t=>\t0\t=>\t0",
+        "1x\t=>\t3\t=>\t0",
+        "1x + Bonus\t=>\t0\t=>\t0",
+        "2x\t=>\t0\t=>\t0",
+        "2x + Bonus\t=>\t1\t=>\t0",
+        "3x\t=>\t17\t=>\t4",
+        "3x + Bonus\t=>\t0\t=>\t0",
+        "4x\t=>\t0\t=>\t0",
+        "4x + Bonus\t=>\t0\t=>\t0",
+        "5x\t=>\t0\t=>\t0",
+        "5x + Bonus\t=>\t0\t=>\t1",
+        "6x\t=>\t0\t=>\t0",
+        "",
+        "2 Ziehungen",
+    };
+    QCOMPARE(lines.mid(0, expected.size()), expected);
+    // The comparison with chance follows and ends the report.
+    QCOMPARE(lines[expected.size()], QString());
+    QVERIFY(lines.constLast().startsWith(QStringLiteral("Die Parameter lagen")));
+}
+
+void TestBacktest::stoppedRunSaysSoLast()
+{
+    BacktestCounts counts;
+    counts.addPass(statistik({{0, 0, 12}}), makeDraw(QDate(2020, 12, 5), {1, 2, 3, 4, 5, 6}, 7));
+    const QStringList lines = Backtest::report(counts, {QStringLiteral("Kopf"), QStringLiteral("Ziehungen")}, true);
+    QCOMPARE(lines.constLast(), QStringLiteral("Die Analyse wurde vorzeitig angehalten, nach 1 Durchgängen."));
+}
+
+QTEST_APPLESS_MAIN(TestBacktest)
+#include "tst_backtest.moc"
