@@ -1,0 +1,442 @@
+#include "app/pages/BerechnungPage.h"
+#include "app/pages/DatenbankPage.h"
+#include "app/pages/DiagrammPage.h"
+#include "app/pages/LottotippPage.h"
+#include "app/pages/TipBoard.h"
+#include "draws/DateSerial.h"
+#include "generator/Random.h"
+#include "platform/Chart1.h"
+
+#include "WindowFixture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+// Saturday, Wednesday, Saturday.
+std::vector<Draw> threeDraws()
+{
+    return {makeDraw(QDate(2020, 12, 5), {3, 11, 17, 25, 38, 44}, 7),
+            makeDraw(QDate(2020, 12, 9), {1, 2, 3, 4, 5, 6}, 9),
+            makeDraw(QDate(2020, 12, 12), {10, 20, 30, 40, 41, 42}, 43)};
+}
+
+// Five Saturdays; each shares one number fewer with the first.
+std::vector<Draw> fiveSaturdays()
+{
+    return {makeDraw(QDate(2020, 1, 4), {1, 2, 3, 4, 5, 6}, 7),
+            makeDraw(QDate(2020, 1, 11), {1, 2, 3, 10, 11, 12}, 13),
+            makeDraw(QDate(2020, 1, 18), {1, 2, 20, 21, 22, 23}, 24),
+            makeDraw(QDate(2020, 1, 25), {1, 30, 31, 32, 33, 34}, 35),
+            makeDraw(QDate(2020, 2, 1), {40, 41, 42, 43, 44, 45}, 46)};
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class AnalysisWindowTest : public QObject, private WindowFixture {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void backtestReport();
+    void backtestPasses_data();
+    void backtestPasses();
+    void backtestKeepsTipsWithoutAThree();
+    void backtestBadSeed();
+    void reportThatCannotBeWritten();
+
+    void comparisonReport();
+    void comparisonNoAtFoundMessage();
+    void comparisonBadThreshold();
+
+    void missingDatabase_data();
+    void missingDatabase();
+    void secondClickStops_data();
+    void secondClickStops();
+
+private:
+    QString reportPath(const QString& name) const { return home_ + name; }
+    QStringList reportLines() const
+    {
+        return QString::fromUtf8(readFile(reportPath(QStringLiteral("Test.txt"))))
+            .split(QStringLiteral("\r\n"));
+    }
+    void click(const QString& name) { control<QAbstractButton>(name)->click(); }
+    QCheckBox* checkBox20() const
+    {
+        return window_->berechnungPage()->findChild<QCheckBox*>(QStringLiteral("CheckBox20"));
+    }
+    void setRow(int row, const QStringList& cells)
+    {
+        for (int k = 1; k <= 6; ++k)
+            window_->tipBoard()->setCellText(row, k, cells.value(k - 1));
+    }
+    // A stand-in for the tip generator: fixed rows, and a record of what it
+    // saw when it ran.
+    void fixedGenerator()
+    {
+        window_->backtestGenerator = [this] {
+            ++generated_;
+            editPoolDuringRun_ = checkBox20()->isChecked();
+            randomAtStart_ << Random::global().next32();
+            setRow(1, {"3", "11", "17", "25", "38", "44"});
+            setRow(2, {"1", "2", "3", "4", "5", "7"});
+        };
+    }
+
+    int generated_ = 0;
+    bool editPoolDuringRun_ = true;
+    QList<quint32> randomAtStart_;
+};
+
+void AnalysisWindowTest::init()
+{
+    // Separate folders: the reports must land in home, not beside the program
+    // or in the working directory.
+    QVERIFY(setUp(Folders::Separate));
+    window_ = makeWindow();
+    window_->sortieren = true;
+    window_->diagrammPage()->setStartDate(QDate(2019, 1, 1));
+    generated_ = 0;
+    editPoolDuringRun_ = true;
+    randomAtStart_.clear();
+}
+
+void AnalysisWindowTest::cleanup()
+{
+    tearDown();
+}
+
+void AnalysisWindowTest::backtestReport()
+{
+    QVERIFY(writeDraws(threeDraws()));
+    fixedGenerator();
+    checkBox20()->setChecked(true);
+    window_->datenbankPage()->setEndDate(QDate(2020, 12, 2));
+    dialogs_.inputAnswers.enqueue(QStringLiteral("12345"));
+
+    click(QStringLiteral("BitBtn9"));
+
+    // Passes rate 05.12, 09.12 (3 days on from 05.12 is 08.12), 12.12, and
+    // 12.12 once more when the date no longer moves.
+    // Row 1 hits 6 on 05.12 and 1 on 09.12, row 2 hits 1 and the bonus on
+    // 05.12 and 5 on 09.12, both nothing on 12.12.
+    const QStringList expected{
+        "Aktuelle Einstellung brachten für Sa. bzw. Mi.",
+        "0x\t=>\t4\t=>\t0",
+        "0x + Bonus\t=>\t0\t=>\t0",
+        "1x\t=>\t0\t=>\t1",
+        "1x + Bonus\t=>\t1\t=>\t0",
+        "2x\t=>\t0\t=>\t0",
+        "2x + Bonus\t=>\t0\t=>\t0",
+        "3x\t=>\t0\t=>\t0",
+        "3x + Bonus\t=>\t0\t=>\t0",
+        "4x\t=>\t0\t=>\t0",
+        "4x + Bonus\t=>\t0\t=>\t0",
+        "5x\t=>\t0\t=>\t1",
+        "5x + Bonus\t=>\t0\t=>\t0",
+        "6x\t=>\t1\t=>\t0",
+        "",
+        "4 Ziehungen",
+        "",
+    };
+    const QStringList lines = reportLines();
+    QCOMPARE(lines.mid(0, expected.size()), expected);
+    QVERIFY(lines.constLast().isEmpty()); // the last line ends with CR LF too
+    QCOMPARE(shell_.openedFiles, QStringList{reportPath(QStringLiteral("Test.txt"))});
+
+    // The seed dialog, and the reseed before every pass.
+    QCOMPARE(dialogs_.inputPrompts.size(), 1);
+    QVERIFY(dialogs_.inputPrompts[0].startsWith(window_->text(30) + " (1-99999999)?|"
+                                                + window_->text(31) + "|"));
+    QCOMPARE(window_->statusPanel(1), window_->text(31) + QStringLiteral(" 12345"));
+    QCOMPARE(generated_, 4);
+    QCOMPARE(randomAtStart_, QList<quint32>(4, Random(12345).next32()));
+    // The weighting dialog stays shut during the run; the box comes back.
+    QVERIFY(!editPoolDuringRun_);
+    QVERIFY(checkBox20()->isChecked());
+    // The last evaluated draw is current.
+    QCOMPARE(window_->Datum1, DateSerial::fromDate(QDate(2020, 12, 12)));
+    QCOMPARE(window_->datenbankPage()->endDate(), QDate(2020, 12, 12));
+    QVERIFY(!window_->isBusy());
+}
+
+void AnalysisWindowTest::backtestPasses_data()
+{
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<bool>("wednesdays");
+    QTest::addColumn<int>("passes");
+    QTest::addColumn<int>("weekendPasses");
+
+    // 3 days: 05.12, 09.12, 12.12, 12.12.
+    QTest::newRow("both boxes: 3 days") << QDate(2020, 12, 2) << true << 4 << 3;
+    // 6 days: 09.12 (first from 08.12), 12.12 (from 15.12: the last), 12.12.
+    QTest::newRow("one box: 6 days") << QDate(2020, 12, 2) << false << 3 << 2;
+    QTest::newRow("after the last draw: two passes") << QDate(2021, 3, 1) << true << 2 << 2;
+}
+
+void AnalysisWindowTest::backtestPasses()
+{
+    QFETCH(QDate, start);
+    QFETCH(bool, wednesdays);
+    QFETCH(int, passes);
+    QFETCH(int, weekendPasses);
+
+    QVERIFY(writeDraws(threeDraws()));
+    window_->datenbankPage()->setWednesdays(wednesdays);
+    window_->datenbankPage()->setEndDate(start);
+    setRow(1, {"40", "41", "42", "43", "44", "45"}); // 3 hits on 12.12 only
+    dialogs_.inputAnswers.enqueue(QStringLiteral("7"));
+
+    click(QStringLiteral("BitBtn9"));
+
+    const QStringList lines = reportLines();
+    QCOMPARE(lines.value(15), QStringLiteral("%1 Ziehungen").arg(passes));
+    // Every pass rates the one row once, on a weekend draw or not.
+    int weekend = 0;
+    int other = 0;
+    for (int line = 1; line <= 13; ++line) {
+        const QStringList fields = lines.value(line).split(QLatin1Char('\t'));
+        QCOMPARE(fields.size(), 5);
+        weekend += fields[2].toInt();
+        other += fields[4].toInt();
+    }
+    QCOMPARE(weekend, weekendPasses);
+    QCOMPARE(other, passes - weekendPasses);
+}
+
+void AnalysisWindowTest::backtestKeepsTipsWithoutAThree()
+{
+    QVERIFY(writeDraws(threeDraws()));
+    window_->datenbankPage()->setEndDate(QDate(2020, 12, 2));
+    control<QCheckBox>(QStringLiteral("CheckBox31"))->setChecked(true);
+    // Each run writes other numbers: 6 hits on 05.12, 5 on 09.12, none on
+    // 12.12, so the fourth pass keeps the tips of the third.
+    QList<QStringList> runs{{"3", "11", "17", "25", "38", "44"},
+                            {"1", "2", "3", "4", "5", "49"},
+                            {"13", "14", "15", "16", "18", "19"},
+                            {"40", "41", "42", "43", "44", "45"}};
+    window_->backtestGenerator = [&] { setRow(1, runs.value(generated_++)); };
+    dialogs_.inputAnswers.enqueue(QStringLiteral("1"));
+
+    click(QStringLiteral("BitBtn9"));
+
+    QCOMPARE(generated_, 3);
+    QCOMPARE(window_->tipBoard()->cellText(1, 1), QStringLiteral("13"));
+    QCOMPARE(reportLines().value(1), QStringLiteral("0x\t=>\t2\t=>\t0"));
+}
+
+void AnalysisWindowTest::backtestBadSeed()
+{
+    QVERIFY(writeDraws(threeDraws()));
+    fixedGenerator();
+    checkBox20()->setChecked(true);
+    dialogs_.inputAnswers.enqueue(QStringLiteral("zwölf"));
+
+    click(QStringLiteral("BitBtn9"));
+
+    QCOMPARE(dialogs_.messages, QStringList{window_->text(34)});
+    QCOMPARE(generated_, 0);
+    QVERIFY(checkBox20()->isChecked());
+    QVERIFY(!QFile::exists(reportPath(QStringLiteral("Test.txt"))));
+    QVERIFY(shell_.openedFiles.isEmpty());
+}
+
+void AnalysisWindowTest::reportThatCannotBeWritten()
+{
+    // A folder where the report should go: the write fails, nothing is
+    // opened, and the message carries the system's reason.
+    QVERIFY(writeDraws(threeDraws()));
+    for (const QString& name : {QStringLiteral("Test.txt"), QStringLiteral("Test.rtf")})
+        QVERIFY(QDir(home_).mkdir(name));
+    window_->datenbankPage()->setEndDate(QDate(2020, 12, 12));
+    dialogs_.inputAnswers << QStringLiteral("1") << QStringLiteral("7");
+
+    click(QStringLiteral("BitBtn9"));
+    click(QStringLiteral("BitBtn19"));
+
+    QCOMPARE(dialogs_.messages.size(), 2);
+    QVERIFY(dialogs_.messages[0].contains(reportPath(QStringLiteral("Test.txt"))));
+    QVERIFY(dialogs_.messages[1].contains(reportPath(QStringLiteral("Test.rtf"))));
+    QVERIFY(shell_.openedFiles.isEmpty());
+}
+
+void AnalysisWindowTest::comparisonReport()
+{
+    QVERIFY(writeDraws(fiveSaturdays()));
+    window_->datenbankPage()->setEndDate(QDate(2020, 1, 4));
+    window_->PageControl1->setCurrentIndex(3);
+    window_->tipBoard()->toggleLock(5);
+    setRow(5, {"1", "2", "3", "40", "41", "42"});
+    setRow(6, {"7", "8", "9", "10", "11", "12"});
+    dialogs_.inputAnswers.enqueue(QStringLiteral("7"));
+
+    click(QStringLiteral("BitBtn19"));
+
+    QCOMPARE(dialogs_.inputPrompts,
+             QStringList{window_->text(4) + "|" + window_->text(39) + "|6"});
+    QVERIFY(dialogs_.questions.isEmpty());
+    const QString path = reportPath(QStringLiteral("Test.rtf"));
+    QCOMPARE(shell_.openedFiles, QStringList{path});
+    const QByteArray rtf = readFile(path);
+    QVERIFY(rtf.startsWith("{\\rtf1"));
+    QVERIFY(rtf.contains("Treffer von Ziehungen in der Datenbank\\par\r\n0x    =>0\\par\r\n"
+                         "1x    =>3\\par\r\n2x    =>2\\par\r\n3x    =>1\\par\r\n"));
+    QVERIFY(rtf.contains("Wie oft gab es bei der \\u252\\'fcbern\\u228\\'e4chsten Ziehung "
+                         "\\u228\\'e4hnliche Zahlen\\par\r\n0x    =>1\\par\r\n1x    =>1\\par\r\n"
+                         "2x    =>1\\par\r\n3x    =>0\\par\r\n"));
+    const QStringList shown = window_->lottotippPage()->richEdit()->toPlainText().split('\n');
+    QCOMPARE(shown.size(), 4 * 8 + 3);
+    QCOMPARE(shown.value(4), QStringLiteral("3x    =>1"));
+
+    // The window: the tip tab in front, row 1 the last reference (25.01),
+    // the draw after it current, the locked row kept, the unlocked cleared.
+    QCOMPARE(window_->PageControl1->currentWidget(), window_->lottotippPage());
+    QCOMPARE(window_->Datum1, DateSerial::fromDate(QDate(2020, 2, 1)));
+    QCOMPARE(window_->Position, 4);
+    QCOMPARE(window_->datenbankPage()->endDate(), QDate(2020, 2, 1));
+    QCOMPARE(window_->tipBoard()->cellText(1, 2), QStringLiteral("30"));
+    QCOMPARE(window_->tipBoard()->cellText(5, 1), QStringLiteral("1"));
+    QCOMPARE(window_->tipBoard()->cellText(6, 1), QString());
+    QCOMPARE(window_->aktDatum, DateSerial::fromDate(QDate(2019, 1, 1)));
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void AnalysisWindowTest::comparisonNoAtFoundMessage()
+{
+    QVERIFY(writeDraws(fiveSaturdays()));
+    window_->datenbankPage()->setEndDate(QDate(2020, 1, 4));
+    dialogs_.inputAnswers.enqueue(QStringLiteral("3"));
+    dialogs_.yesNoAnswers.enqueue(false);
+
+    click(QStringLiteral("BitBtn19"));
+
+    // 04.01 shares three numbers with 11.01, the second reference.
+    QCOMPARE(dialogs_.questions,
+             QStringList{window_->text(8) + "|" + window_->text(6) + "04.01.2020  " + window_->text(7)});
+    QVERIFY(!QFile::exists(reportPath(QStringLiteral("Test.rtf"))));
+    QVERIFY(shell_.openedFiles.isEmpty());
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QVERIFY(!window_->isBusy());
+}
+
+void AnalysisWindowTest::comparisonBadThreshold()
+{
+    QVERIFY(writeDraws(fiveSaturdays()));
+    window_->datenbankPage()->setEndDate(QDate(2020, 1, 4));
+    const int tab = window_->PageControl1->currentIndex();
+    dialogs_.inputAnswers.enqueue(QStringLiteral("x"));
+
+    click(QStringLiteral("BitBtn19"));
+
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY(dialogs_.messages[0].contains(QStringLiteral("„x“")));
+    // Nothing changed: no draw made current, the tab stays.
+    QCOMPARE(window_->Datum1, 0.0);
+    QCOMPARE(window_->PageControl1->currentIndex(), tab);
+    QVERIFY(shell_.openedFiles.isEmpty());
+}
+
+void AnalysisWindowTest::missingDatabase_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("emptyFile");
+    QTest::addColumn<QString>("message"); // empty: the system's error with the path
+
+    QTest::newRow("search") << "SpeedButton4" << false << "";
+    QTest::newRow("backtest") << "BitBtn9" << false << "";
+    QTest::newRow("comparison") << "BitBtn19" << false << "";
+    QTest::newRow("comparison, no draws") << "BitBtn19" << true
+                                          << "Die Datenbank enthält keine Ziehungen.";
+}
+
+void AnalysisWindowTest::missingDatabase()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, emptyFile);
+    QFETCH(QString, message);
+
+    if (emptyFile)
+        QVERIFY(writeDraws({}));
+    checkBox20()->setChecked(true);
+    click(button);
+
+    QCOMPARE(dialogs_.messages.size(), 1);
+    if (message.isEmpty())
+        QVERIFY2(dialogs_.messages[0].contains(databasePath()), qPrintable(dialogs_.messages[0]));
+    else
+        QCOMPARE(dialogs_.messages[0], message);
+    // Nothing created or changed, no report.
+    QCOMPARE(QFile::exists(databasePath()), emptyFile);
+    QVERIFY(checkBox20()->isChecked());
+    QVERIFY(shell_.openedFiles.isEmpty());
+    QCOMPARE(window_->Datum1, 0.0);
+}
+
+void AnalysisWindowTest::secondClickStops_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("search") << "SpeedButton4";
+    QTest::newRow("backtest") << "BitBtn9";
+    QTest::newRow("comparison") << "BitBtn19";
+}
+
+void AnalysisWindowTest::secondClickStops()
+{
+    QFETCH(QString, button);
+    QVERIFY(writeDraws(fiveSaturdays()));
+    window_->datenbankPage()->setEndDate(QDate(2020, 1, 4));
+    window_->diagrammPage()->setStartDate(QDate(2020, 1, 1));
+    setRow(1, {"1", "2", "3", "4", "5", "6"});
+    dialogs_.inputAnswers.enqueue(button == "BitBtn9" ? QStringLiteral("5") : QStringLiteral("7"));
+
+    // Once the run lets events in: other changing operations are refused and
+    // their controls locked, then the running button is clicked again.
+    bool refused = false;
+    bool boardLocked = false;
+    QTimer::singleShot(0, window_.get(), [&] {
+        QVERIFY(window_->isBusy());
+        boardLocked = !window_->tipBoard()->isEnabled()
+                      && !control<QAbstractButton>(QStringLiteral("SpeedButton5"))->isEnabled();
+        for (const QString& other : {QStringLiteral("SpeedButton4"), QStringLiteral("BitBtn9"),
+                                     QStringLiteral("BitBtn19")}) {
+            if (other != button)
+                control<QAbstractButton>(other)->click();
+        }
+        refused = dialogs_.inputPrompts.size() == 1;
+        click(button);
+    });
+    click(button);
+
+    QVERIFY(refused);
+    QVERIFY(boardLocked);
+    QVERIFY(!window_->isBusy());
+    QVERIFY(window_->tipBoard()->isEnabled());
+    const QString stopped = QStringLiteral("Die Analyse wurde vorzeitig angehalten, nach 0 Durchgängen.");
+    if (button == "SpeedButton4") {
+        QCOMPARE(window_->statusPanel(0), QStringLiteral("Die Suche wurde angehalten."));
+        QVERIFY(window_->chart()->bars(Chart1::Series2).isEmpty());
+    } else if (button == "BitBtn9") {
+        QCOMPARE(reportLines().value(15), QStringLiteral("0 Ziehungen"));
+        QCOMPARE(reportLines().value(reportLines().size() - 2), stopped);
+    } else {
+        QVERIFY(readFile(reportPath(QStringLiteral("Test.rtf"))).contains(stopped.toUtf8().replace("ä", "\\u228\\'e4") + "\\par"));
+    }
+}
+
+QTEST_MAIN(AnalysisWindowTest)
+#include "tst_analysis_window.moc"
