@@ -40,6 +40,15 @@ Rows readRows(const TipBoard& board)
     return rows;
 }
 
+// A row's hits as the search shows them; the cells keep their colours.
+void showSearchHits(TipBoard& board, int row, const CheckResult& check)
+{
+    QString hits = QString::number(check.gewinn);
+    if (check.zusatz)
+        hits += QStringLiteral(" + B");
+    board.setHits(row, hits, check.gewinn >= 3 ? QColor(255, 0, 0) : QColor(Qt::black));
+}
+
 QString shortDate(double datum)
 {
     return DateSerial::toDate(datum).toString(QStringLiteral("dd.MM.yyyy"));
@@ -86,41 +95,61 @@ void TForm1::SpeedButton4Click()
     TipBoard& board = *tipBoard();
     Rows rows = readRows(board);
     const QStringList weekdays = shortWeekdayNames(Sprache);
-    const QColor red(255, 0, 0);
+
+    // The labels of the draw being examined are written only when someone
+    // can see them: at about frame rate, before a found message and at the
+    // end. Writing fifteen labels for each of thousands of draws would cost
+    // more than the search itself.
+    const Draw* examined = nullptr;
+    std::array<CheckResult, TipBoard::RowCount> checks{};
+    int firstUnshownRow = 1;
+    const auto showExamined = [&](int lastRow) {
+        if (!examined)
+            return;
+        const QString line = drawLine(*examined, weekdays, false);
+        datenbankPage()->setDrawLine(line);
+        lottotippPage()->setDrawLine(line);
+        lottotippPage()->setCrossSum(crossSumText(*examined));
+        for (std::size_t r = std::size_t(std::max(firstUnshownRow, 1));
+             r <= std::size_t(std::max(lastRow, 0)); ++r)
+            showSearchHits(board, int(r), checks.at(r - 1));
+        firstUnshownRow = lastRow + 1;
+    };
 
     for (std::size_t i = 0; i < draws->size(); ++i) {
         const Draw& draw = (*draws)[i];
         if (!range.examines(draw))
             continue;
         run.keepResponsive([&] {
+            showExamined(TipBoard::RowCount);
             setStatusPanel(0, searchProgress(DateSerial::toDate(draw.datum),
                                              int(100 * i / draws->size())));
         });
         if (run.stopRequested()) {
+            showExamined(TipBoard::RowCount);
             setStatusPanel(0, searchStopped());
             return;
         }
-        // The examined draw is shown as current; Position stays, so browsing
+        // The examined draw is the current one; Position stays, so browsing
         // continues from the draw that was current before the search.
+        examined = &draw;
+        firstUnshownRow = 1;
         Datum1 = draw.datum;
         Zahl = draw.zahl();
-        const QString line = drawLine(draw, weekdays, false);
-        datenbankPage()->setDrawLine(line);
-        lottotippPage()->setDrawLine(line);
-        lottotippPage()->setCrossSum(crossSumText(draw));
 
         for (int r = 1; r <= TipBoard::RowCount; ++r) {
-            const CheckResult check = zettelcheck(rows[std::size_t(r - 1)], Zahl);
+            const CheckResult& check = checks[std::size_t(r - 1)] =
+                zettelcheck(rows[std::size_t(r - 1)], Zahl);
             Treffer = check.treffer;
             Gewinn = check.gewinn;
             Zusatz = check.zusatz;
-            QString hits = QString::number(check.gewinn);
-            if (check.zusatz)
-                hits += QStringLiteral(" + B");
-            board.setHits(r, hits, check.gewinn >= 3 ? red : QColor(Qt::black));
             if (check.gewinn < threshold)
                 continue;
 
+            // The rating rewrites every row's labels: the rows before this
+            // one need not be shown first.
+            showExamined(0);
+            firstUnshownRow = r + 1;
             Komplettcheck();
             rows = readRows(board); // the rating sorted the rows
             const QString message = text(6) + shortDate(draw.datum) + QStringLiteral("   ") + text(7);
@@ -130,6 +159,7 @@ void TForm1::SpeedButton4Click()
             }
         }
     }
+    showExamined(TipBoard::RowCount);
     setStatusPanel(0, QString());
     for (int x = 0; x <= 9; ++x)
         chart.addBar(Chart1::Series2, x, 0);
