@@ -13,12 +13,17 @@ packages=(
   fonts-liberation
   file # CPack reads the file types when it makes the Debian package
 )
-if [[ "${1:-}" == "--with-tests" ]]; then
-  # Validators for the desktop entry and AppStream data, PDF tools for the
-  # manual, dpkg-deb and dpkg-shlibdeps for the package, a reader for the
-  # RTF report.
-  packages+=(xvfb xauth desktop-file-utils appstream poppler-utils dpkg-dev unrtf)
-fi
+for option in "$@"; do
+  case "$option" in
+    # Validators for the desktop entry and AppStream data, PDF tools for the
+    # manual, dpkg-deb and dpkg-shlibdeps for the package, a reader for the
+    # RTF report.
+    --with-tests) packages+=(xvfb xauth desktop-file-utils appstream poppler-utils dpkg-dev unrtf) ;;
+    # Only the fuzz campaign (scripts/fuzz.sh) needs clang and its libFuzzer.
+    --with-fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    *) echo "unknown option: $option" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -49,8 +49,10 @@ void TForm1::runLanguage(qint32 number)
 
 void TForm1::showTextTable()
 {
+    // Only the lines the program reads: a message file of thousands of long
+    // lines would otherwise be laid out in full, in a box nobody sees.
     if (QPlainTextEdit* memo = lottotippPage()->textTableMemo())
-        memo->setPlainText(textTable.lines().join(u'\n'));
+        memo->setPlainText(textTable.lines().mid(0, TextTable::defaults().size()).join(u'\n'));
 }
 
 void TForm1::Deutsch1Click() { runLanguage(0); }

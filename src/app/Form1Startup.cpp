@@ -13,10 +13,14 @@
 #include <QDateEdit>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QLocale>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTabWidget>
+
+#include <algorithm>
 
 // Settings are control states, stored and restored by control name. A control
 // that is missing is skipped rather than treated as an error, so one absent
@@ -27,6 +31,15 @@
 namespace {
 
 const QDate kEarliestDate(1994, 11, 19);
+
+// The window scales its fonts with its height, so a stored size far beyond
+// the screen would ask for glyph images too large to paint, and because the
+// size is saved at close it would do so at every start. A stored extent that
+// fits the screen (or the design size, on a screen smaller than that) is kept.
+int fittedExtent(qint32 stored, int available, int design)
+{
+    return std::min<qint32>(stored, std::max(available, design));
+}
 
 QList<int> checkBoxNumbers()
 {
@@ -159,11 +172,11 @@ void TForm1::FormShow()
         // A size of zero or less would leave no window to work with.
         group.readInt(QStringLiteral("height"), [this](qint32 h) {
             if (h > 0)
-                resize(width(), h);
+                resize(width(), fittedExtent(h, availableScreenSize().height(), designHeight));
         });
         group.readInt(QStringLiteral("width"), [this](qint32 w) {
             if (w > 0)
-                resize(w, height());
+                resize(fittedExtent(w, availableScreenSize().width(), designWidth), height());
         });
         group.step([&] {
             TippTop = 39;
@@ -329,4 +342,10 @@ void TForm1::FormClose()
     // Nothing to tell the user while the window goes away; a later start
     // simply finds the older values.
     store.sync();
+}
+
+QSize TForm1::availableScreenSize() const
+{
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    return shown ? shown->availableSize() : QSize(designWidth, designHeight);
 }

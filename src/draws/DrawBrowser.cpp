@@ -42,7 +42,8 @@ std::optional<int> browse(const std::vector<Draw>& draws, int position, bool sat
 
 struct PreviousStep {
     static constexpr bool rebound = false;
-    int operator()(int position, int count) const { return clampToFile(std::max(position - 1, 1), count); }
+    // Compared before subtracting, so the lowest position cannot wrap round.
+    int operator()(int position, int count) const { return clampToFile(position <= 1 ? 1 : position - 1, count); }
 };
 
 struct NextStep {

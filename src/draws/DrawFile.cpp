@@ -1,13 +1,14 @@
 #include "draws/DrawFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#include <cstdio>
 
 namespace {
 
@@ -17,6 +18,52 @@ constexpr qint64 kBlockRecords = 1000;
 QString failure(const QFile& file, const QString& what)
 {
     return QStringLiteral("%1 \"%2\": %3").arg(what, file.fileName(), file.errorString());
+}
+
+QString systemFailure(const QString& what, const QString& path, int error)
+{
+    return QStringLiteral("%1 \"%2\": %3").arg(what, path, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+// The whole buffer or the reason why not. A short write is followed by one
+// more attempt, which then fails with the real cause (a full disk, a quota);
+// a write that makes no progress without saying why counts as a full disk.
+int writeAll(int fd, const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const ssize_t done = ::write(fd, data, std::size_t(left));
+        if (done < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (done == 0)
+            return ENOSPC;
+        data += done;
+        left -= done;
+    }
+    return 0;
+}
+
+// The rename itself lives in the folder: without this a power loss right
+// after it may bring back the old name's content, or no file at all.
+void syncFolderOf(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd); // some file systems cannot sync a folder; the data is already safe then
+    ::close(fd);
+}
+
+QByteArray encodeAll(const std::vector<Draw>& draws)
+{
+    QByteArray bytes(static_cast<qsizetype>(draws.size() * kRecordSize), '\0');
+    for (std::size_t i = 0; i < draws.size(); ++i)
+        encodeDraw(draws[i], bytes.data() + i * kRecordSize);
+    return bytes;
 }
 
 } // namespace
@@ -72,19 +119,31 @@ QString DrawFile::scan(const std::function<bool(const Draw&, qint64 index)>& vis
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly))
         return failure(file, QStringLiteral("Cannot open"));
-    const qint64 records = file.size() / kRecordSize;
-    QByteArray block;
+    const QString problem = scan(file, visit);
+    return problem.isEmpty() ? problem : QStringLiteral("\"%1\": %2").arg(path_, problem);
+}
+
+QString DrawFile::scan(QIODevice& device, const std::function<bool(const Draw&, qint64 index)>& visit)
+{
+    // Blocks keep the read calls few; a record split across two reads is
+    // carried over, and a trailing fragment is never visited.
+    QByteArray block(static_cast<qsizetype>(kBlockRecords * kRecordSize), Qt::Uninitialized);
+    qint64 filled = 0;
     qint64 index = 0;
-    while (index < records) {
-        const qint64 wanted = std::min(kBlockRecords, records - index);
-        block = file.read(wanted * kRecordSize);
-        if (block.size() != wanted * kRecordSize)
-            return failure(file, QStringLiteral("Cannot read"));
-        for (qint64 i = 0; i < wanted; ++i, ++index)
-            if (!visit(decodeDraw(block.constData() + i * kRecordSize), index))
+    for (;;) {
+        const qint64 got = device.read(block.data() + filled, block.size() - filled);
+        if (got < 0)
+            return QStringLiteral("Cannot read: %1").arg(device.errorString());
+        filled += got;
+        const qint64 whole = filled / kRecordSize * kRecordSize;
+        for (qint64 at = 0; at < whole; at += kRecordSize, ++index)
+            if (!visit(decodeDraw(block.constData() + at), index))
                 return {};
+        std::memmove(block.data(), block.constData() + whole, std::size_t(filled - whole));
+        filled -= whole;
+        if (got == 0)
+            return {};
     }
-    return {};
 }
 
 std::optional<std::vector<Draw>> DrawFile::readAll(QString* error) const
@@ -105,52 +164,68 @@ std::optional<std::vector<Draw>> DrawFile::readAll(QString* error) const
 
 QString DrawFile::append(const std::vector<Draw>& draws) const
 {
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadWrite))
-        return failure(file, QStringLiteral("Cannot open"));
-    // Appending after the last whole record keeps a stray fragment from
-    // shifting every later record out of step.
-    if (!file.seek(file.size() / kRecordSize * kRecordSize))
-        return failure(file, QStringLiteral("Cannot write"));
-    QByteArray bytes(static_cast<qsizetype>(draws.size() * kRecordSize), '\0');
-    for (std::size_t i = 0; i < draws.size(); ++i)
-        encodeDraw(draws[i], bytes.data() + i * kRecordSize);
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return failure(file, QStringLiteral("Cannot write"));
-    return {};
+    // O_APPEND is not used: the records go after the last whole record, so
+    // a stray fragment cannot shift every later record out of step.
+    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return systemFailure(QStringLiteral("Cannot open"), path_, errno);
+    struct stat info {};
+    int error = ::fstat(fd, &info) != 0 ? errno : 0;
+    if (!error && ::lseek(fd, info.st_size / kRecordSize * kRecordSize, SEEK_SET) < 0)
+        error = errno;
+    if (!error)
+        error = writeAll(fd, encodeAll(draws));
+    // On disk before we say so, so a power loss cannot take back a stored draw.
+    if (!error && ::fsync(fd) != 0)
+        error = errno;
+    ::close(fd);
+    return error ? systemFailure(QStringLiteral("Cannot write"), path_, error) : QString();
 }
 
 QString DrawFile::rewrite(const std::vector<Draw>& draws, const QString& tempPath) const
 {
-    QByteArray bytes(static_cast<qsizetype>(draws.size() * kRecordSize), '\0');
-    for (std::size_t i = 0; i < draws.size(); ++i)
-        encodeDraw(draws[i], bytes.data() + i * kRecordSize);
+    // A database reached through a link is replaced where it really lives,
+    // so the link survives; the temporary file goes beside it, since a rename
+    // cannot cross file systems.
+    const QFileInfo database(path_);
+    const QString canonical = database.canonicalFilePath();
+    const QString target = canonical.isEmpty() ? path_ : canonical;
+    const QString temp = target == path_ || canonical == database.absoluteFilePath()
+                             ? tempPath
+                             : QFileInfo(target).dir().filePath(QFileInfo(tempPath).fileName());
 
     // Clearing a stale temp file that is really the database would lose it.
-    if (QFileInfo(tempPath).absoluteFilePath() == QFileInfo(path_).absoluteFilePath())
+    if (QFileInfo(temp).absoluteFilePath() == QFileInfo(target).absoluteFilePath()
+        || QFileInfo(temp).absoluteFilePath() == database.absoluteFilePath())
         return QStringLiteral("Cannot replace \"%1\" through itself").arg(path_);
-    QFile::remove(tempPath);
-    QFile temp(tempPath);
-    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return failure(temp, QStringLiteral("Cannot create"));
-    if (temp.write(bytes) != bytes.size() || !temp.flush()) {
-        const QString problem = failure(temp, QStringLiteral("Cannot write"));
-        temp.close();
-        QFile::remove(tempPath);
-        return problem;
-    }
+
+    // The new file takes the old one's permissions: a private database stays private.
+    struct stat old {};
+    const bool hadFile = ::stat(QFile::encodeName(target).constData(), &old) == 0;
+    const mode_t mode = hadFile ? (old.st_mode & 07777) : 0644;
+
+    const QByteArray tempName = QFile::encodeName(temp);
+    ::unlink(tempName.constData());
+    const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return systemFailure(QStringLiteral("Cannot create"), temp, errno);
+    int error = ::fchmod(fd, mode) != 0 ? errno : 0;
+    if (!error)
+        error = writeAll(fd, encodeAll(draws));
     // The data must be on disk before the rename makes it the database.
-    if (::fsync(temp.handle()) != 0) {
-        temp.close();
-        QFile::remove(tempPath);
-        return QStringLiteral("Cannot write \"%1\": %2").arg(tempPath, QString::fromLocal8Bit(std::strerror(errno)));
+    if (!error && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (error) {
+        ::unlink(tempName.constData());
+        return systemFailure(QStringLiteral("Cannot write"), temp, error);
     }
-    temp.close();
-    if (::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(path_).constData()) != 0) {
-        const QString problem = QStringLiteral("Cannot replace \"%1\": %2")
-                                    .arg(path_, QString::fromLocal8Bit(std::strerror(errno)));
-        QFile::remove(tempPath);
-        return problem;
+    if (::rename(tempName.constData(), QFile::encodeName(target).constData()) != 0) {
+        const int renameError = errno;
+        ::unlink(tempName.constData());
+        return systemFailure(QStringLiteral("Cannot replace"), path_, renameError);
     }
+    syncFolderOf(target);
     return {};
 }

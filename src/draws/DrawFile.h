@@ -3,6 +3,8 @@
 #include "draws/Draw.h"
 
 #include <QString>
+
+class QIODevice;
 #include <functional>
 #include <optional>
 #include <vector>
@@ -29,16 +31,21 @@ public:
     // Reads the records in file order, calling visit(record, index) for each
     // until it returns false. Reads in blocks, so a scan costs few read calls.
     QString scan(const std::function<bool(const Draw&, qint64 index)>& visit) const;
+    // The same over an open device, for data that is not a file.
+    static QString scan(QIODevice& device, const std::function<bool(const Draw&, qint64 index)>& visit);
 
     // All records; nullopt with the error in *error when the file cannot be read.
     std::optional<std::vector<Draw>> readAll(QString* error = nullptr) const;
 
-    // Appends records at the end of the file.
+    // Appends records after the last whole record and syncs them to disk.
     QString append(const std::vector<Draw>& draws) const;
 
     // Replaces the whole content: the records go into tempPath first, which is
     // flushed to disk and then renamed over the database in one step, so a
-    // crash or a full disk leaves the old or the new file, never none.
+    // crash, a power loss or a full disk leaves the old or the new file,
+    // never none. A database that is a symbolic link is replaced where the
+    // link points (the temporary file then lies beside it), and the new file
+    // keeps the old one's permissions.
     QString rewrite(const std::vector<Draw>& draws, const QString& tempPath) const;
 
 private:

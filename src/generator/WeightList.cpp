@@ -2,7 +2,23 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+namespace {
+
+// The reader's own messages, shown after the dialog's "could not be loaded".
+QString notAFileMessage()
+{
+    return QStringLiteral("Das ist keine gewöhnliche Datei.");
+}
+QString tooLargeMessage()
+{
+    return QStringLiteral("Die Datei ist keine Gewichtsliste: sie ist größer als %1 Bytes.")
+        .arg(WeightList::MaxFileSize);
+}
+
+} // namespace
 
 QByteArray WeightList::encode(const QStringList& lines)
 {
@@ -20,24 +36,36 @@ bool WeightList::decode(QIODevice& device, QStringList& lines, QString& error)
     QStringList result;
     QByteArray current;
     bool lineOpen = false; // bytes seen since the last line end
+    qint64 budget = MaxFileSize;
     char c = 0;
-    while (result.size() < Lines && device.getChar(&c)) {
+    while (result.size() < Lines) {
+        if (budget <= 0) {
+            error = tooLargeMessage();
+            return false;
+        }
+        // read() tells a failing device (-1) from the end of the data (0).
+        const qint64 got = device.read(&c, 1);
+        if (got < 0) {
+            error = device.errorString();
+            return false;
+        }
+        if (got == 0)
+            break;
+        --budget;
         if (c == '\r' || c == '\n') {
             result << QString::fromLocal8Bit(current);
             current.clear();
             lineOpen = false;
             // CR LF is one line end; a lone CR or LF is one as well.
             char next = 0;
-            if (c == '\r' && device.peek(&next, 1) == 1 && next == '\n')
-                device.getChar(&next);
+            if (c == '\r' && budget > 0 && device.peek(&next, 1) == 1 && next == '\n') {
+                device.read(&next, 1);
+                --budget;
+            }
             continue;
         }
         current += c;
         lineOpen = true;
-    }
-    if (auto* file = qobject_cast<QFile*>(&device); file && file->error() != QFileDevice::NoError) {
-        error = file->errorString();
-        return false;
     }
     if (lineOpen && result.size() < Lines)
         result << QString::fromLocal8Bit(current);
@@ -76,9 +104,15 @@ QString WeightList::save(const QString& path, const QStringList& lines)
 
 QString WeightList::load(const QString& path, QStringList& lines)
 {
+    // Opening a pipe would block and /dev/zero never ends: look before opening.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return notAFileMessage();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
+    if (file.size() > MaxFileSize)
+        return tooLargeMessage();
     QString error;
     if (!decode(file, lines, error))
         return error.isEmpty() ? file.errorString() : error;

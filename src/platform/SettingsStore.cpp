@@ -83,21 +83,36 @@ SettingsStore::SettingsStore(const QString& filePath)
 {
 }
 
+SettingsStore::SettingsStore(InMemory values) : memory_(std::move(values.values)) {}
+
 SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::fileName() const
 {
-    return settings_->fileName();
+    return settings_ ? settings_->fileName() : QString();
 }
 
 bool SettingsStore::contains(const QString& name) const
 {
-    return settings_->contains(name);
+    return settings_ ? settings_->contains(name) : memory_.contains(name);
+}
+
+QVariant SettingsStore::stored(const QString& name) const
+{
+    return settings_ ? settings_->value(name) : memory_.value(name);
+}
+
+void SettingsStore::store(const QString& name, const QVariant& value)
+{
+    if (settings_)
+        settings_->setValue(name, value);
+    else
+        memory_.insert(name, value);
 }
 
 SettingsValue<qint32> SettingsStore::readInt(const QString& name) const
 {
-    const QVariant value = settings_->value(name);
+    const QVariant value = stored(name);
     if (!value.isValid())
         return absent<qint32>();
     return toInt32(value);
@@ -105,7 +120,7 @@ SettingsValue<qint32> SettingsStore::readInt(const QString& name) const
 
 SettingsValue<bool> SettingsStore::readBool(const QString& name) const
 {
-    const QVariant value = settings_->value(name);
+    const QVariant value = stored(name);
     if (!value.isValid())
         return absent<bool>();
     const SettingsValue<qint32> word = toInt32(value);
@@ -129,7 +144,7 @@ SettingsValue<qint32> SettingsStore::readIntOrBool(const QString& name) const
 
 SettingsValue<QString> SettingsStore::readString(const QString& name) const
 {
-    const QVariant value = settings_->value(name);
+    const QVariant value = stored(name);
     if (!value.isValid())
         return absent<QString>();
     switch (value.typeId()) {
@@ -148,7 +163,7 @@ SettingsValue<QString> SettingsStore::readString(const QString& name) const
 
 SettingsValue<double> SettingsStore::readDate(const QString& name) const
 {
-    const QVariant value = settings_->value(name);
+    const QVariant value = stored(name);
     if (!value.isValid())
         return absent<double>();
     if (value.typeId() != QMetaType::QByteArray)
@@ -161,28 +176,30 @@ SettingsValue<double> SettingsStore::readDate(const QString& name) const
 
 void SettingsStore::writeInt(const QString& name, qint32 value)
 {
-    settings_->setValue(name, value);
+    store(name, value);
 }
 
 void SettingsStore::writeBool(const QString& name, bool value)
 {
-    settings_->setValue(name, value ? 1 : 0);
+    store(name, value ? 1 : 0);
 }
 
 void SettingsStore::writeString(const QString& name, const QString& value)
 {
-    settings_->setValue(name, value);
+    store(name, value);
 }
 
 void SettingsStore::writeDate(const QString& name, double serial)
 {
     QByteArray bytes(int(sizeof(double)), '\0');
     qToLittleEndian(serial, bytes.data());
-    settings_->setValue(name, bytes);
+    store(name, bytes);
 }
 
 bool SettingsStore::sync()
 {
+    if (!settings_)
+        return true;
     settings_->sync();
     return settings_->status() == QSettings::NoError;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariantMap>
 #include <QtGlobal>
 #include <functional>
 #include <memory>
@@ -37,6 +38,12 @@ public:
 
     // An empty path selects the per-user store.
     explicit SettingsStore(const QString& filePath = QString());
+    // Values held in memory only, typed as the file would hand them back;
+    // for checking the readers against arbitrary stored values.
+    struct InMemory {
+        QVariantMap values;
+    };
+    explicit SettingsStore(InMemory values);
     ~SettingsStore();
 
     SettingsStore(const SettingsStore&) = delete;
@@ -61,7 +68,11 @@ public:
     bool sync();
 
 private:
-    std::unique_ptr<QSettings> settings_;
+    QVariant stored(const QString& name) const;
+    void store(const QString& name, const QVariant& value);
+
+    std::unique_ptr<QSettings> settings_; // null for a store in memory
+    QVariantMap memory_;
 };
 
 // Reads one group of values inside a single error guard: the first value of

@@ -48,13 +48,27 @@ void LanguageLoader::replaceItems(OptionGroup& group, const QStringList& items)
 bool LanguageLoader::apply(const QString& masterPath, const QString& code,
                            const LanguageTargets& targets)
 {
-    const std::optional<QStringList> masterLines = TextLines::read(masterPath);
+    std::optional<QStringList> masterLines = TextLines::read(masterPath);
     if (!masterLines)
         return false;
-    const MasterList master(*masterLines);
+    const QDir folder = QFileInfo(masterPath).dir();
+    const auto fileOf = [&](const char* stem) { return folder.filePath(QLatin1String(stem) + u'.' + code); };
+    LanguageFiles files;
+    files.master = std::move(*masterLines);
     // A translation list that exists but cannot be read counts as absent:
     // reading it as empty would blank every caption.
-    const std::optional<QStringList> translation = TextLines::read(masterPath + u'.' + code);
+    files.translation = TextLines::read(masterPath + u'.' + code);
+    files.radio = {TextLines::read(fileOf("Radio1.txt")), TextLines::read(fileOf("Radio2.txt")),
+                   TextLines::read(fileOf("Radio3.txt"))};
+    files.messages = TextLines::read(fileOf("meldungen.txt"));
+    apply(files, targets);
+    return true;
+}
+
+void LanguageLoader::apply(const LanguageFiles& files, const LanguageTargets& targets)
+{
+    const MasterList master(files.master);
+    const std::optional<QStringList>& translation = files.translation;
 
     int cursor = 0;
     for (LanguageItem* item : targets.items) {
@@ -69,20 +83,15 @@ bool LanguageLoader::apply(const QString& masterPath, const QString& code,
             applyTo(*item, {master.caption(*k), master.hint(*k), master.charsetText(*k)});
     }
 
-    const QDir folder = QFileInfo(masterPath).dir();
-    const auto fileOf = [&](const char* stem) { return folder.filePath(QLatin1String(stem) + u'.' + code); };
     const auto replaceGroup = [&](int index, const std::optional<QStringList>& items) {
-        if (items && targets.radioGroups[index])
-            replaceItems(*targets.radioGroups[index], *items);
+        if (items && targets.radioGroups[std::size_t(index)])
+            replaceItems(*targets.radioGroups[std::size_t(index)], *items);
     };
-    replaceGroup(0, TextLines::read(fileOf("Radio1.txt")));
-    replaceGroup(1, TextLines::read(fileOf("Radio2.txt")));
-    const std::optional<QStringList> radio3 = TextLines::read(fileOf("Radio3.txt"));
-    replaceGroup(2, radio3);
-    replaceGroup(3, radio3);
+    replaceGroup(0, files.radio[0]);
+    replaceGroup(1, files.radio[1]);
+    replaceGroup(2, files.radio[2]);
+    replaceGroup(3, files.radio[2]);
 
-    if (targets.textTable)
-        if (const std::optional<QStringList> messages = TextLines::read(fileOf("meldungen.txt")))
-            targets.textTable->setLines(*messages);
-    return true;
+    if (targets.textTable && files.messages)
+        targets.textTable->setLines(*files.messages);
 }

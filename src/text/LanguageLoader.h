@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 class LanguageItem;
@@ -15,6 +16,14 @@ struct LanguageTargets {
     TextTable* textTable = nullptr;
 };
 
+// The content of one language's files, each absent when its file is.
+struct LanguageFiles {
+    QStringList master;
+    std::optional<QStringList> translation;
+    std::array<std::optional<QStringList>, 3> radio; // "Radio1.txt.<code>" .. "Radio3.txt.<code>"
+    std::optional<QStringList> messages;              // "meldungen.txt.<code>"
+};
+
 // Applies one language from the files beside the master list: captions,
 // hints and character sets from the master list or the language's
 // translation list, option items from "Radio1.txt.<code>" .. "Radio3.txt.<code>",
@@ -24,6 +33,8 @@ public:
     // False when the master list is missing or unreadable; then nothing has
     // changed. Never shows a message.
     static bool apply(const QString& masterPath, const QString& code, const LanguageTargets& targets);
+    // The same from files already read.
+    static void apply(const LanguageFiles& files, const LanguageTargets& targets);
 
     // Replaces a group's items keeping its selected position, reduced to the
     // last item when the new list is shorter. An empty list keeps the current

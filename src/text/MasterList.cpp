@@ -25,7 +25,8 @@ std::optional<int> MasterList::find(int from, const QString& window, const QStri
     // An unnamed item would match every blank record.
     if (name.isEmpty())
         return std::nullopt;
-    const int last = std::min(from + searchWidth, recordCount());
+    // Widened before adding, so a start near the top of int cannot wrap round.
+    const int last = int(std::min<qint64>(qint64(from) + searchWidth, recordCount()));
     for (int k = std::max(from, 0); k < last; ++k)
         if (controlName(k) == name && windowName(k) == window)
             return k;

@@ -36,22 +36,37 @@ QString TextLines::decodeWindows1252(const QByteArray& bytes)
     return text;
 }
 
+namespace {
+
+QString cutLine(const QString& text, qsizetype start, qsizetype length)
+{
+    if (length > TextLines::maxLineLength) {
+        length = TextLines::maxLineLength;
+        // Never keep half of a surrogate pair.
+        if (text[start + length - 1].isHighSurrogate())
+            --length;
+    }
+    return text.mid(start, length);
+}
+
+} // namespace
+
 QStringList TextLines::splitLines(const QString& text)
 {
     QStringList lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
+    for (qsizetype i = 0; i < n && lines.size() < maxLines; ++i) {
         const QChar c = text[i];
         if (c != u'\r' && c != u'\n')
             continue;
-        lines.append(text.mid(start, i - start));
+        lines.append(cutLine(text, start, i - start));
         if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
-    if (start < n)
-        lines.append(text.mid(start));
+    if (start < n && lines.size() < maxLines)
+        lines.append(cutLine(text, start, n - start));
     return lines;
 }
 

@@ -12,6 +12,7 @@
 class TextLines {
 public:
     // Lines end at CR LF, CR or LF; a final line end adds no empty line.
+    // At most maxLines lines of at most maxLineLength characters.
     static QStringList decode(const QByteArray& bytes);
 
     // Missing, unreadable or implausibly large files give no value, so a
@@ -24,4 +25,10 @@ public:
     // Language files are a few hundred kilobytes at most; anything far larger
     // is not one of ours and would only stall the window.
     static constexpr qint64 maxFileSize = 16 * 1024 * 1024;
+    // A byte limit alone still admits millions of empty lines or one line of
+    // megabytes, each of which stalls start-up for a minute. Our largest file
+    // has about 1,200 lines of under 200 characters: lines past maxLines are
+    // dropped and longer lines are cut at maxLineLength.
+    static constexpr qsizetype maxLines = 20000;
+    static constexpr qsizetype maxLineLength = 4096;
 };

@@ -3,6 +3,7 @@
 #include "draws/DateSerial.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -10,25 +11,41 @@ namespace {
 
 constexpr int kRows = 12;
 
-enum class LineRead { Line, End, Failed };
+// The reader's own messages; the system's error text follows where there is one.
+QString notAFileMessage(const QString& path)
+{
+    return QStringLiteral("\"%1\" ist keine gewöhnliche Datei und kann nicht als Tippdatei geladen werden.").arg(path);
+}
+QString tooLargeMessage()
+{
+    return QStringLiteral("Die Datei ist keine Tippdatei: sie ist größer als %1 Bytes.").arg(TipFile::maxFileSize);
+}
+
+enum class LineRead { Line, End, Failed, TooLarge };
 
 // One line ended by CR, LF or CR LF; the last line may lack its end.
-LineRead readLine(QIODevice& device, QByteArray& line)
+// `budget` is what may still be read of the whole file.
+LineRead readLine(QIODevice& device, QByteArray& line, qint64& budget)
 {
     line.clear();
     char c = 0;
     for (;;) {
+        if (budget <= 0)
+            return LineRead::TooLarge;
         const qint64 got = device.read(&c, 1);
         if (got < 0)
             return LineRead::Failed;
         if (got == 0)
             return line.isEmpty() ? LineRead::End : LineRead::Line;
+        --budget;
         if (c == '\n')
             return LineRead::Line;
         if (c == '\r') {
             char next = 0;
-            if (device.peek(&next, 1) == 1 && next == '\n')
+            if (budget > 0 && device.peek(&next, 1) == 1 && next == '\n') {
                 device.read(&next, 1);
+                --budget;
+            }
             return LineRead::Line;
         }
         line.append(c);
@@ -93,23 +110,26 @@ std::optional<Content> read(QIODevice& device, QString* error)
 {
     Content content;
     QByteArray line;
-    const auto fail = [&]() -> std::optional<Content> {
+    qint64 budget = maxFileSize;
+    const auto fail = [&](LineRead result) -> std::optional<Content> {
         if (error)
-            *error = QStringLiteral("Cannot read: %1").arg(device.errorString());
+            *error = result == LineRead::TooLarge
+                         ? tooLargeMessage()
+                         : QStringLiteral("Cannot read: %1").arg(device.errorString());
         return std::nullopt;
     };
     for (int r = 0; r < kRows; ++r) {
-        const LineRead result = readLine(device, line);
-        if (result == LineRead::Failed)
-            return fail();
+        const LineRead result = readLine(device, line, budget);
+        if (result == LineRead::Failed || result == LineRead::TooLarge)
+            return fail(result);
         if (result == LineRead::End)
             return content;
         content.rows[static_cast<std::size_t>(r)] = splitLine(decode(line));
         content.rowsRead = r + 1;
     }
-    const LineRead result = readLine(device, line);
-    if (result == LineRead::Failed)
-        return fail();
+    const LineRead result = readLine(device, line, budget);
+    if (result == LineRead::Failed || result == LineRead::TooLarge)
+        return fail(result);
     if (result == LineRead::Line)
         content.losNr = decode(line);
     return content;
@@ -117,10 +137,22 @@ std::optional<Content> read(QIODevice& device, QString* error)
 
 std::optional<Content> read(const QString& path, QString* error)
 {
+    // Opening a pipe would block and /dev/zero never ends: look before opening.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        if (error)
+            *error = notAFileMessage(path);
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    if (file.size() > maxFileSize) {
+        if (error)
+            *error = QStringLiteral("\"%1\": %2").arg(path, tooLargeMessage());
         return std::nullopt;
     }
     QString readError;

@@ -38,9 +38,15 @@ QString write(const QString& path, const TipRows& rows, const QString& losNr);
 // rest up to its first ":". Nothing is trimmed or checked here.
 std::array<QString, 6> splitLine(const QString& line);
 
-// Reads up to thirteen lines from an open device. Returns nullopt with the
-// system's error text in *error when reading fails.
+// A tip file is a few hundred bytes; this is far more than any real one.
+constexpr qint64 maxFileSize = 1024 * 1024;
+
+// Reads up to thirteen lines from an open device, at most maxFileSize bytes.
+// Returns nullopt with the error text in *error when reading fails or the
+// lines do not end within the limit.
 std::optional<Content> read(QIODevice& device, QString* error = nullptr);
+// Also refuses, before opening it, anything that is not a regular file (a
+// device, a pipe, a folder) and files larger than maxFileSize.
 std::optional<Content> read(const QString& path, QString* error = nullptr);
 
 // The name proposed when saving: the next draw after the end-date picker's

@@ -70,6 +70,7 @@ private slots:
     void cleanup();
 
     void englishThenGermanKeepsEnglishTextTable();
+    void memoHoldsOnlyTheLinesInUse();
     void missingMasterListStillMovesCheckMark_data();
     void missingMasterListStillMovesCheckMark();
     void recordBeyondReachOfPreviousMatch_data();
@@ -143,6 +144,24 @@ void LanguageWindowTest::englishThenGermanKeepsEnglishTextTable()
     // No German message file: the English table stays, and Memo2 with it.
     QCOMPARE(window_->text(0), QStringLiteral("Number distribution"));
     QCOMPARE(memoText(), messages.join(u'\n'));
+}
+
+// A message file far longer than the table would otherwise be laid out in
+// full in the hidden box, which stalls every language switch.
+void LanguageWindowTest::memoHoldsOnlyTheLinesInUse()
+{
+    QVERIFY(QDir().mkpath(landDir()));
+    const LanguageItems items({window_.get(), window_->form3(), window_->form6()});
+    QCOMPARE(items.writeMasterList(masterPath()), QString());
+    QStringList messages;
+    for (int i = 0; i < 5000; ++i)
+        messages << QStringLiteral("Meldung %1").arg(i);
+    writeLines(landDir() + QStringLiteral("/meldungen.txt.en"), messages);
+
+    window_->Englisch1->trigger();
+    const qsizetype used = TextTable::defaults().size();
+    QCOMPARE(memoText(), messages.mid(0, used).join(u'\n'));
+    QCOMPARE(window_->text(int(used) + 10), messages[used + 10]); // the table itself is whole
 }
 
 void LanguageWindowTest::missingMasterListStillMovesCheckMark_data()

@@ -10,6 +10,7 @@
 #include <QDateEdit>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -115,6 +116,8 @@ private slots:
     void startDateRule();
     void weekdayBoxes_data();
     void weekdayBoxes();
+    void storedSizeFitsTheScreen_data();
+    void storedSizeFitsTheScreen();
     void wrongTypeEndsOnlyItsGroup();
     void unguardedValuesOfWrongTypeKeepDesign();
     void olderBooleanNeuerScheinReadsAsOne();
@@ -371,6 +374,46 @@ void TestStartup::weekdayBoxes()
     auto window = startWindow();
     QCOMPARE(control<QCheckBox>(*window, QStringLiteral("CheckBox16"))->isChecked(), checked16);
     QCOMPARE(control<QCheckBox>(*window, QStringLiteral("CheckBox17"))->isChecked(), checked17);
+}
+
+void TestStartup::storedSizeFitsTheScreen_data()
+{
+    QTest::addColumn<int>("storedWidth");
+    QTest::addColumn<int>("storedHeight");
+    QTest::addColumn<bool>("fits");
+    const int most = std::numeric_limits<qint32>::max();
+    QTest::newRow("a little larger than designed") << TForm1::designWidth + 40 << TForm1::designHeight + 30 << true;
+    QTest::newRow("far beyond the screen") << 100000 << 100000 << false;
+    QTest::newRow("largest number") << most << most << false;
+    QTest::newRow("only the height too large") << TForm1::designWidth << most << false;
+}
+
+// A size beyond the screen, once stored, used to bring down every start.
+void TestStartup::storedSizeFitsTheScreen()
+{
+    QFETCH(int, storedWidth);
+    QFETCH(int, storedHeight);
+    QFETCH(bool, fits);
+    {
+        SettingsStore store(settingsPath_);
+        store.writeInt(QStringLiteral("width"), storedWidth);
+        store.writeInt(QStringLiteral("height"), storedHeight);
+        store.sync();
+    }
+    window_ = makeWindow();
+    showWindow();
+    QVERIFY(window_->screen());
+    const QSize available = window_->screen()->availableSize();
+    const QSize limit(std::max(available.width(), int(TForm1::designWidth)),
+                      std::max(available.height(), int(TForm1::designHeight)));
+    if (fits) {
+        if (storedWidth > limit.width() || storedHeight > limit.height())
+            QSKIP("the screen is smaller than this case needs");
+        QCOMPARE(window_->size(), QSize(storedWidth, storedHeight));
+    } else {
+        QCOMPARE(window_->size(), QSize(std::min(storedWidth, limit.width()), std::min(storedHeight, limit.height())));
+    }
+    window_->repaint(); // painting at the restored scale must work too
 }
 
 void TestStartup::wrongTypeEndsOnlyItsGroup()

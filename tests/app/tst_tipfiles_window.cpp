@@ -2,6 +2,7 @@
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/TipBoard.h"
 #include "draws/DateSerial.h"
+#include "tipfiles/TipFile.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -223,6 +224,8 @@ void TipFilesWindowTest::everyLoadAttemptButAFailedReadRates_data()
     QTest::newRow("loaded") << "good.vlt" << true << true;
     QTest::newRow("missing file") << "missing.vlt" << false << false;
     QTest::newRow("folder") << "folder.vlt" << false << false;
+    QTest::newRow("link to /dev/zero") << "zero.vlt" << false << false;
+    QTest::newRow("larger than any tip file") << "big.vlt" << false << false;
 }
 
 void TipFilesWindowTest::everyLoadAttemptButAFailedReadRates()
@@ -232,6 +235,8 @@ void TipFilesWindowTest::everyLoadAttemptButAFailedReadRates()
     QFETCH(bool, loaded);
     QVERIFY(writeFile(path(QStringLiteral("good.vlt")), "5,6,7,8,9,10\r\n"));
     QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.vlt")));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path(QStringLiteral("zero.vlt"))));
+    QVERIFY(writeFile(path(QStringLiteral("big.vlt")), QByteArray(TipFile::maxFileSize + 1, '1')));
     datenbank().setEndDate(saturday);
     const Rows before(TipBoard::RowCount, row({"21", "22", "23", "24", "25", "26"}));
     fill(before);

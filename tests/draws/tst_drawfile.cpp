@@ -1,4 +1,5 @@
 #include "DrawFixture.h"
+#include "FailingDevice.h"
 
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
@@ -8,7 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <cstring>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -51,6 +55,12 @@ private slots:
     void failedRewriteLeavesDatabaseAndNoTemp_data();
     void failedRewriteLeavesDatabaseAndNoTemp();
     void rewriteRefusesTempThatIsTheDatabase();
+    void rewriteKeepsLinkAndPermissions_data();
+    void rewriteKeepsLinkAndPermissions();
+    void fullDiskNamesTheRealCause_data();
+    void fullDiskNamesTheRealCause();
+    void failingDeviceIsAnError_data();
+    void failingDeviceIsAnError();
 };
 
 void TestDrawFile::recordLayoutIsLittleEndianAtFixedOffsets()
@@ -228,6 +238,115 @@ void TestDrawFile::rewriteRefusesTempThatIsTheDatabase()
     const QString error = DrawFile(path).rewrite({}, QDir(dir.path()).filePath("./ZahlenOB.dat"));
     QVERIFY(!error.isEmpty());
     QCOMPARE(readBytes(path), before);
+}
+
+void TestDrawFile::rewriteKeepsLinkAndPermissions_data()
+{
+    QTest::addColumn<bool>("linked");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("private plain file") << false << 0600;
+    QTest::newRow("group-readable plain file") << false << 0640;
+    QTest::newRow("link to a private file elsewhere") << true << 0600;
+}
+
+// A rewrite used to put a plain file with default permissions in place of
+// the link, while appends went on through it.
+void TestDrawFile::rewriteKeepsLinkAndPermissions()
+{
+    QFETCH(bool, linked);
+    QFETCH(int, mode);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("home") && QDir(dir.path()).mkpath("elsewhere"));
+    const QString real = writeDatabase(dir.filePath(linked ? "elsewhere" : "home"),
+                                       {makeDraw(kSat, {1, 2, 3, 4, 5, 6}, 7)});
+    QVERIFY(!real.isEmpty());
+    QVERIFY(::chmod(QFile::encodeName(real).constData(), mode_t(mode)) == 0);
+    const QString path = dir.filePath("home/ZahlenOB.dat");
+    if (linked)
+        QVERIFY(QFile::link(real, path));
+    const Draw replacement = makeDraw(kSat.addDays(-3), {4, 5, 6, 7, 8, 9}, 1);
+    const Draw appended = makeDraw(kSat.addDays(1), {10, 11, 12, 13, 14, 15}, 2);
+
+    QCOMPARE(DrawFile(path).rewrite({replacement}, path + "~"), QString());
+    QCOMPARE(DrawFile(path).append({appended}), QString());
+
+    QCOMPARE(QFileInfo(path).isSymLink(), linked);
+    QCOMPARE(readBytes(real), encoded(replacement) + encoded(appended));
+    struct stat info {};
+    QVERIFY(::stat(QFile::encodeName(real).constData(), &info) == 0);
+    QCOMPARE(int(info.st_mode & 07777), mode);
+    QCOMPARE(QDir(dir.filePath("home")).entryList(QDir::Files | QDir::System | QDir::Hidden),
+             QStringList{"ZahlenOB.dat"});
+    QCOMPARE(QDir(dir.filePath("elsewhere")).entryList(QDir::Files | QDir::Hidden),
+             linked ? QStringList{"ZahlenOB.dat"} : QStringList{});
+}
+
+void TestDrawFile::fullDiskNamesTheRealCause_data()
+{
+    QTest::addColumn<bool>("rewrite");
+    QTest::newRow("rewrite through the temp file") << true;
+    QTest::newRow("append") << false;
+}
+
+// A write that stops short used to be reported as "Unknown error". A file
+// size limit makes the kernel cut the write short the way a full disk does
+// and then refuse the rest, here with EFBIG instead of ENOSPC.
+void TestDrawFile::fullDiskNamesTheRealCause()
+{
+    QFETCH(bool, rewrite);
+    QTemporaryDir dir;
+    const std::vector<Draw> stored = {makeDraw(kSat, {1, 2, 3, 4, 5, 6}, 7)};
+    const QString path = writeDatabase(dir.path(), stored);
+    const QByteArray before = readBytes(path);
+    std::vector<Draw> many(200, makeDraw(kSat.addDays(-7), {2, 3, 4, 5, 6, 7}, 8));
+    many.push_back(stored.front());
+
+    rlimit old {};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &old) == 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 1000;
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+    const QString error = rewrite ? DrawFile(path).rewrite(many, path + "~") : DrawFile(path).append(many);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(error));
+    QVERIFY2(!error.contains("Unknown error"), qPrintable(error));
+    if (rewrite) {
+        QCOMPARE(readBytes(path), before);
+        QVERIFY(!QFile::exists(path + "~"));
+    } else {
+        // What did fit stays behind the stored record; the rest is refused.
+        QVERIFY(readBytes(path).startsWith(before));
+    }
+}
+
+void TestDrawFile::failingDeviceIsAnError_data()
+{
+    QTest::addColumn<qint64>("failAfter");
+    QTest::addColumn<int>("visitedBefore");
+    QTest::newRow("fails at once") << qint64(0) << 0;
+    QTest::newRow("fails inside a record") << qint64(40) << 1;
+    QTest::newRow("fails after a whole block") << qint64(1000 * 32) << 1000;
+}
+
+// A device that breaks off must not read as a shorter database.
+void TestDrawFile::failingDeviceIsAnError()
+{
+    QFETCH(qint64, failAfter);
+    QFETCH(int, visitedBefore);
+    QByteArray bytes;
+    for (int i = 0; i < 1500; ++i)
+        bytes += encoded(makeDraw(kSat.addDays(-7 * i), {1, 2, 3, 4, 5, 6}, 7));
+    FailingDevice device(bytes, failAfter);
+    int visited = 0;
+    const QString error = DrawFile::scan(device, [&](const Draw&, qint64) {
+        ++visited;
+        return true;
+    });
+    QVERIFY2(error.contains("Input/output error"), qPrintable(error));
+    QCOMPARE(visited, visitedBefore);
 }
 
 QTEST_GUILESS_MAIN(TestDrawFile)

@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 namespace {
 
 // Saturday and Wednesday draws with one Tuesday draw among them.
@@ -100,6 +102,11 @@ void TestDrawNavigation::browse_data()
     QTest::newRow("next: excluded latest of two, lands on the first") << 2 << true << 0 << true << false << 0;
     QTest::newRow("next: single excluded record, stays") << 1 << true << 0 << false << true << 0;
     QTest::newRow("next: negative position starts at the oldest") << 8 << true << -3 << true << true << 0;
+    // Positions come from a field any later caller may set; the ends of int must not wrap.
+    QTest::newRow("previous: lowest int") << 8 << false << std::numeric_limits<int>::min() << true << true << 1;
+    QTest::newRow("previous: highest int") << 8 << false << std::numeric_limits<int>::max() << true << true << 7;
+    QTest::newRow("next: lowest int") << 8 << true << std::numeric_limits<int>::min() << true << true << 0;
+    QTest::newRow("next: highest int") << 8 << true << std::numeric_limits<int>::max() << true << true << 7;
 }
 
 void TestDrawNavigation::browse()

@@ -1,9 +1,13 @@
 #include "generator/WeightList.h"
 
+#include "FailingDevice.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 class TestWeightList : public QObject {
     Q_OBJECT
@@ -15,6 +19,10 @@ private slots:
     void saveAndLoadRoundTrip();
     void fileErrors_data();
     void fileErrors();
+    void refusesWhatIsNoWeightList_data();
+    void refusesWhatIsNoWeightList();
+    void failingDeviceLeavesLinesUntouched_data();
+    void failingDeviceLeavesLinesUntouched();
 };
 
 namespace {
@@ -128,6 +136,63 @@ void TestWeightList::fileErrors()
     QCOMPARE(lines, QStringList{QStringLiteral("untouched")});
     if (saving)
         QVERIFY(!QFileInfo(path).isFile());
+}
+
+void TestWeightList::refusesWhatIsNoWeightList_data()
+{
+    QTest::addColumn<QString>("name"); // in the temporary folder, made by the case
+    QTest::newRow("link to /dev/zero") << "zero.vlw";
+    QTest::newRow("named pipe") << "pipe.vlw";
+    QTest::newRow("larger than the limit, no line break") << "big.vlw";
+}
+
+// /dev/zero used to be read without end; a pipe blocks on opening.
+void TestWeightList::refusesWhatIsNoWeightList()
+{
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(name);
+    if (name == QLatin1String("zero.vlw")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else if (name == QLatin1String("pipe.vlw")) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(WeightList::MaxFileSize + 1, 'x'));
+    }
+    QStringList lines = {QStringLiteral("untouched")};
+    const QString error = WeightList::load(path, lines);
+    QVERIFY2(error.contains(QStringLiteral("Datei")), qPrintable(error));
+    QCOMPARE(lines, QStringList{QStringLiteral("untouched")});
+}
+
+void TestWeightList::failingDeviceLeavesLinesUntouched_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<qint64>("failAfter");
+    QTest::addColumn<QString>("errorPart");
+    const QByteArray list = WeightList::encode(sparse({{1, "3"}, {49, "1"}}));
+    QTest::newRow("fails at once") << list << qint64(0) << "Input/output error";
+    QTest::newRow("fails part-way") << list << qint64(20) << "Input/output error";
+    QTest::newRow("fails just before the last line") << list << qint64(list.size() - 2) << "Input/output error";
+    QTest::newRow("no line break within the limit")
+        << QByteArray(WeightList::MaxFileSize + 10, 'x') << qint64(WeightList::MaxFileSize + 10) << "Gewichtsliste";
+}
+
+// A device that breaks off used to read as a short, valid list.
+void TestWeightList::failingDeviceLeavesLinesUntouched()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(qint64, failAfter);
+    QFETCH(QString, errorPart);
+    FailingDevice device(data, failAfter);
+    QStringList lines = {QStringLiteral("untouched")};
+    QString error;
+    QVERIFY(!WeightList::decode(device, lines, error));
+    QVERIFY2(error.contains(errorPart), qPrintable(error));
+    QCOMPARE(lines, QStringList{QStringLiteral("untouched")});
 }
 
 QTEST_GUILESS_MAIN(TestWeightList)

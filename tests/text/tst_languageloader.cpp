@@ -1,5 +1,6 @@
 #include "text/LanguageItem.h"
 #include "text/LanguageLoader.h"
+#include "text/MasterList.h"
 #include "text/OptionGroup.h"
 #include "text/TextTable.h"
 
@@ -7,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <limits>
 #include <memory>
 
 namespace {
@@ -115,6 +118,8 @@ private slots:
     void messageFile();
     void englishThenGermanKeepsEnglishMessages();
     void missingMasterListChangesNothing();
+    void findAtTheEndsOfInt_data();
+    void findAtTheEndsOfInt();
 };
 
 void TestLanguageLoader::matching_data()
@@ -336,6 +341,26 @@ void TestLanguageLoader::missingMasterListChangesNothing()
     QVERIFY(QDir().mkdir(land.path("bezeich.txt.en")));
     QVERIFY(LanguageLoader::apply(land.master(), "en", {{&label}, {}, nullptr}));
     QCOMPARE(label.caption_, "Ziehungen");
+}
+
+void TestLanguageLoader::findAtTheEndsOfInt_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<bool>("found");
+    const int most = std::numeric_limits<int>::max();
+    QTest::newRow("start of the list") << 0 << true;
+    QTest::newRow("lowest int") << std::numeric_limits<int>::min() << false;
+    QTest::newRow("highest int") << most << false;
+    QTest::newRow("search width below the highest int") << most - MasterList::searchWidth + 1 << false;
+}
+
+// A start near the top of int must not wrap round into a search from the start.
+void TestLanguageLoader::findAtTheEndsOfInt()
+{
+    QFETCH(int, from);
+    QFETCH(bool, found);
+    const MasterList master({"Form1", "A", "a", "", "0"});
+    QCOMPARE(master.find(from, QStringLiteral("Form1"), QStringLiteral("A")).has_value(), found);
 }
 
 QTEST_GUILESS_MAIN(TestLanguageLoader)

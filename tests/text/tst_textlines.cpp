@@ -41,8 +41,25 @@ void TestTextLines::decode_data()
     QTest::newRow("one stray byte makes the whole file 1252")
         << QByteArray("\xC3\xA4\n\xE4") << QStringList{u"Ã¤"_qs, u"ä"_qs};
 
-    const QByteArray longLine(5000, 'x');
+    const QByteArray longLine(4000, 'x');
     QTest::newRow("long line never wrapped") << longLine + "\r\ny" << QStringList{QString(longLine), "y"};
+
+    // Files that are not ours must not stall start-up: lines are capped in
+    // number and in length instead of being read in full.
+    const qsizetype most = TextLines::maxLineLength;
+    QTest::newRow("line of the longest length kept")
+        << QByteArray(most, 'x') + "\ny" << QStringList{QString(most, u'x'), "y"};
+    QTest::newRow("longer line cut, next line kept")
+        << QByteArray(3 * most, 'x') + "\ny" << QStringList{QString(most, u'x'), "y"};
+    QTest::newRow("last line cut without a line end")
+        << QByteArray(most + 1, 'x') << QStringList{QString(most, u'x')};
+    QTest::newRow("cut never splits a surrogate pair")
+        << QByteArray(most - 1, 'x') + "\xF0\x9F\x98\x80" << QStringList{QString(most - 1, u'x')};
+    QTest::newRow("lines past the limit dropped")
+        << QByteArray(TextLines::maxLines * 10, '\n') << QStringList(TextLines::maxLines, QString());
+    QStringList exactly(TextLines::maxLines, QStringLiteral("a"));
+    QTest::newRow("last line within the limit kept")
+        << exactly.join(u'\n').toUtf8() + "\nb" << exactly;
 }
 
 void TestTextLines::decode()

@@ -1,5 +1,7 @@
 #include "tipfiles/TipFile.h"
 
+#include "FailingDevice.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -7,8 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
-#include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -41,35 +42,6 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-// Hands out the first bytes of its data, then fails like a broken disk.
-class FailingDevice : public QIODevice {
-public:
-    FailingDevice(QByteArray data, qint64 failAfter) : data_(std::move(data)), failAfter_(failAfter)
-    {
-        open(QIODevice::ReadOnly);
-    }
-
-protected:
-    qint64 readData(char* out, qint64 max) override
-    {
-        if (pos_ >= failAfter_) {
-            setErrorString(QStringLiteral("Input/output error"));
-            return -1;
-        }
-        const qint64 n = std::min({max, failAfter_ - pos_, qint64(data_.size()) - pos_});
-        std::memcpy(out, data_.constData() + pos_, size_t(n));
-        pos_ += n;
-        return n;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-    bool isSequential() const override { return true; }
-
-private:
-    QByteArray data_;
-    qint64 failAfter_;
-    qint64 pos_ = 0;
-};
-
 } // namespace
 
 class TestTipFile : public QObject {
@@ -85,6 +57,9 @@ private slots:
     void readLines_data();
     void readLines();
     void readFailureIsReported();
+    void refusesWhatIsNoTipFile_data();
+    void refusesWhatIsNoTipFile();
+    void deviceReadStopsAtTheLimit();
     void proposedFileName_data();
     void proposedFileName();
 };
@@ -245,6 +220,50 @@ void TestTipFile::readFailureIsReported()
     error.clear();
     QVERIFY(!TipFile::read(device, &error));
     QVERIFY2(error.contains(QStringLiteral("Input/output error")), qPrintable(error));
+}
+
+void TestTipFile::refusesWhatIsNoTipFile_data()
+{
+    QTest::addColumn<QString>("name"); // in the temporary folder, made by the case
+    QTest::newRow("link to /dev/zero") << "zero.vlt";
+    QTest::newRow("named pipe") << "pipe.vlt";
+    QTest::newRow("larger than the limit, no line break") << "big.vlt";
+    QTest::newRow("larger than the limit, thirteen lines first") << "tail.vlt";
+}
+
+// /dev/zero used to freeze the window and grow without bound; a pipe blocks
+// on opening. Each is now refused at once with the board's data untouched.
+void TestTipFile::refusesWhatIsNoTipFile()
+{
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(name);
+    if (name == QLatin1String("zero.vlt")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else if (name == QLatin1String("pipe.vlt")) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (name == QLatin1String("tail.vlt"))
+            file.write(QByteArray("1,2,3,4,5,6\r\n").repeated(13));
+        file.write(QByteArray(TipFile::maxFileSize, 'x'));
+    }
+    QString error;
+    QVERIFY(!TipFile::read(path, &error));
+    QVERIFY2(error.contains(QStringLiteral("Datei")), qPrintable(error));
+}
+
+void TestTipFile::deviceReadStopsAtTheLimit()
+{
+    QByteArray bytes = QByteArray("1,2,3,4,5,6\r\n") + QByteArray(2 * TipFile::maxFileSize, '7');
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QString error;
+    QVERIFY(!TipFile::read(buffer, &error));
+    QVERIFY2(error.contains(QStringLiteral("keine Tippdatei")), qPrintable(error));
+    QVERIFY(buffer.pos() <= TipFile::maxFileSize);
 }
 
 void TestTipFile::proposedFileName_data()
