@@ -166,15 +166,22 @@ QString DrawFile::append(const std::vector<Draw>& draws) const
 {
     // O_APPEND is not used: the records go after the last whole record, so
     // a stray fragment cannot shift every later record out of step.
-    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDWR | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
         return systemFailure(QStringLiteral("Cannot open"), path_, errno);
     struct stat info {};
     int error = ::fstat(fd, &info) != 0 ? errno : 0;
-    if (!error && ::lseek(fd, info.st_size / kRecordSize * kRecordSize, SEEK_SET) < 0)
+    const off_t end = info.st_size / kRecordSize * kRecordSize;
+    if (!error && ::lseek(fd, end, SEEK_SET) < 0)
         error = errno;
-    if (!error)
+    if (!error) {
         error = writeAll(fd, encodeAll(draws));
+        // A failed append takes back the records it did write: all or none.
+        // Should that fail too, the write error is still the one to report.
+        if (error) {
+            [[maybe_unused]] const int undone = ::ftruncate(fd, end);
+        }
+    }
     // On disk before we say so, so a power loss cannot take back a stored draw.
     if (!error && ::fsync(fd) != 0)
         error = errno;
@@ -199,17 +206,18 @@ QString DrawFile::rewrite(const std::vector<Draw>& draws, const QString& tempPat
         || QFileInfo(temp).absoluteFilePath() == database.absoluteFilePath())
         return QStringLiteral("Cannot replace \"%1\" through itself").arg(path_);
 
-    // The new file takes the old one's permissions: a private database stays private.
+    // The new file takes the old one's permissions: a private database stays
+    // private. A first database gets the usual mode for new files.
     struct stat old {};
     const bool hadFile = ::stat(QFile::encodeName(target).constData(), &old) == 0;
-    const mode_t mode = hadFile ? (old.st_mode & 07777) : 0644;
 
     const QByteArray tempName = QFile::encodeName(temp);
     ::unlink(tempName.constData());
-    const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_EXCL | O_CLOEXEC, 0600);
+    const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_EXCL | O_CLOEXEC,
+                          hadFile ? 0600 : 0666);
     if (fd < 0)
         return systemFailure(QStringLiteral("Cannot create"), temp, errno);
-    int error = ::fchmod(fd, mode) != 0 ? errno : 0;
+    int error = hadFile && ::fchmod(fd, old.st_mode & 07777) != 0 ? errno : 0;
     if (!error)
         error = writeAll(fd, encodeAll(draws));
     // The data must be on disk before the rename makes it the database.

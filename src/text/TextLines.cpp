@@ -1,6 +1,7 @@
 #include "text/TextLines.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -87,6 +88,9 @@ QStringList TextLines::decode(const QByteArray& bytes)
 
 std::optional<QStringList> TextLines::read(const QString& path)
 {
+    // A pipe would block the opening and a device never ends.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;

@@ -76,6 +76,7 @@ void TestTextLines::read()
 
     QVERIFY(!TextLines::read(dir.filePath("missing.txt")));
     QVERIFY2(!TextLines::read(dir.path()), "a folder is not a readable file");
+    QVERIFY2(!TextLines::read(QStringLiteral("/dev/zero")), "a device is no language file");
 
     QFile empty(dir.filePath("empty.txt"));
     QVERIFY(empty.open(QIODevice::WriteOnly));
