@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five unassigned
@@ -96,8 +98,22 @@ std::optional<QStringList> TextLines::read(const QString& path)
         return std::nullopt;
     if (file.size() > maxFileSize)
         return std::nullopt;
-    const QByteArray bytes = file.read(maxFileSize + 1);
-    if (bytes.size() > maxFileSize || file.error() != QFileDevice::NoError)
-        return std::nullopt;
+    return read(file);
+}
+
+std::optional<QStringList> TextLines::read(QIODevice& device)
+{
+    QByteArray bytes;
+    char block[16384];
+    for (;;) {
+        const qint64 got = device.read(block, std::min<qint64>(sizeof block, maxFileSize + 1 - bytes.size()));
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break;
+        bytes.append(block, got);
+        if (bytes.size() > maxFileSize)
+            return std::nullopt;
+    }
     return decode(bytes);
 }

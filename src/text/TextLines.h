@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <optional>
 
+class QIODevice;
+
 // Reads the program's plain text files (language files, option lists) into
 // lines. A byte-order mark selects UTF-8 or UTF-16; without one the bytes are
 // UTF-8 when they are valid UTF-8, otherwise Windows-1252, the code page the
@@ -18,6 +20,9 @@ public:
     // Missing, unreadable or implausibly large files give no value, so a
     // caller can tell "no file" from "empty file".
     static std::optional<QStringList> read(const QString& path);
+    // The same from an open device: nothing when reading fails part-way or
+    // the data is larger than maxFileSize.
+    static std::optional<QStringList> read(QIODevice& device);
 
     static QString decodeWindows1252(const QByteArray& bytes);
     static QStringList splitLines(const QString& text);

@@ -1,5 +1,7 @@
 #include "text/TextLines.h"
 
+#include "FailingDevice.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,6 +13,8 @@ private slots:
     void decode_data();
     void decode();
     void read();
+    void failingDeviceIsNoFile_data();
+    void failingDeviceIsNoFile();
 };
 
 void TestTextLines::decode_data()
@@ -89,6 +93,23 @@ void TestTextLines::read()
     text.write("eins\r\nzwei\r\n");
     text.close();
     QCOMPARE(TextLines::read(text.fileName()), QStringList({"eins", "zwei"}));
+}
+
+void TestTextLines::failingDeviceIsNoFile_data()
+{
+    QTest::addColumn<qint64>("failAfter");
+    QTest::newRow("fails at once") << qint64(0);
+    QTest::newRow("fails after a line") << qint64(6);
+    QTest::newRow("fails after one block") << qint64(16384);
+}
+
+// A file that breaks off part-way must count as absent, not as a short
+// file: a short message file would blank every text past its end.
+void TestTextLines::failingDeviceIsNoFile()
+{
+    QFETCH(qint64, failAfter);
+    FailingDevice device(QByteArray("eins\r\nzwei\r\n").repeated(5000), failAfter);
+    QVERIFY(!TextLines::read(device));
 }
 
 QTEST_GUILESS_MAIN(TestTextLines)
