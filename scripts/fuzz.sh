@@ -11,7 +11,9 @@
 # is tools/fuzz/corpus/<target>/; new coverage goes to build/fuzz/work/<target>/.
 # An input that makes a target crash, hang, leak or break a check is copied
 # into the seed corpus, so the test command replays it from then on; the
-# script then exits non-zero. Logs are in build/fuzz/logs/.
+# script then exits non-zero. Logs are in build/fuzz/logs/. A hang is an
+# input that runs for a minute: the timeout counts wall time, and at the
+# lowest priority on a busy machine a normal input can be held up for seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -45,7 +47,7 @@ for target in "${targets[@]}"; do
   mkdir -p "$work"
   status=0
   nice -n 19 "build/fuzz/fuzz/fuzz_$target" "$work" "$corpus" \
-    -runs="$runs" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -runs="$runs" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 \
     -artifact_prefix="build/fuzz/artifacts/$target-" -print_final_stats=1 >"$log" 2>&1 || status=$?
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   seconds_used=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log" | tail -1)
