@@ -41,6 +41,12 @@ int fittedExtent(qint32 stored, int available, int design)
     return std::min<qint32>(stored, std::max(available, design));
 }
 
+QSize availableSize(const QWidget& window, const QSize& design)
+{
+    const QScreen* shown = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return shown ? shown->availableSize() : design;
+}
+
 QList<int> checkBoxNumbers()
 {
     QList<int> numbers;
@@ -117,6 +123,7 @@ void TForm1::FormShow()
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     Groesse = height();
+    const QSize design = size(); // nothing restored yet
     dfb = DateSerial::today();
     SoundName = QStringLiteral("yippee.wav");
     LaufMax = 100000;
@@ -170,13 +177,13 @@ void TForm1::FormShow()
         group.readInt(QStringLiteral("Land"), intoField(Land));
         group.readIntOrBool(QStringLiteral("NeuerSchein"), intoField(neuerSchein));
         // A size of zero or less would leave no window to work with.
-        group.readInt(QStringLiteral("height"), [this](qint32 h) {
+        group.readInt(QStringLiteral("height"), [&](qint32 h) {
             if (h > 0)
-                resize(width(), fittedExtent(h, availableScreenSize().height(), designHeight));
+                resize(width(), fittedExtent(h, availableSize(*this, design).height(), design.height()));
         });
-        group.readInt(QStringLiteral("width"), [this](qint32 w) {
+        group.readInt(QStringLiteral("width"), [&](qint32 w) {
             if (w > 0)
-                resize(fittedExtent(w, availableScreenSize().width(), designWidth), height());
+                resize(fittedExtent(w, availableSize(*this, design).width(), design.width()), height());
         });
         group.step([&] {
             TippTop = 39;
@@ -342,10 +349,4 @@ void TForm1::FormClose()
     // Nothing to tell the user while the window goes away; a later start
     // simply finds the older values.
     store.sync();
-}
-
-QSize TForm1::availableScreenSize() const
-{
-    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
-    return shown ? shown->availableSize() : QSize(designWidth, designHeight);
 }

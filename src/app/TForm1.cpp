@@ -109,7 +109,7 @@ void TForm1::buildUi()
     // stays at what the pages need at their design size (see resizeEvent).
     PageControl1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     PageControl1->setMinimumSize(PageControl1->minimumSizeHint());
-    resize(designWidth, designHeight);
+    resize(560, 460);
 }
 
 void TForm1::buildMenu()

@@ -276,11 +276,6 @@ public:
     void setStatusPanel(int index, const QString& text);
     QString statusPanel(int index) const;
 
-    // The window's size as designed; a restored size never exceeds the
-    // screen unless it is below this.
-    static constexpr int designWidth = 560;
-    static constexpr int designHeight = 460;
-
     // Factor by which the page control is drawn against its design size;
     // follows the window height (see resizeEvent).
     double scale() const { return scale_; }
@@ -298,7 +293,6 @@ protected:
 private:
     void buildUi();
     void buildMenu();
-    QSize availableScreenSize() const;
     void buildHiddenOptionTabs();
     void showHintOf(QWidget* widget);
     void applyScale(double scale);

@@ -23,6 +23,8 @@ namespace {
 
 const QDate kDesignStartDate(2015, 10, 7);
 const QDate kEarliestDate(1994, 11, 19);
+const int kDesignWidth = 560;
+const int kDesignHeight = 460;
 
 // The window has no CheckBox33 and no UpDown19; their stored values are only
 // carried along.
@@ -382,10 +384,10 @@ void TestStartup::storedSizeFitsTheScreen_data()
     QTest::addColumn<int>("storedHeight");
     QTest::addColumn<bool>("fits");
     const int most = std::numeric_limits<qint32>::max();
-    QTest::newRow("a little larger than designed") << TForm1::designWidth + 40 << TForm1::designHeight + 30 << true;
+    QTest::newRow("a little larger than designed") << kDesignWidth + 40 << kDesignHeight + 30 << true;
     QTest::newRow("far beyond the screen") << 100000 << 100000 << false;
     QTest::newRow("largest number") << most << most << false;
-    QTest::newRow("only the height too large") << TForm1::designWidth << most << false;
+    QTest::newRow("only the height too large") << kDesignWidth << most << false;
 }
 
 // A size beyond the screen, once stored, used to bring down every start.
@@ -401,11 +403,12 @@ void TestStartup::storedSizeFitsTheScreen()
         store.sync();
     }
     window_ = makeWindow();
+    const QSize design = window_->size();
+    QCOMPARE(design, QSize(kDesignWidth, kDesignHeight));
     showWindow();
     QVERIFY(window_->screen());
     const QSize available = window_->screen()->availableSize();
-    const QSize limit(std::max(available.width(), int(TForm1::designWidth)),
-                      std::max(available.height(), int(TForm1::designHeight)));
+    const QSize limit(std::max(available.width(), design.width()), std::max(available.height(), design.height()));
     if (fits) {
         if (storedWidth > limit.width() || storedHeight > limit.height())
             QSKIP("the screen is smaller than this case needs");
