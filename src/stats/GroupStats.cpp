@@ -1,8 +1,11 @@
 #include "stats/GroupStats.h"
 
-#include "evaluation/Zettelcheck.h"
 #include "stats/CounterChart.h"
 #include "stats/Selection.h"
+
+#include <bit>
+#include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -32,6 +35,54 @@ const QString& groupWord(GroupKind kind, const StatsTexts& texts)
     return texts.paare;
 }
 
+// A run n..n+L-1 is found when the six drawn numbers hold its values L times
+// in all, counting a value stored twice twice: the rule of the hit count the
+// chart has always used, which damaged records with repeated numbers can
+// satisfy without holding the whole run. Rows reach at most 50, so values of
+// 64 and above can never take part.
+int countRuns(const Draw& draw, int length, int lastStart, std::array<qint32, 50>& counters)
+{
+    std::uint64_t present = 0;
+    bool repeated = false;
+    for (int i = 0; i < 6; ++i) {
+        const unsigned value = draw.zahlen[static_cast<std::size_t>(i)];
+        if (value >= 64)
+            continue;
+        const std::uint64_t bit = std::uint64_t{1} << value;
+        repeated = repeated || (present & bit) != 0;
+        present |= bit;
+    }
+    const std::uint64_t tried = ((std::uint64_t{1} << (lastStart + 1)) - 1) & ~std::uint64_t{1};
+    if (!repeated) {
+        // Every value at most once: a run is found exactly when all its
+        // values are present, i.e. bit n of the mask ANDed with its shifts.
+        std::uint64_t starts = present;
+        for (int k = 1; k < length; ++k)
+            starts &= present >> k;
+        starts &= tried;
+        for (std::uint64_t left = starts; left != 0; left &= left - 1)
+            ++counters[static_cast<std::size_t>(std::countr_zero(left))];
+        return std::popcount(starts);
+    }
+    std::array<int, 64> times{};
+    for (int i = 0; i < 6; ++i) {
+        const unsigned value = draw.zahlen[static_cast<std::size_t>(i)];
+        if (value < 64)
+            ++times[value];
+    }
+    int found = 0;
+    for (int start = 1; start <= lastStart; ++start) {
+        int hits = 0;
+        for (int k = 0; k < length; ++k)
+            hits += times[static_cast<std::size_t>(start + k)];
+        if (hits == length) {
+            ++counters[static_cast<std::size_t>(start)];
+            ++found;
+        }
+    }
+    return found;
+}
+
 } // namespace
 
 StatResult groupCounts(const DrawSource& source, const CountingWindow& window, GroupKind kind,
@@ -42,29 +93,19 @@ StatResult groupCounts(const DrawSource& source, const CountingWindow& window, G
     const int lastStart = lastStartTried(kind);
     std::array<qint32, 50> counters{};
     qint32 runs = 0;
+    std::optional<Draw> lastSelected;
     StatResult result;
     result.error = source.forEach([&](const Draw& draw) {
         if (!selection.admits(draw))
             return;
         ++result.drawCount;
-        const std::array<qint32, 9> zahl = draw.zahl();
-        result.lastDraw = zahl;
-        // The row n..n+L-1, filled up with 0, is a run exactly when it hits L
-        // of the six drawn numbers.
-        std::array<int, 6> row{};
-        for (int start = 1; start <= lastStart; ++start) {
-            for (int k = 0; k < length; ++k)
-                row[static_cast<std::size_t>(k)] = start + k;
-            if (zettelcheck(row, zahl).gewinn == length) {
-                ++counters[static_cast<std::size_t>(start)];
-                ++runs;
-            }
-        }
+        lastSelected = draw;
+        runs += countRuns(draw, length, lastStart, counters);
     });
-    if (!result.ok()) {
-        result.lastDraw.reset();
+    if (!result.ok())
         return result;
-    }
+    if (lastSelected)
+        result.lastDraw = lastSelected->zahl();
     const LeftAxis axis = kind == GroupKind::Quads ? LeftAxis::Automatic : LeftAxis::CounterRange;
     result.chart = counterChart(counters, 1, lastBar(kind), BarColouring::Series, axis);
     result.chart.caption = texts.ziehungen + QStringLiteral(": ") + QString::number(result.drawCount)
