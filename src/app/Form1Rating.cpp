@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/pages/BerechnungPage.h"
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/LottotippPage.h"
 #include "app/pages/TipBoard.h"
@@ -115,6 +116,8 @@ void TForm1::SpeedButton5Click()
             dialogs().showMessage(this, error);
         return;
     }
+    // Every change of the stored draws ends here: the filter line recounts.
+    berechnungPage()->drawsChanged(databasePath());
 
     aktDatum = std::nearbyint(DateSerial::fromDate(datenbankPage()->endDate()));
     QString error;

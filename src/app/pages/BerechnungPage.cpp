@@ -1,5 +1,7 @@
 #include "app/pages/BerechnungPage.h"
 
+#include "app/pages/FilterCountLine.h"
+
 #include "platform/RadioGroup.h"
 #include "platform/UpDown.h"
 
@@ -99,6 +101,8 @@ BerechnungPage::BerechnungPage(QWidget* parent) : QWidget(parent)
     // The additional games are not offered; their option groups are only
     // stored and translated.
     pageControl2_->setTabVisible(4, false);
+    filterLine_ = new FilterCountLine(this);
+    layout->addWidget(filterLine_);
 
     for (int number : {15, 16, 3, 9})
         watchForUse(upDowns_.value(number));
@@ -111,6 +115,7 @@ BerechnungPage::BerechnungPage(QWidget* parent) : QWidget(parent)
         runLimitPosition_ = position;
         emit runLimitChanging(before);
     });
+    watchRowFilters();
 }
 
 // ---------------------------------------------------------------- sub-tabs

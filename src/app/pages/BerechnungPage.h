@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QWidget>
 
+class FilterCountLine;
 class QCheckBox;
 class QGridLayout;
 class QLabel;
@@ -49,6 +50,11 @@ public:
 
     QCheckBox* checkBox(int number) const { return checks_.value(number); }
     UpDown* upDown(int number) const { return upDowns_.value(number); }
+    FilterCountLine* filterCountLine() const { return filterLine_; }
+
+public slots:
+    // The stored draws may have changed: the filter line counts them again.
+    void drawsChanged(const QString& databasePath);
 
 signals:
     void chartRequested(BerechnungPage::Chart chart);
@@ -58,6 +64,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildStatistisch(QWidget* page);
@@ -77,8 +84,10 @@ private:
     void watchForUse(UpDown* upDown);
     void keepBoundsInStep(int changed); // number of the UpDown that changed, 0: none
     void loosenBounds();
+    void watchRowFilters();
 
     QTabWidget* pageControl2_ = nullptr;
+    FilterCountLine* filterLine_ = nullptr;
     QHash<int, QCheckBox*> checks_;
     QHash<int, UpDown*> upDowns_;
     QHash<QObject*, Chart> linkLabels_;

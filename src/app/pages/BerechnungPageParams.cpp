@@ -1,10 +1,13 @@
 #include "app/pages/BerechnungPage.h"
 
+#include "app/pages/FilterCountLine.h"
 #include "platform/UpDown.h"
 
 #include <QCheckBox>
+#include <QShowEvent>
 
-// The parameter snapshot and the coupled bounds of the "Berechnung" tab.
+// The parameter snapshot and the coupled bounds of the "Berechnung" tab, and
+// the filter line that follows the parameters.
 
 namespace {
 
@@ -116,4 +119,28 @@ void BerechnungPage::loosenBounds()
     upDowns_.value(16)->setMaximum(6);
     upDowns_.value(9)->setMaximum(5);
     upDowns_.value(3)->setMinimum(0);
+}
+
+// ---------------------------------------------------------------- filter line
+
+// The controls of the filters that judge a row alone; the line follows them.
+void BerechnungPage::watchRowFilters()
+{
+    auto follow = [this] { filterLine_->setSettings(RowFilterSettings::from(params())); };
+    for (int number : {8, 18, 22, 25, 26})
+        connect(checks_.value(number), &QCheckBox::toggled, this, follow);
+    for (int number : {1, 2, 10, 15, 16})
+        connect(upDowns_.value(number), &QSpinBox::valueChanged, this, follow);
+    follow();
+}
+
+void BerechnungPage::drawsChanged(const QString& databasePath)
+{
+    filterLine_->setDatabasePath(databasePath);
+}
+
+void BerechnungPage::showEvent(QShowEvent* event)
+{
+    filterLine_->recountDraws();
+    QWidget::showEvent(event);
 }

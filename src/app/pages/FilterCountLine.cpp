@@ -1,0 +1,159 @@
+#include "app/pages/FilterCountLine.h"
+
+#include "draws/DrawFile.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QVBoxLayout>
+
+namespace {
+
+// The texts of this line, in one place for a later translation.
+QString rowsSentence(const QString& passing, const QString& possible, const QString& percent)
+{
+    return QStringLiteral("Die Filter lassen %1 von %2 möglichen Reihen zu (%3 %).")
+        .arg(passing, possible, percent);
+}
+QString drawsSentence(const QString& passing, const QString& stored, const QString& percent)
+{
+    return QStringLiteral("%1 der %2 gespeicherten Ziehungen hätten sie bestanden (%3 %).")
+        .arg(passing, stored, percent);
+}
+QString noDrawsSentence()
+{
+    return QStringLiteral("Es sind noch keine Ziehungen gespeichert.");
+}
+QString unreadableSentence(const QString& error)
+{
+    return QStringLiteral("Die gespeicherten Ziehungen konnten nicht gelesen werden: %1").arg(error);
+}
+
+QString percentOf(const QLocale& german, qint64 part, qint64 whole)
+{
+    return german.toString(100.0 * static_cast<double>(part) / static_cast<double>(whole), 'f', 1);
+}
+
+} // namespace
+
+struct FilterCountLine::Result {
+    std::optional<qint64> rows; // none: cancelled
+    std::optional<DrawPassCount> draws; // none: no database yet, or unreadable
+    QString drawsError;
+};
+
+FilterCountLine::FilterCountLine(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("FilterCountLine"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 2, 6, 2);
+    label_ = new QLabel(this); // unnamed on purpose: no language item
+    label_->setWordWrap(true);
+    label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(label_);
+
+    worker_.setMaxThreadCount(1);
+    pending_.setSingleShot(true);
+    pending_.setInterval(0);
+    connect(&pending_, &QTimer::timeout, this, &FilterCountLine::startCount);
+    scheduleCount();
+}
+
+FilterCountLine::~FilterCountLine()
+{
+    if (cancel_)
+        cancel_->store(true);
+    worker_.clear();
+    worker_.waitForDone();
+}
+
+void FilterCountLine::setSettings(const RowFilterSettings& settings)
+{
+    if (settings == settings_)
+        return;
+    settings_ = settings;
+    scheduleCount();
+}
+
+void FilterCountLine::setDatabasePath(const QString& path)
+{
+    databasePath_ = path;
+    scheduleCount();
+}
+
+void FilterCountLine::recountDraws()
+{
+    scheduleCount();
+}
+
+QString FilterCountLine::text() const
+{
+    return label_->text();
+}
+
+QString FilterCountLine::describe(qint64 passingRows, const std::optional<DrawPassCount>& draws,
+                                  const QString& drawsError)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QString line = rowsSentence(german.toString(passingRows), german.toString(kPossibleRows),
+                                percentOf(german, passingRows, kPossibleRows));
+    if (!drawsError.isEmpty())
+        return line + QLatin1Char(' ') + unreadableSentence(drawsError);
+    if (!draws)
+        return line; // no database named yet
+    if (draws->draws == 0)
+        return line + QLatin1Char(' ') + noDrawsSentence();
+    line += QLatin1Char(' ')
+        + drawsSentence(german.toString(draws->passed), german.toString(draws->draws),
+                        percentOf(german, draws->passed, draws->draws));
+    return line;
+}
+
+void FilterCountLine::scheduleCount()
+{
+    pending_.start();
+}
+
+void FilterCountLine::startCount()
+{
+    if (cancel_)
+        cancel_->store(true);
+    worker_.clear();
+    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    const quint64 generation = ++generation_;
+
+    std::optional<qint64> knownRows;
+    if (knownRows_ && knownRows_->first == settings_)
+        knownRows = knownRows_->second;
+    worker_.start([this, generation, knownRows, settings = settings_, path = databasePath_,
+                   cancel = cancel_] {
+        Result result;
+        result.rows = knownRows ? knownRows : countPassingRows(settings, cancel.get());
+        if (!result.rows)
+            return;
+        const DrawFile database(path);
+        if (!path.isEmpty() && !database.exists()) {
+            result.draws = DrawPassCount{}; // the window creates an empty one
+        } else if (!path.isEmpty()) {
+            if (const auto draws = database.readAll(&result.drawsError))
+                result.draws = countPassingDraws(*draws, settings);
+        }
+        if (cancel->load())
+            return;
+        // The window waits for this thread before it goes, so it is still
+        // there to receive the result.
+        QMetaObject::invokeMethod(
+            this, [this, generation, settings, result] {
+                knownRows_ = std::pair{settings, *result.rows};
+                display(generation, result);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void FilterCountLine::display(quint64 generation, const Result& result)
+{
+    if (generation != generation_)
+        return; // a newer count is on its way
+    label_->setText(describe(*result.rows, result.draws, result.drawsError));
+    emit updated();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "generator/FilterCount.h"
+
+#include <QThreadPool>
+#include <QTimer>
+#include <QWidget>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+
+class QLabel;
+
+// The line under the sub-tabs of the "Berechnung" tab that tells how strict
+// the row filters are: how many of all possible rows and how many of the
+// stored draws pass them. Counting runs on a worker thread; a newer change
+// cancels a count still running, so the line always ends up showing the
+// latest settings.
+//
+// Its text is computed, never a design caption, so the line is no language
+// item: a language switch leaves it alone.
+class FilterCountLine : public QWidget {
+    Q_OBJECT
+public:
+    explicit FilterCountLine(QWidget* parent = nullptr);
+    ~FilterCountLine() override;
+
+    // Counts again when the settings differ from the last ones.
+    void setSettings(const RowFilterSettings& settings);
+    // The database to read the draws from; the draws are counted again
+    // every time, since the file may have changed.
+    void setDatabasePath(const QString& path);
+    void recountDraws();
+
+    QString text() const;
+
+    // The German line for finished counts: the draws sentence is left out
+    // while no database is known, and replaced by the error when it could
+    // not be read.
+    static QString describe(qint64 passingRows, const std::optional<DrawPassCount>& draws,
+                            const QString& drawsError = {});
+
+signals:
+    // A count finished and its text is shown.
+    void updated();
+
+private:
+    struct Result;
+    void scheduleCount();
+    void startCount();
+    void display(quint64 generation, const Result& result);
+
+    QLabel* label_ = nullptr;
+    QThreadPool worker_;
+    QTimer pending_; // gathers the changes of one event-loop pass into one count
+    RowFilterSettings settings_;
+    QString databasePath_;
+    std::optional<std::pair<RowFilterSettings, qint64>> knownRows_;
+    std::shared_ptr<std::atomic<bool>> cancel_;
+    quint64 generation_ = 0;
+};
