@@ -130,11 +130,11 @@ void FilterCountLine::startCount()
         result.rows = knownRows ? knownRows : countPassingRows(settings, cancel.get());
         if (!result.rows)
             return;
-        const DrawFile database(path);
-        if (!path.isEmpty() && !database.exists()) {
-            result.draws = DrawPassCount{}; // the window creates an empty one
-        } else if (!path.isEmpty()) {
-            if (const auto draws = database.readAll(&result.drawsError))
+        if (!path.isEmpty()) {
+            const DrawFile database(path);
+            if (!database.exists())
+                result.draws = DrawPassCount{}; // the window creates an empty one
+            else if (const auto draws = database.readAll(&result.drawsError))
                 result.draws = countPassingDraws(*draws, settings);
         }
         if (cancel->load())
