@@ -32,6 +32,10 @@ QString tooLargeText(qint64 limit)
                           "Ziehung; die Aktualisierung wurde abgebrochen.")
         .arg(limit / 1024);
 }
+QString connectionFailedText(const QString& error)
+{
+    return QStringLiteral("Die Verbindung zum Ziehungsdienst ist fehlgeschlagen: %1").arg(error);
+}
 QString storeFailedText(const QString& error)
 {
     return QStringLiteral("Die Ziehung konnte nicht gespeichert werden: %1").arg(error);
@@ -118,15 +122,21 @@ void DrawUpdater::requestDay()
     emit dayStarted(day_);
     emit statusText(UpdateRules::loadingText());
     abortReason_.clear();
-    reply_ = network_->get(request);
-    connect(reply_, &QNetworkReply::finished, this, &DrawUpdater::onFinished);
-    connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
+    QNetworkReply* reply = network_->get(request);
+    reply_ = reply;
+    connect(reply, &QNetworkReply::finished, this, &DrawUpdater::onFinished);
+    // Signals may still come from a reply that has just been given up.
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
+        if (reply != reply_)
+            return;
         armIdleTimer();
-        const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
         if (length.isValid() && length.toLongLong() > limits_.maxBodyBytes)
             abortWith(tooLargeText(limits_.maxBodyBytes));
     });
-    connect(reply_, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
+    connect(reply, &QNetworkReply::downloadProgress, this, [this, reply](qint64 received, qint64) {
+        if (reply != reply_)
+            return;
         armIdleTimer();
         if (received > limits_.maxBodyBytes)
             abortWith(tooLargeText(limits_.maxBodyBytes));
@@ -171,7 +181,7 @@ void DrawUpdater::onFinished()
                             && (error == QNetworkReply::NoError
                                 || error >= QNetworkReply::ContentAccessDenied);
     if (!httpAnswer) {
-        finish(reply->errorString());
+        finish(connectionFailedText(reply->errorString()));
         return;
     }
 
