@@ -37,7 +37,8 @@ class NoSound final : public Sound {
 public:
     void play(const QString&) override {}
 };
-class CountingDialogs final : public QtDialogs {
+// No question is expected during an update; a message means it failed.
+class CountingDialogs final : public Dialogs {
 public:
     int messages = 0;
     void showMessage(QWidget*, const QString& text) override
@@ -45,6 +46,14 @@ public:
         ++messages;
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
+    bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
+    QString inputText(QWidget*, const QString&, const QString&, const QString& preset) override
+    {
+        return preset;
+    }
+    QString openFileName(QWidget*, const FileDialogSetup&) override { return {}; }
+    QString saveFileName(QWidget*, const FileDialogSetup&) override { return {}; }
+    int execDialog(QDialog&) override { return 0; }
 };
 
 std::vector<Draw> shippedHistory()
