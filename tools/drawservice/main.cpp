@@ -35,13 +35,19 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("numerant-drawservice"));
 
+    // The shipped history lies beside the program in a build, and in
+    // ../share/numerant once installed.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    QString history = programDir.filePath(QStringLiteral("lotto-6aus49.csv"));
+    if (!QFile::exists(history))
+        history = programDir.filePath(QStringLiteral("../share/numerant/lotto-6aus49.csv"));
+
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Serves draws to Numerant's online update."));
     parser.addHelpOption();
     const QCommandLineOption csvOption(
         QStringLiteral("csv"), QStringLiteral("CSV file of draws (default: the shipped history)."),
-        QStringLiteral("FILE"),
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("lotto-6aus49.csv")));
+        QStringLiteral("FILE"), QDir::cleanPath(history));
     const QCommandLineOption portOption(QStringLiteral("port"),
                                         QStringLiteral("Port to listen on; 0 picks a free one."),
                                         QStringLiteral("N"), QStringLiteral("8080"));
