@@ -26,8 +26,12 @@ void TForm1::endActivity()
 
 void TForm1::requestStop()
 {
-    if (isBusy() && stopActivity_)
-        stopActivity_();
+    // A stop that ends the operation at once clears stopActivity_ while it
+    // still runs; call a copy.
+    if (isBusy() && stopActivity_) {
+        const std::function<void()> stop = stopActivity_;
+        stop();
+    }
 }
 
 bool TForm1::refuseWhileBusy()

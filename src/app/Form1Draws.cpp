@@ -36,6 +36,12 @@ void TForm1::connectDraws()
 {
     connect(lottotippPage(), &LottotippPage::commandRequested, this,
             [this](LottotippPage::Command command) {
+                if (command != LottotippPage::Command::PreviousDraw
+                    && command != LottotippPage::Command::NextDraw)
+                    return;
+                // Clicks only: the generator steps back through these too.
+                if (refuseWhileBusy())
+                    return;
                 if (command == LottotippPage::Command::PreviousDraw)
                     SpeedButton6Click();
                 else if (command == LottotippPage::Command::NextDraw)
@@ -43,6 +49,11 @@ void TForm1::connectDraws()
             });
     connect(datenbankPage(), &DatenbankPage::commandRequested, this,
             [this](DatenbankPage::Command command) {
+                if (command != DatenbankPage::Command::EnterDraw
+                    && command != DatenbankPage::Command::DeleteDraw)
+                    return;
+                if (refuseWhileBusy())
+                    return;
                 if (command == DatenbankPage::Command::EnterDraw)
                     BitBtn8Click();
                 else if (command == DatenbankPage::Command::DeleteDraw)

@@ -64,7 +64,7 @@ void TForm1::connectRating()
 {
     connect(datenbankPage(), &DatenbankPage::commandRequested, this,
             [this](DatenbankPage::Command command) {
-                if (command == DatenbankPage::Command::RateChosenDraw)
+                if (command == DatenbankPage::Command::RateChosenDraw && !refuseWhileBusy())
                     SpeedButton5Click();
             });
 }

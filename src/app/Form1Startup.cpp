@@ -244,6 +244,11 @@ void TForm1::FormShow()
                              setText(QLatin1String(field.controlName)));
     }
 
+    {
+        SettingsGroup group(store);
+        group.readString(QStringLiteral("ServiceUrlEdit"), setText(QStringLiteral("ServiceUrlEdit")));
+    }
+
     QDateEdit* startDate = PageControl1->findChild<QDateEdit*>(QStringLiteral("DateTimePicker2"));
     if (startDate) {
         SettingsGroup group(store);
@@ -345,6 +350,7 @@ void TForm1::FormClose()
     store.writeInt(QStringLiteral("Spiel77Ja"), SPiel77Ja);
     store.writeInt(QStringLiteral("Super6Ja"), Super6Ja);
     store.writeInt(QStringLiteral("GlueckJa"), GlueckJa);
+    writeText(QStringLiteral("ServiceUrlEdit"), QStringLiteral("ServiceUrlEdit"));
 
     // Nothing to tell the user while the window goes away; a later start
     // simply finds the older values.

@@ -1,7 +1,192 @@
 #include "app/TForm1.h"
 
+#include "app/pages/DatenbankPage.h"
+#include "app/pages/InternetPage.h"
+#include "app/pages/LottotippPage.h"
+#include "draws/DateSerial.h"
+#include "draws/DrawFile.h"
+#include "draws/DrawText.h"
+#include "draws/UpdateRules.h"
+#include "platform/Dialogs.h"
+#include "update/DrawUpdater.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QNetworkProxy>
+#include <QToolButton>
+#include <QUrl>
+
+namespace {
+
+// The update's own German texts, gathered for a later move into the text table.
+QString noServiceText()
+{
+    return QStringLiteral("Kein Ziehungsdienst eingestellt");
+}
+QString badServiceText(const QString& address)
+{
+    return QStringLiteral("Die Adresse des Ziehungsdienstes \"%1\" ist keine http://- oder "
+                          "https://-Adresse. Bitte tragen Sie unter Internet-Optionen eine "
+                          "Adresse wie http://127.0.0.1:8080 ein.")
+        .arg(address);
+}
+QString badProxyPortText(const QString& port)
+{
+    return QStringLiteral("Der Proxy-Port \"%1\" ist keine ganze Zahl von 1 bis 65535.").arg(port);
+}
+
+// The configured service, or an invalid URL when the address is unusable.
+QUrl serviceAddress(const QString& text)
+{
+    const QUrl url(text.trimmed(), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != u"http" && scheme != u"https") || url.host().isEmpty())
+        return {};
+    return url;
+}
+
+} // namespace
+
+void TForm1::connectUpdate()
+{
+    connect(datenbankPage(), &DatenbankPage::commandRequested, this,
+            [this](DatenbankPage::Command command) {
+                if (command == DatenbankPage::Command::UpdateDatabase)
+                    NumerantClick();
+                else if (command == DatenbankPage::Command::StopUpdate)
+                    SpeedButton8Click();
+            });
+    connect(lottotippPage(), &LottotippPage::commandRequested, this,
+            [this](LottotippPage::Command command) {
+                if (command == LottotippPage::Command::UpdateDatabase)
+                    NumerantClick();
+            });
+    connect(Aktualisieren1, &QAction::triggered, this, &TForm1::Aktualisieren1Click);
+
+    // What would change the database or the current draw waits for the update.
+    addBusyLockedControl(Aktualisieren1);
+    for (const char* name : {"BitBtn1", "SpeedButton10", "SpeedButton5", "SpeedButton6",
+                             "SpeedButton7", "BitBtn8", "BitBtn6", "DateTimePicker1"})
+        addBusyLockedControl(PageControl1->findChild<QWidget*>(QLatin1String(name)));
+}
+
+void TForm1::Aktualisieren1Click()
+{
+    NumerantClick();
+}
+
+void TForm1::SpeedButton8Click()
+{
+    datenbankPage()->setStopButtonShown(false);
+    if (activity() == Activity::Updating)
+        requestStop();
+}
+
 void TForm1::NumerantClick()
 {
-    // The online update of the draws comes with its own feature; until then
-    // start-up and the update buttons leave the database as it is.
+    if (refuseWhileBusy())
+        return;
+
+    const QString address = internetPage()->serviceUrl().trimmed();
+    if (address.isEmpty()) {
+        // Nothing to ask: the database stays as it is, quietly, even at start-up.
+        setStatusPanel(0, noServiceText());
+        endUpdate(QString(), QDate());
+        return;
+    }
+    const QUrl service = serviceAddress(address);
+    if (!service.isValid()) {
+        dialogs().showMessage(this, badServiceText(address));
+        return;
+    }
+
+    const DrawFile file(databasePath());
+    if (!file.exists()) {
+        const QString error = file.create();
+        if (!error.isEmpty()) {
+            dialogs().showMessage(this, error);
+            return;
+        }
+    }
+    std::optional<Draw> last;
+    const QString error = file.scan([&last](const Draw& draw, qint64) {
+        last = draw;
+        return true;
+    });
+    if (!error.isEmpty()) {
+        dialogs().showMessage(this, error);
+        return;
+    }
+
+    const QDate first = UpdateRules::firstDay(last, datenbankPage()->endDate());
+    aktDatum = DateSerial::fromDate(first);
+    const QDate today = QDate::currentDate();
+    if (first > today) {
+        endUpdate(QString(), first);
+        return;
+    }
+
+    if (!updater_) {
+        updater_ = new DrawUpdater(this);
+        connect(updater_, &DrawUpdater::dayStarted, this, [this](const QDate& day) {
+            // The picker follows the day asked for, as far as its range allows.
+            datenbankPage()->setEndDate(day);
+        });
+        connect(updater_, &DrawUpdater::statusText, this,
+                [this](const QString& text) { setStatusPanel(0, text); });
+        connect(updater_, &DrawUpdater::bodyReceived, this, [this](qint64 bytes) {
+            setStatusPanel(0, UpdateRules::receivedText(bytes));
+            setStatusPanel(1, UpdateRules::accuracyNote());
+        });
+        connect(updater_, &DrawUpdater::drawStored, this, [this](const Draw& draw) {
+            Datum1 = draw.datum;
+            const QString line = drawLine(draw, shortWeekdayNames(Sprache), true);
+            datenbankPage()->setDrawLine(line);
+            lottotippPage()->setDrawLine(line);
+            lottotippPage()->setCrossSum(crossSumText(draw));
+            aktDatum = draw.datum;
+        });
+        connect(updater_, &DrawUpdater::finished, this, &TForm1::endUpdate);
+    }
+    DrawUpdater::Limits limits;
+    limits.idleTimeoutMs = updateIdleTimeoutMs;
+    limits.totalTimeoutMs = updateTotalTimeoutMs;
+    updater_->setLimits(limits);
+
+    beginActivity(Activity::Updating, [this] { updater_->stop(); });
+    datenbankPage()->setUpdateEnabled(false);
+    lottotippPage()->setUpdateEnabled(false);
+    datenbankPage()->setStopButtonShown(true);
+    updater_->start(service, databasePath(), first, today, [this](QNetworkProxy& proxy) {
+        const QString host = internetPage()->proxyHost().trimmed();
+        if (host.isEmpty())
+            return QString(); // no proxy
+        const QString portText = internetPage()->proxyPort().trimmed();
+        bool ok = false;
+        const uint port = portText.toUInt(&ok, 10);
+        if (!ok || port == 0 || port > 65535)
+            return badProxyPortText(internetPage()->proxyPort());
+        proxy = QNetworkProxy(QNetworkProxy::HttpProxy, host, quint16(port));
+        return QString();
+    });
+}
+
+void TForm1::endUpdate(const QString& message, const QDate& nextDay)
+{
+    if (!message.isEmpty())
+        dialogs().showMessage(this, message);
+    if (activity() == Activity::Updating)
+        endActivity();
+    datenbankPage()->setUpdateEnabled(true);
+    lottotippPage()->setUpdateEnabled(true);
+    datenbankPage()->setStopButtonShown(false);
+    lottotippPage()->setDrawLine(datenbankPage()->drawLine());
+    // The chosen date now lies after the last stored draw, so the rating
+    // makes the latest draw current; a day before the picker's range would
+    // pick an old draw instead.
+    if (nextDay.isValid()) {
+        const QDateEdit* picker = datenbankPage()->endDatePicker();
+        datenbankPage()->setEndDate(nextDay < picker->minimumDate() ? QDate::currentDate() : nextDay);
+    }
+    SpeedButton5Click();
 }

@@ -3,6 +3,7 @@
 #include "app/AppPaths.h"
 #include "text/TextTable.h"
 
+#include <QDate>
 #include <QMainWindow>
 #include <QList>
 #include <QPointer>
@@ -96,6 +97,23 @@ public:
 
     // ---- online update (Form1Update.cpp) ----------------------------------
     void NumerantClick();
+    void SpeedButton8Click();  // stops the update at once
+    void Aktualisieren1Click();
+    void connectUpdate();
+    // Limits of each request of the update; tests shorten them.
+    int updateIdleTimeoutMs = 15000;
+    int updateTotalTimeoutMs = 60000;
+private:
+    class DrawUpdater* updater_ = nullptr;
+    void endUpdate(const QString& message, const QDate& nextDay);
+public:
+    // ---- end of online update ---------------------------------------------
+
+    // ---- draw import and export (Form1Import.cpp) ---------------------------
+    void ImportButtonClick();
+    void ExportButtonClick();
+    void connectImport();
+    // ---- end of draw import and export --------------------------------------
 
     // ---- languages (Form1Language.cpp) --------------------------------------
     void applyLanguage(qint32 language); // runs the language operation of that number

@@ -7,15 +7,11 @@
 
 #include <algorithm>
 
-namespace {
-
 bool isEarlyWednesday(const Draw& draw)
 {
     static const double firstWednesdayDraw = DateSerial::fromDate(QDate(1986, 6, 4));
     return draw.datum < firstWednesdayDraw && DateSerial::weekday(draw.datum) == DateSerial::Wednesday;
 }
-
-} // namespace
 
 std::optional<Draw> referenceDraw(const std::vector<Draw>& draws, double day)
 {

@@ -10,6 +10,9 @@
 // Manual entry and deletion of draws, as transforms of the record list plus
 // the two calls that write the result to the database.
 
+// A Wednesday draw dated before 04.06.1986: rebuilt files leave these out.
+bool isEarlyWednesday(const Draw& draw);
+
 // The draw the entry dialog starts from: the stored draw dated on the day, or
 // the latest stored draw when none is. nullopt for an empty database (the
 // dialog then starts from today and its design values).

@@ -102,6 +102,21 @@ DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
     drawRow->addWidget(remove);
     outer->addWidget(draws);
 
+    // Draws in and out of the database as CSV files.
+    QGroupBox* files = panel("Panel16", QStringLiteral("CSV-Dateien"), this);
+    auto* fileRow = new QHBoxLayout(files);
+    compact(fileRow);
+    fileRow->addWidget(addButton(files, "ImportButton", QStringLiteral("Ziehungen importieren…"),
+                                 QStringLiteral("Ziehungen aus einer CSV-Datei in die Datenbank "
+                                                "übernehmen; gespeicherte Ziehungen bleiben"),
+                                 Command::ImportDraws));
+    fileRow->addWidget(addButton(files, "ExportButton", QStringLiteral("Ziehungen exportieren…"),
+                                 QStringLiteral("Die gespeicherten Ziehungen als CSV-Datei "
+                                                "speichern"),
+                                 Command::ExportDraws));
+    fileRow->addStretch(1);
+    outer->addWidget(files);
+
     // Charts over the stored draws.
     QGroupBox* stats = panel("Panel11", QStringLiteral("Statistik"), this);
     auto* grid = new QGridLayout(stats);

@@ -33,6 +33,8 @@ public:
         EvenPerTip,          // Button11
         Backtest,            // BitBtn9
         DrawComparison,      // BitBtn19
+        ImportDraws,         // ImportButton
+        ExportDraws,         // ExportButton
     };
     Q_ENUM(Command)
 
@@ -49,6 +51,7 @@ public:
     // While an update runs: `BitBtn1` disabled and the stop button
     // `SpeedButton8` shown; hiding the stop button asks the update to stop.
     void setUpdateEnabled(bool enabled);
+    QPushButton* updateButton() const { return update_; } // BitBtn1
     bool stopButtonShown() const;
     void setStopButtonShown(bool shown);
 

@@ -30,6 +30,13 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
     proxyPort_->setMaximumWidth(80);
     proxyForm->addRow(hostLabel, proxyHost_);
     proxyForm->addRow(portLabel, proxyPort_);
+    QLabel* serviceLabel = addLabel(proxy, "Label60", QStringLiteral("Ziehungsdienst:"));
+    serviceUrl_ = addEdit(proxy, "ServiceUrlEdit", QString(),
+                          QStringLiteral("Adresse des Ziehungsdienstes, zum Beispiel "
+                                         "http://127.0.0.1:8080; leer lassen, wenn Sie keinen "
+                                         "verwenden"));
+    serviceUrl_->setPlaceholderText(QStringLiteral("http://127.0.0.1:8080"));
+    proxyForm->addRow(serviceLabel, serviceUrl_);
     outer->addWidget(proxy);
 
     auto* fees = new QGroupBox(this);
@@ -126,6 +133,16 @@ QString InternetPage::proxyPort() const
 void InternetPage::setProxyPort(const QString& port)
 {
     proxyPort_->setText(port);
+}
+
+QString InternetPage::serviceUrl() const
+{
+    return serviceUrl_->text();
+}
+
+void InternetPage::setServiceUrl(const QString& address)
+{
+    serviceUrl_->setText(address);
 }
 
 bool InternetPage::eventFilter(QObject* watched, QEvent* event)

@@ -18,6 +18,8 @@ public:
     void setProxyHost(const QString& host);
     QString proxyPort() const; // ProxyPortEdit, as typed
     void setProxyPort(const QString& port);
+    QString serviceUrl() const; // ServiceUrlEdit: address of the draw service
+    void setServiceUrl(const QString& address);
 
 signals:
     // One of the link labels `Label52`, `Label54`, `Label56` was clicked;
@@ -35,4 +37,5 @@ private:
 
     QLineEdit* proxyHost_ = nullptr;
     QLineEdit* proxyPort_ = nullptr;
+    QLineEdit* serviceUrl_ = nullptr;
 };

@@ -1,0 +1,168 @@
+// The online update from the real draw service program on loopback, measured
+// from the click to the rated current draw: a year's catch-up and the whole
+// shipped history into a database that holds only its first draw.
+#include "app/AppPaths.h"
+#include "app/TForm1.h"
+#include "app/pages/DatenbankPage.h"
+#include "app/pages/InternetPage.h"
+#include "draws/DateSerial.h"
+#include "draws/DrawCsv.h"
+#include "draws/DrawFile.h"
+#include "platform/Dialogs.h"
+#include "platform/Shell.h"
+#include "platform/Sound.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+class NoShell final : public Shell {
+public:
+    void openFile(const QString&) override {}
+    void openUrl(const QString&) override {}
+};
+class NoSound final : public Sound {
+public:
+    void play(const QString&) override {}
+};
+// No question is expected during an update; a message means it failed.
+class CountingDialogs final : public Dialogs {
+public:
+    int messages = 0;
+    void showMessage(QWidget*, const QString& text) override
+    {
+        ++messages;
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
+    QString inputText(QWidget*, const QString&, const QString&, const QString& preset) override
+    {
+        return preset;
+    }
+    QString openFileName(QWidget*, const FileDialogSetup&) override { return {}; }
+    QString saveFileName(QWidget*, const FileDialogSetup&) override { return {}; }
+    int execDialog(QDialog&) override { return 0; }
+};
+
+std::vector<Draw> shippedHistory()
+{
+    QFile file(QCoreApplication::applicationDirPath() + QStringLiteral("/lotto-6aus49.csv"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parseDrawCsv(file.readAll()).draws;
+}
+
+// The draw service program, started once for all runs.
+class Service {
+public:
+    Service()
+    {
+        process_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/numerant-drawservice"),
+                       {QStringLiteral("--port"), QStringLiteral("0")});
+        process_.setReadChannel(QProcess::StandardOutput);
+        const QRegularExpression listening(QStringLiteral("listening on (http://\\S+)"));
+        QElapsedTimer waited;
+        waited.start();
+        while (address_.isEmpty() && waited.elapsed() < 10000) {
+            process_.waitForReadyRead(100);
+            address_ = listening.match(QString::fromLocal8Bit(process_.peek(4096))).captured(1);
+        }
+        // The log would fill the pipe; nobody reads it here.
+        QObject::connect(&process_, &QProcess::readyReadStandardOutput, &process_,
+                         [this] { process_.readAllStandardOutput(); });
+    }
+    ~Service()
+    {
+        process_.kill();
+        process_.waitForFinished();
+    }
+    const QString& address() const { return address_; }
+
+private:
+    QProcess process_;
+    QString address_;
+};
+
+void catchUp(benchmark::State& state, const QDate& lastStored)
+{
+    static Service service;
+    const std::vector<Draw> history = shippedHistory();
+    if (service.address().isEmpty() || history.empty()) {
+        state.SkipWithError("no draw service or no shipped history beside the program");
+        return;
+    }
+    std::vector<Draw> stored;
+    for (const Draw& draw : history)
+        if (DateSerial::toDate(draw.datum) <= lastStored)
+            stored.push_back(draw);
+
+    QTemporaryDir dir;
+    AppPaths paths;
+    paths.home = dir.path() + QLatin1Char('/');
+    paths.programDir = paths.home;
+    CountingDialogs dialogs;
+    NoShell shell;
+    NoSound sound;
+    TForm1::Services services;
+    services.dialogs = &dialogs;
+    services.shell = &shell;
+    services.sound = &sound;
+    services.settingsFile = QDir(dir.path()).filePath(QStringLiteral("settings.ini"));
+    TForm1 window(paths, services);
+    window.sortieren = true;
+    window.internetPage()->setServiceUrl(service.address());
+    const DrawFile database(window.databasePath());
+
+    qint64 days = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        database.create();
+        database.append(stored);
+        state.ResumeTiming();
+
+        QTest::mouseClick(window.datenbankPage()->updateButton(), Qt::LeftButton);
+        while (window.isBusy())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        days += lastStored.daysTo(QDate::currentDate());
+    }
+    state.counters["days"] = benchmark::Counter(double(days), benchmark::Counter::kAvgIterations);
+    state.counters["records"] = double(database.recordCount());
+    if (dialogs.messages > 0)
+        state.SkipWithError("the update ended with a message");
+}
+
+void BM_CatchUpOneYear(benchmark::State& state)
+{
+    catchUp(state, QDate::currentDate().addDays(-365));
+}
+BENCHMARK(BM_CatchUpOneYear)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_CatchUpWholeHistory(benchmark::State& state)
+{
+    catchUp(state, QDate(1955, 10, 9));
+}
+BENCHMARK(BM_CatchUpWholeHistory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,163 @@
+#include "app/TForm1.h"
+
+#include "app/pages/DatenbankPage.h"
+#include "app/pages/DiagrammPage.h"
+#include "draws/DateSerial.h"
+#include "draws/DrawCsv.h"
+#include "draws/DrawFile.h"
+#include "draws/DrawImport.h"
+#include "platform/BusyCursor.h"
+#include "platform/Dialogs.h"
+
+#include <QDateEdit>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// The import's and export's own German texts, gathered for a later move into
+// the text table.
+const char* const kCsvFilter = "CSV-Dateien (Ziehungen)|*.csv";
+constexpr int kProblemsShown = 10;
+constexpr int kDatesShown = 20;
+
+QString badFileText(const QString& path, const std::vector<CsvProblem>& problems)
+{
+    QString text = QStringLiteral("Die Datei \"%1\" wurde nicht importiert; die Datenbank "
+                                  "bleibt unverändert. Fehlerhafte Zeilen:")
+                       .arg(QFileInfo(path).fileName());
+    for (std::size_t i = 0; i < problems.size() && i < std::size_t(kProblemsShown); ++i)
+        text += QStringLiteral("\nZeile %1: %2").arg(problems[i].line).arg(problems[i].what);
+    if (problems.size() > std::size_t(kProblemsShown))
+        text += QStringLiteral("\n… und %1 weitere").arg(problems.size() - std::size_t(kProblemsShown));
+    return text;
+}
+
+QString importedText(const MergeResult& merge)
+{
+    QString text = QStringLiteral("%1 Ziehungen hinzugefügt, %2 schon gespeichert und behalten, "
+                                  "%3 verworfen (Mittwochsziehungen vor dem 04.06.1986).")
+                       .arg(merge.added)
+                       .arg(merge.kept)
+                       .arg(merge.dropped);
+    if (!merge.differing.isEmpty()) {
+        QStringList dates;
+        for (qsizetype i = 0; i < merge.differing.size() && i < kDatesShown; ++i)
+            dates << merge.differing[i].toString(QStringLiteral("dd.MM.yyyy"));
+        if (merge.differing.size() > kDatesShown)
+            dates << QStringLiteral("… und %1 weitere").arg(merge.differing.size() - kDatesShown);
+        text += QStringLiteral("\nAn diesen Tagen weichen die Zahlen der Datei von den gespeicherten "
+                               "ab; die gespeicherten bleiben: ")
+                + dates.join(QStringLiteral(", "));
+    }
+    return text;
+}
+
+QString exportScopeQuestion(const QDate& from, const QDate& to)
+{
+    return QStringLiteral("Nur die Ziehungen vom %1 bis %2 (Zeitraum des Diagramms) exportieren?\n"
+                          "\"Nein\" exportiert alle gespeicherten Ziehungen.")
+        .arg(from.toString(QStringLiteral("dd.MM.yyyy")), to.toString(QStringLiteral("dd.MM.yyyy")));
+}
+
+QString exportedText(std::size_t count, const QString& path)
+{
+    return QStringLiteral("%1 Ziehungen in \"%2\" gespeichert").arg(count).arg(QFileInfo(path).fileName());
+}
+
+QString writeFailedText(const QString& path, const QString& error)
+{
+    return QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2").arg(path, error);
+}
+
+QString readFailedText(const QString& path, const QString& error)
+{
+    return QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden: %2").arg(path, error);
+}
+
+// Reads the file and merges it into the database in one rewrite; the error
+// text, empty on success. Any bad line leaves the database untouched.
+QString importFile(const QString& path, const DrawFile& database, MergeResult* merge)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return readFailedText(path, file.errorString());
+    const CsvRead read = parseDrawCsv(file.readAll());
+    if (!read.problems.empty())
+        return badFileText(path, read.problems);
+    QString error;
+    const auto stored = database.exists() ? database.readAll(&error) : std::vector<Draw>{};
+    if (!stored)
+        return error;
+    *merge = mergeDraws(*stored, read.draws);
+    if (merge->added == 0)
+        return {};
+    return database.rewrite(merge->draws, database.path() + QLatin1Char('~'));
+}
+
+} // namespace
+
+void TForm1::connectImport()
+{
+    connect(datenbankPage(), &DatenbankPage::commandRequested, this,
+            [this](DatenbankPage::Command command) {
+                if (command == DatenbankPage::Command::ImportDraws)
+                    ImportButtonClick();
+                else if (command == DatenbankPage::Command::ExportDraws)
+                    ExportButtonClick();
+            });
+    addBusyLockedControl(PageControl1->findChild<QWidget*>(QStringLiteral("ImportButton")));
+}
+
+void TForm1::ImportButtonClick()
+{
+    if (refuseWhileBusy())
+        return;
+    const QString path = dialogs().openFileName(
+        this, {ProgramDir, QStringLiteral("lotto-6aus49.csv"), QLatin1String(kCsvFilter), QStringLiteral("csv")});
+    if (path.isEmpty())
+        return;
+
+    MergeResult merge;
+    QString error;
+    {
+        const BusyCursor busy;
+        error = importFile(path, DrawFile(databasePath()), &merge);
+    }
+    if (!error.isEmpty()) {
+        dialogs().showMessage(this, error);
+        return;
+    }
+    // The latest draw becomes current and is rated.
+    if (!merge.draws.empty())
+        datenbankPage()->setEndDate(DateSerial::toDate(merge.draws.back().datum));
+    SpeedButton5Click();
+    dialogs().showMessage(this, importedText(merge));
+}
+
+void TForm1::ExportButtonClick()
+{
+    const QDate from = diagrammPage()->startDate();
+    const QDate to = datenbankPage()->endDate();
+    const bool windowOnly = dialogs().askYesNo(this, QStringLiteral("Ziehungen exportieren"),
+                                               exportScopeQuestion(from, to));
+    const QString path = dialogs().saveFileName(
+        this, {Home, QStringLiteral("Ziehungen.csv"), QLatin1String(kCsvFilter), QStringLiteral("csv")});
+    if (path.isEmpty())
+        return;
+
+    QString error;
+    const auto stored = DrawFile(databasePath()).readAll(&error);
+    if (!stored) {
+        dialogs().showMessage(this, error);
+        return;
+    }
+    const std::vector<Draw> draws = windowOnly ? drawsBetween(*stored, from, to) : *stored;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(drawCsv(draws)) < 0 || !file.commit()) {
+        dialogs().showMessage(this, writeFailedText(path, file.errorString()));
+        return;
+    }
+    setStatusPanel(1, exportedText(draws.size(), path));
+}

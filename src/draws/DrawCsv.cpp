@@ -1,0 +1,189 @@
+#include "draws/DrawCsv.h"
+
+#include "draws/DateSerial.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+
+#include <array>
+#include <optional>
+
+namespace {
+
+const QDate kFirstSuperNumber(1991, 12, 7);
+
+QDate parseDate(QStringView text)
+{
+    for (const char* format : {"yyyy-MM-dd", "dd.MM.yyyy", "d.M.yyyy"}) {
+        const QDate date = QDate::fromString(text.toString(), QLatin1String(format));
+        if (date.isValid())
+            return date;
+    }
+    return {};
+}
+
+// A whole decimal number; empty text is "none", anything else is no number.
+enum class Field { Empty, Number, Bad };
+Field parseNumber(QStringView text, int* value)
+{
+    if (text.isEmpty())
+        return Field::Empty;
+    if (text.size() > 3)
+        return Field::Bad;
+    int v = 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return Field::Bad;
+        v = v * 10 + (c.unicode() - u'0');
+    }
+    *value = v;
+    return Field::Number;
+}
+
+QStringView unquoted(QStringView field)
+{
+    field = field.trimmed();
+    if (field.size() >= 2 && field.front() == u'"' && field.back() == u'"')
+        field = field.mid(1, field.size() - 2).trimmed();
+    return field;
+}
+
+// The draw of one line, or the German reason it is none.
+std::optional<Draw> parseFields(const QList<QStringView>& fields, QString* why)
+{
+    if (fields.size() < 7 || fields.size() > 9) {
+        *why = QStringLiteral("%1 Felder statt 9 (Datum, sechs Zahlen, Zusatzzahl, Superzahl)")
+                   .arg(fields.size());
+        return std::nullopt;
+    }
+    const QDate date = parseDate(unquoted(fields[0]));
+    if (!date.isValid()) {
+        *why = QStringLiteral("\"%1\" ist kein Datum").arg(unquoted(fields[0]).toString());
+        return std::nullopt;
+    }
+    Draw draw;
+    draw.datum = DateSerial::fromDate(date);
+    std::array<bool, 50> seen{};
+    for (int i = 0; i < 6; ++i) {
+        int n = 0;
+        const QStringView text = unquoted(fields[i + 1]);
+        if (parseNumber(text, &n) != Field::Number || !isLottoNumber(n)) {
+            *why = QStringLiteral("Zahl %1 \"%2\" ist keine Zahl von 1 bis 49").arg(i + 1).arg(text.toString());
+            return std::nullopt;
+        }
+        if (seen[std::size_t(n)]) {
+            *why = QStringLiteral("die Zahl %1 kommt zweimal vor").arg(n);
+            return std::nullopt;
+        }
+        seen[std::size_t(n)] = true;
+        draw.zahlen[std::size_t(i)] = std::uint8_t(n);
+    }
+    const QStringView bonusText = fields.size() > 7 ? unquoted(fields[7]) : QStringView();
+    int bonus = 0;
+    const Field bonusField = parseNumber(bonusText, &bonus);
+    if (bonusField == Field::Bad || bonus > 49) {
+        *why = QStringLiteral("Zusatzzahl \"%1\" ist weder leer noch eine Zahl von 0 bis 49")
+                   .arg(bonusText.toString());
+        return std::nullopt;
+    }
+    const QStringView superText = fields.size() > 8 ? unquoted(fields[8]) : QStringView();
+    int super = 0;
+    const Field superField = parseNumber(superText, &super);
+    if (superField == Field::Bad || super > 9) {
+        *why = QStringLiteral("Superzahl \"%1\" ist weder leer noch eine Ziffer von 0 bis 9")
+                   .arg(superText.toString());
+        return std::nullopt;
+    }
+    draw.zahlen[6] = std::uint8_t(bonus);
+    draw.zahlen[7] = std::uint8_t(super);
+    return draw;
+}
+
+bool looksLikeHeader(const QList<QStringView>& fields)
+{
+    if (fields.isEmpty() || parseDate(unquoted(fields[0])).isValid())
+        return false;
+    for (QChar c : fields[0])
+        if (c.isLetter())
+            return true;
+    return false;
+}
+
+} // namespace
+
+CsvRead parseDrawCsv(const QByteArray& content)
+{
+    CsvRead result;
+    QString text = QString::fromUtf8(content);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+
+    QHash<qint64, int> lineOfDate;
+    QChar separator;
+    bool firstContentLine = true;
+    int lineNumber = 0;
+    qsizetype pos = 0;
+    while (pos <= text.size()) {
+        // Lines end with LF, CR LF or CR.
+        qsizetype end = pos;
+        while (end < text.size() && text.at(end) != u'\n' && text.at(end) != u'\r')
+            ++end;
+        const QStringView line = QStringView(text).mid(pos, end - pos);
+        ++lineNumber;
+        if (end < text.size() && text.at(end) == u'\r' && end + 1 < text.size() && text.at(end + 1) == u'\n')
+            ++end;
+        pos = end + 1;
+
+        if (line.trimmed().isEmpty())
+            continue;
+        // The file's first line decides the separator: a spreadsheet's
+        // ";" file has no "," between its fields.
+        if (separator.isNull())
+            separator = line.count(u';') > line.count(u',') ? u';' : u',';
+        const QList<QStringView> fields = line.split(separator);
+        if (firstContentLine) {
+            firstContentLine = false;
+            if (looksLikeHeader(fields))
+                continue;
+        }
+        QString why;
+        const std::optional<Draw> draw = parseFields(fields, &why);
+        if (!draw) {
+            result.problems.push_back({lineNumber, why});
+            continue;
+        }
+        const qint64 day = qint64(draw->datum);
+        if (const auto seen = lineOfDate.constFind(day); seen != lineOfDate.constEnd()) {
+            result.problems.push_back(
+                {lineNumber, QStringLiteral("das Datum steht schon in Zeile %1").arg(*seen)});
+            continue;
+        }
+        lineOfDate.insert(day, lineNumber);
+        result.draws.push_back(*draw);
+    }
+    if (!result.problems.empty())
+        result.draws.clear();
+    return result;
+}
+
+QByteArray drawCsv(const std::vector<Draw>& draws)
+{
+    QByteArray out;
+    out.reserve(qsizetype(40 * (draws.size() + 1)));
+    out += "date,n1,n2,n3,n4,n5,n6,bonus,super\n";
+    for (const Draw& draw : draws) {
+        const QDate date = DateSerial::toDate(draw.datum);
+        out += date.toString(QStringLiteral("yyyy-MM-dd")).toLatin1();
+        for (int i = 0; i < 6; ++i)
+            out += ',' + QByteArray::number(draw.number(i));
+        out += ',';
+        if (draw.bonus() != 0)
+            out += QByteArray::number(draw.bonus());
+        out += ',';
+        if (date >= kFirstSuperNumber)
+            out += QByteArray::number(draw.superNumber());
+        out += '\n';
+    }
+    return out;
+}

@@ -1,0 +1,143 @@
+#include "draws/UpdateRules.h"
+
+#include "draws/DateSerial.h"
+
+#include <QRegularExpression>
+
+namespace UpdateRules {
+
+QDate firstDay(const std::optional<Draw>& lastStored, const QDate& chosen)
+{
+    if (lastStored && lastStored->datum > 0.0) {
+        const QDate last = DateSerial::toDate(lastStored->datum);
+        if (last.isValid())
+            return last.addDays(1);
+    }
+    return chosen.addDays(1);
+}
+
+QString query(const QDate& day)
+{
+    return QStringLiteral("Programm=Orbisa&Datum=") + day.toString(QStringLiteral("yyyyMMdd"));
+}
+
+Reply classify(int status)
+{
+    if (status == 200)
+        return Reply::Draws;
+    if (status == 500)
+        return Reply::NotYet;
+    if (status > 200)
+        return Reply::Failed;
+    return Reply::Nothing;
+}
+
+QString loadingText()
+{
+    return QStringLiteral("Loading");
+}
+
+QString receivedText(qint64 bytes)
+{
+    return QStringLiteral("Received %1 bytes").arg(bytes);
+}
+
+QString accuracyNote()
+{
+    return QStringLiteral("Not guarantee the accuracy of the numbers!");
+}
+
+QString notYetText(const QDate& day)
+{
+    return day.toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(" noch nicht da!");
+}
+
+QString failedText(int status, const QString& reasonPhrase)
+{
+    return QStringLiteral("Failed : %1 %2").arg(status).arg(reasonPhrase);
+}
+
+QStringList bodyLines(const QByteArray& body)
+{
+    // The service answers in 8-bit text; digits and separators are ASCII,
+    // anything else is only ever shown back to the user.
+    const QString text = QString::fromLatin1(body);
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
+    QStringList lines;
+    for (const QString& line : text.split(lineBreak))
+        if (!line.trimmed().isEmpty())
+            lines << line;
+    return lines;
+}
+
+namespace {
+
+std::optional<int> decimal(const QString& field)
+{
+    const QString trimmed = field.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        const QChar c = trimmed.at(i);
+        if (!(c.isDigit() && c.unicode() < 128) && !(i == 0 && (c == u'+' || c == u'-')))
+            return std::nullopt;
+    }
+    bool ok = false;
+    const int value = trimmed.toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+} // namespace
+
+ParsedLine parseLine(const QString& line)
+{
+    ParsedLine parsed;
+    QString rest = line;
+    const auto fail = [&parsed](const QString& text) {
+        parsed.ok = false;
+        parsed.problem = text;
+        return parsed;
+    };
+
+    qsizetype comma = rest.indexOf(u',');
+    if (comma < 0)
+        return fail(rest);
+    rest = rest.mid(comma + 1);
+    for (int i = 0; i < 6; ++i) {
+        comma = rest.indexOf(u',');
+        const std::optional<int> number = decimal(comma < 0 ? QString() : rest.left(comma));
+        if (!number)
+            return fail(rest);
+        parsed.numbers[std::size_t(i)] = *number;
+        rest = rest.mid(comma + 1);
+    }
+    const qsizetype semicolon = rest.indexOf(u';');
+    const std::optional<int> bonus = decimal(semicolon < 0 ? QString() : rest.left(semicolon));
+    if (!bonus)
+        return fail(rest);
+    parsed.bonus = *bonus;
+
+    std::array<bool, 50> seen{};
+    for (int n : parsed.numbers) {
+        if (!isLottoNumber(n) || seen[std::size_t(n)])
+            return fail(line);
+        seen[std::size_t(n)] = true;
+    }
+    if (parsed.bonus < 0 || parsed.bonus > 49)
+        return fail(line);
+    parsed.ok = true;
+    return parsed;
+}
+
+Draw recordFor(const ParsedLine& line, const QDate& day)
+{
+    Draw draw;
+    draw.datum = DateSerial::fromDate(day);
+    for (std::size_t i = 0; i < 6; ++i)
+        draw.zahlen[i] = std::uint8_t(line.numbers[i]);
+    draw.zahlen[6] = std::uint8_t(line.bonus);
+    draw.zahlen[7] = 0; // the service sends no super number
+    return draw;
+}
+
+} // namespace UpdateRules

@@ -1,0 +1,181 @@
+#include "app/pages/DatenbankPage.h"
+#include "app/pages/DiagrammPage.h"
+#include "draws/DateSerial.h"
+#include "draws/DrawFile.h"
+
+#include "WindowFixture.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString shippedHistory()
+{
+    return qEnvironmentVariable("NUMERANT_SOURCE_DIR") + QStringLiteral("/data/history/lotto-6aus49.csv");
+}
+
+} // namespace
+
+class TestImportWindow : public QObject, private WindowFixture {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void shippedHistoryImportsAndRoundTripsExactly();
+    void badFileChangesNothing();
+    void mergeKeepsStoredDrawsAndNamesDifferences();
+    void exportOfTheCountingWindow();
+    void failedExportIsReported();
+
+private:
+    void openWindow(const std::vector<Draw>& draws);
+    void click(const char* name);
+    QString writeFile(const char* name, const QByteArray& content);
+};
+
+void TestImportWindow::init()
+{
+    QVERIFY(setUp());
+}
+
+void TestImportWindow::cleanup()
+{
+    tearDown();
+}
+
+void TestImportWindow::openWindow(const std::vector<Draw>& draws)
+{
+    QVERIFY(writeDraws(draws));
+    window_ = makeWindow();
+    showWindow();
+    dialogs_.messages.clear();
+}
+
+void TestImportWindow::click(const char* name)
+{
+    QTest::mouseClick(control<QPushButton>(QLatin1String(name)), Qt::LeftButton);
+}
+
+QString TestImportWindow::writeFile(const char* name, const QByteArray& content)
+{
+    const QString path = dir_->filePath(QLatin1String(name));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return {};
+    return path;
+}
+
+void TestImportWindow::shippedHistoryImportsAndRoundTripsExactly()
+{
+    openWindow({});
+    dialogs_.fileAnswers << shippedHistory();
+    click("ImportButton");
+
+    QCOMPARE(dialogs_.fileDialogs.first().proposedName, QStringLiteral("lotto-6aus49.csv"));
+    QCOMPARE(dialogs_.messages,
+             QStringList{"5040 Ziehungen hinzugefügt, 0 schon gespeichert und behalten, 0 verworfen "
+                         "(Mittwochsziehungen vor dem 04.06.1986)."});
+    QCOMPARE(DrawFile(databasePath()).recordCount(), 5040);
+    QVERIFY(!QFileInfo::exists(databasePath() + u'~'));
+    QCOMPARE(window_->Datum1, DateSerial::fromDate(QDate(2026, 8, 22)));
+    QCOMPARE(window_->Zahl[1], 7);
+
+    // Export everything, import that into an empty database: the same bytes.
+    const QByteArray database = bytesOf(databasePath());
+    const QString exported = dir_->filePath(QStringLiteral("export.csv"));
+    dialogs_.yesNoAnswers << false; // not only the counting window
+    dialogs_.fileAnswers << exported;
+    click("ExportButton");
+    QCOMPARE(bytesOf(exported), bytesOf(shippedHistory()));
+
+    QVERIFY(DrawFile(databasePath()).create().isEmpty());
+    dialogs_.fileAnswers << exported;
+    click("ImportButton");
+    QCOMPARE(bytesOf(databasePath()), database);
+}
+
+void TestImportWindow::badFileChangesNothing()
+{
+    openWindow({makeDraw(QDate(2020, 1, 4), {1, 2, 3, 4, 5, 6}, 7)});
+    const QByteArray before = bytesOf(databasePath());
+    dialogs_.fileAnswers << writeFile("bad.csv", "Datum;Z1;Z2;Z3;Z4;Z5;Z6;ZZ;SZ\n"
+                                                 "11.01.2020;1;2;3;4;5;6;;\n"
+                                                 "18.01.2020;1;2;3;4;5;60;;\n"
+                                                 "25.01.2020;1;2;3;4;5;6;;\n"
+                                                 "01.02.2020;1;1;3;4;5;6;;\n");
+    click("ImportButton");
+
+    QCOMPARE(dialogs_.messages.size(), 1);
+    const QString message = dialogs_.messages.first();
+    QVERIFY2(message.contains(QLatin1String("Zeile 3: Zahl 6 \"60\"")), qPrintable(message));
+    QVERIFY2(message.contains(QLatin1String("Zeile 5: die Zahl 1 kommt zweimal vor")), qPrintable(message));
+    QVERIFY(!message.contains(QLatin1String("Zeile 2")));
+    QCOMPARE(bytesOf(databasePath()), before);
+}
+
+void TestImportWindow::mergeKeepsStoredDrawsAndNamesDifferences()
+{
+    const Draw stored = makeDraw(QDate(2020, 1, 11), {1, 2, 3, 4, 5, 6}, 7, 3);
+    Draw manual = makeDraw(QDate(2020, 1, 18), {11, 12, 13, 14, 15, 16}, 17, 4);
+    manual.spiel77 = {1, 2, 3, 4, 5, 6, 7}; // bytes a CSV cannot carry stay as they are
+    openWindow({stored, manual});
+    dialogs_.fileAnswers << writeFile("more.csv", "2020-01-18,11,12,13,14,15,20,17,4\n"
+                                                  "1985-05-01,1,2,3,4,5,6,7,\n"
+                                                  "2020-01-15,21,22,23,24,25,26,27,5\n"
+                                                  "2020-01-11,6,5,4,3,2,1,7,3\n"
+                                                  "2020-01-25,31,32,33,34,35,36,37,6\n");
+    click("ImportButton");
+
+    QCOMPARE(dialogs_.messages,
+             QStringList{"2 Ziehungen hinzugefügt, 2 schon gespeichert und behalten, 1 verworfen "
+                         "(Mittwochsziehungen vor dem 04.06.1986).\nAn diesen Tagen weichen die Zahlen "
+                         "der Datei von den gespeicherten ab; die gespeicherten bleiben: 18.01.2020"});
+    const std::vector<Draw> now = DrawFile(databasePath()).readAll().value();
+    QCOMPARE(now.size(), std::size_t(4));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(&now[0]), 32), QByteArray(reinterpret_cast<const char*>(&stored), 32));
+    QCOMPARE(DateSerial::toDate(now[1].datum), QDate(2020, 1, 15));
+    QCOMPARE(now[2].spiel77, manual.spiel77);
+    QCOMPARE(DateSerial::toDate(now[3].datum), QDate(2020, 1, 25));
+    QCOMPARE(window_->Datum1, now[3].datum); // the latest draw is current
+}
+
+void TestImportWindow::exportOfTheCountingWindow()
+{
+    openWindow({makeDraw(QDate(2020, 1, 4), {1, 2, 3, 4, 5, 6}, 7, 1),
+                makeDraw(QDate(2020, 1, 11), {11, 12, 13, 14, 15, 16}, 0, 2),
+                makeDraw(QDate(2020, 1, 18), {21, 22, 23, 24, 25, 26}, 27, 3)});
+    window_->diagrammPage()->setStartDate(QDate(2020, 1, 5));
+    window_->datenbankPage()->setEndDate(QDate(2020, 1, 18));
+    const QString path = dir_->filePath(QStringLiteral("window.csv"));
+    dialogs_.yesNoAnswers << true;
+    dialogs_.fileAnswers << path;
+    click("ExportButton");
+
+    QCOMPARE(bytesOf(path), QByteArray("date,n1,n2,n3,n4,n5,n6,bonus,super\n"
+                                       "2020-01-11,11,12,13,14,15,16,,2\n"
+                                       "2020-01-18,21,22,23,24,25,26,27,3\n"));
+    QVERIFY(dialogs_.questions.first().contains(QLatin1String("05.01.2020 bis 18.01.2020")));
+    QCOMPARE(dialogs_.messages, QStringList());
+}
+
+void TestImportWindow::failedExportIsReported()
+{
+    openWindow({makeDraw(QDate(2020, 1, 4), {1, 2, 3, 4, 5, 6}, 7, 1)});
+    dialogs_.fileAnswers << dir_->filePath(QStringLiteral("no-such-folder/x.csv"));
+    click("ExportButton");
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY(dialogs_.messages.first().startsWith(QLatin1String("Die Datei")));
+}
+
+QTEST_MAIN(TestImportWindow)
+#include "tst_import_window.moc"

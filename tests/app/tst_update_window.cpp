@@ -1,0 +1,445 @@
+#include "app/pages/DatenbankPage.h"
+#include "app/pages/InternetPage.h"
+#include "app/pages/LottotippPage.h"
+#include "draws/DateSerial.h"
+#include "draws/DrawFile.h"
+#include "draws/DrawText.h"
+#include "platform/SettingsStore.h"
+
+#include "FakeDrawService.h"
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QToolButton>
+
+namespace {
+
+QStringList numbersOf(const std::vector<Draw>& draws)
+{
+    QStringList out;
+    for (const Draw& d : draws) {
+        QStringList values;
+        for (int i = 0; i < 8; ++i)
+            values << QString::number(d.zahlen[std::size_t(i)]);
+        out << DateSerial::toDate(d.datum).toString(Qt::ISODate) + u' ' + values.join(u' ');
+    }
+    return out;
+}
+
+QString today() { return QDate::currentDate().toString(QStringLiteral("yyyyMMdd")); }
+
+} // namespace
+
+class TestUpdateWindow : public QObject, private WindowFixture {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void answersOfOneDay_data();
+    void answersOfOneDay();
+    void requestCarriesTheFixedPathQueryAndHeaders();
+    void nothingToAsk_data();
+    void nothingToAsk();
+    void catchUpOverSeveralDaysAppendsInDateOrder();
+    void stopEndsTheUpdateAtOnce();
+    void whileUpdatingTheDatabaseIsLocked();
+    void unusableServiceAddressIsRefused();
+    void startUp_data();
+    void startUp();
+    void serviceAddressIsStoredWithTheSettings();
+    void realDrawServiceFillsTheDatabase();
+
+private:
+    // A shown window on the database, its start-up done, pointing at the service.
+    void openWindow(const std::vector<Draw>& draws, const QString& service);
+    void runUpdate(); // clicks BitBtn1 and waits for the end
+    std::vector<Draw> stored() const;
+    bool idleAgain() const;
+
+    FakeDrawService service_;
+};
+
+void TestUpdateWindow::init()
+{
+    QVERIFY(setUp());
+    service_.byDay.clear();
+    service_.fallback = FakeDrawService::status(500, "Internal Server Error");
+    service_.responder = nullptr;
+    service_.targets.clear();
+    service_.heads.clear();
+    if (!service_.isListening())
+        QVERIFY(service_.listen());
+}
+
+void TestUpdateWindow::cleanup()
+{
+    for (const QPointer<QTcpSocket>& socket : std::as_const(service_.hanging))
+        if (socket)
+            socket->abort();
+    service_.hanging.clear();
+    tearDown();
+}
+
+void TestUpdateWindow::openWindow(const std::vector<Draw>& draws, const QString& service)
+{
+    QVERIFY(writeDraws(draws));
+    window_ = makeWindow();
+    showWindow();
+    QVERIFY(!window_->isBusy());
+    window_->internetPage()->setServiceUrl(service);
+    dialogs_.messages.clear();
+}
+
+void TestUpdateWindow::runUpdate()
+{
+    QTest::mouseClick(window_->datenbankPage()->updateButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->isBusy(), 20000);
+}
+
+std::vector<Draw> TestUpdateWindow::stored() const
+{
+    return DrawFile(databasePath()).readAll().value_or(std::vector<Draw>{});
+}
+
+bool TestUpdateWindow::idleAgain() const
+{
+    return !window_->isBusy() && window_->datenbankPage()->updateButton()->isEnabled()
+           && control<QToolButton>(*window_, QStringLiteral("SpeedButton10"))->isEnabled()
+           && !window_->datenbankPage()->stopButtonShown() && window_->Aktualisieren1->isEnabled();
+}
+
+void TestUpdateWindow::answersOfOneDay_data()
+{
+    QTest::addColumn<QString>("kind");        // how the service misbehaves, if at all
+    QTest::addColumn<QByteArray>("answer");   // what it sends for today
+    QTest::addColumn<QStringList>("appended"); // "n1 .. n6 bonus super" per new record
+    QTest::addColumn<QString>("panel0");      // status panel 0 at the end; empty: not checked
+    QTest::addColumn<QString>("message");     // the message box; "~text": contains text
+
+    using F = FakeDrawService;
+    const QString notYet = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) + " noch nicht da!";
+    QTest::newRow("one draw line") << "" << F::ok("22.08.2026,3,23,31,33,35,47,9;;;\r\n")
+                                   << QStringList{"3 23 31 33 35 47 9 0"} << "Received 34 bytes" << "";
+    QTest::newRow("two lines") << "" << F::ok("a,1,2,3,4,5,6,7;\nb,8,9,10,11,12,13,14;\n")
+                               << QStringList{"1 2 3 4 5 6 7 0", "8 9 10 11 12 13 14 0"}
+                               << "Received 39 bytes" << "";
+    QTest::newRow("empty body") << "" << F::ok("") << QStringList{} << "Received 0 bytes" << "";
+    QTest::newRow("500") << "" << F::status(500, "Internal Server Error") << QStringList{} << notYet << "";
+    QTest::newRow("404 with its status line") << "" << F::answer(404, "Not Found", "<html>nope</html>")
+                                              << QStringList{} << "Failed : 404 Not Found" << "";
+    QTest::newRow("plain-text notice") << "" << F::ok("Wartungsarbeiten bis 18 Uhr\r\n") << QStringList{}
+                                       << "" << "Wartungsarbeiten bis 18 Uhr";
+    QTest::newRow("non-numeric field") << "" << F::ok("x,1,2,drei,4,5,6,7;") << QStringList{} << ""
+                                       << "drei,4,5,6,7;";
+    QTest::newRow("number out of range") << "" << F::ok("x,1,2,3,4,5,300,7;") << QStringList{} << ""
+                                         << "x,1,2,3,4,5,300,7;";
+    QTest::newRow("duplicate numbers") << "" << F::ok("x,1,2,3,4,6,6,7;") << QStringList{} << ""
+                                       << "x,1,2,3,4,6,6,7;";
+    QTest::newRow("bonus out of range") << "" << F::ok("x,1,2,3,4,5,6,77;") << QStringList{} << ""
+                                        << "x,1,2,3,4,5,6,77;";
+    QTest::newRow("bonus without ;") << "" << F::ok("x,1,2,3,4,5,6,7") << QStringList{} << "" << "7";
+    QTest::newRow("bad second line keeps the first")
+        << "" << F::ok("a,1,2,3,4,5,6,7;\r\nb,1,2,3\r\n") << QStringList{"1 2 3 4 5 6 7 0"} << ""
+        << "3";
+    QTest::newRow("drips past the time-out") << "drip" << QByteArray() << QStringList{} << ""
+                                             << "~Sekunden lang nichts gesendet";
+    QTest::newRow("10 MB body") << "huge" << QByteArray() << QStringList{} << "" << "~größer als 1024 KiB";
+    QTest::newRow("10 MB body without length") << "hugeNoLength" << QByteArray() << QStringList{} << ""
+                                               << "~größer als 1024 KiB";
+    QTest::newRow("redirect loop") << "redirectLoop" << QByteArray() << QStringList{} << "" << "~";
+    QTest::newRow("closed port") << "closedPort" << QByteArray() << QStringList{} << "" << "~refused";
+    QTest::newRow("proxy port not a number") << "badProxyPort" << QByteArray() << QStringList{} << ""
+                                             << "Der Proxy-Port \"8o8o\" ist keine ganze Zahl von 1 bis 65535.";
+}
+
+void TestUpdateWindow::answersOfOneDay()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, answer);
+    QFETCH(QStringList, appended);
+    QFETCH(QString, panel0);
+    QFETCH(QString, message);
+
+    const Draw yesterday = makeDraw(QDate::currentDate().addDays(-1), {5, 6, 7, 8, 9, 10}, 11, 2);
+    QString address = service_.address();
+    service_.byDay.insert(today(), answer);
+    if (kind == u"drip") {
+        service_.responder = [this](QTcpSocket& socket, const QString&) {
+            socket.write("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nx,1,2,");
+            service_.hanging << &socket;
+        };
+    } else if (kind == u"huge" || kind == u"hugeNoLength") {
+        const bool withLength = kind == u"huge";
+        const QByteArray body(10 * 1000 * 1000, 'x');
+        service_.responder = [withLength, body](QTcpSocket& socket, const QString&) {
+            socket.write(withLength ? FakeDrawService::ok(body)
+                                    : "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + body);
+            if (!withLength)
+                socket.disconnectFromHost();
+        };
+    } else if (kind == u"redirectLoop") {
+        service_.responder = [](QTcpSocket& socket, const QString& target) {
+            socket.write("HTTP/1.1 302 Found\r\nLocation: " + target.toLatin1()
+                         + "\r\nContent-Length: 0\r\n\r\n");
+        };
+    } else if (kind == u"closedPort") {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        address = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
+    }
+    openWindow({yesterday}, address);
+    if (kind == u"drip")
+        window_->updateIdleTimeoutMs = 300;
+    if (kind == u"badProxyPort") {
+        window_->internetPage()->setProxyHost(QStringLiteral("127.0.0.1"));
+        window_->internetPage()->setProxyPort(QStringLiteral("8o8o"));
+    }
+
+    runUpdate();
+
+    QStringList expected = numbersOf({yesterday});
+    for (const QString& numbers : appended)
+        expected << QDate::currentDate().toString(Qt::ISODate) + u' ' + numbers;
+    QCOMPARE(numbersOf(stored()), expected);
+    QCOMPARE(QFileInfo(databasePath()).size() % 32, 0);
+    if (message.isEmpty()) {
+        QCOMPARE(dialogs_.messages, QStringList());
+    } else {
+        QCOMPARE(dialogs_.messages.size(), 1);
+        if (message.startsWith(u'~'))
+            QVERIFY2(dialogs_.messages.first().contains(message.mid(1)), qPrintable(dialogs_.messages.first()));
+        else
+            QCOMPARE(dialogs_.messages.first(), message);
+    }
+    if (!panel0.isEmpty())
+        QCOMPARE(window_->statusPanel(0), panel0);
+    QVERIFY(idleAgain());
+    // The latest stored draw is current and shown.
+    const std::vector<Draw> now = stored();
+    QCOMPARE(window_->Datum1, now.back().datum);
+    QCOMPARE(control<QLabel>(QStringLiteral("Label35"))->text(),
+             control<QLabel>(QStringLiteral("Label29"))->text());
+}
+
+void TestUpdateWindow::requestCarriesTheFixedPathQueryAndHeaders()
+{
+    openWindow({makeDraw(QDate::currentDate().addDays(-1), {1, 2, 3, 4, 5, 6}, 7)}, service_.address());
+    service_.byDay.insert(today(), FakeDrawService::ok("x,3,23,31,33,35,47,9;;;"));
+    runUpdate();
+
+    QCOMPARE(service_.targets, QStringList{"/zahlen/lotto_neu.asp?Programm=Orbisa&Datum=" + today()});
+    const QByteArray head = service_.heads.first().toLower();
+    QVERIFY2(head.contains("\r\naccept: text/html, */*"), head.constData());
+    QVERIFY2(head.contains("\r\nuser-agent: numerant"), head.constData());
+    QCOMPARE(window_->statusPanel(1), QStringLiteral("Not guarantee the accuracy of the numbers!"));
+    // During the update the draw line shows three blanks after the date;
+    // the rating at the end then shows the same draw as the current one.
+    QCOMPARE(window_->Zahl[6], 47);
+}
+
+void TestUpdateWindow::nothingToAsk_data()
+{
+    QTest::addColumn<int>("lastStoredDaysAgo"); // -1: empty database
+    QTest::newRow("last draw today") << 0;
+    QTest::newRow("empty database, picker at today") << -1;
+}
+
+void TestUpdateWindow::nothingToAsk()
+{
+    QFETCH(int, lastStoredDaysAgo);
+    std::vector<Draw> draws;
+    if (lastStoredDaysAgo >= 0) {
+        draws.push_back(makeDraw(QDate::currentDate().addDays(-7), {1, 2, 3, 4, 5, 6}, 7));
+        draws.push_back(makeDraw(QDate::currentDate().addDays(-lastStoredDaysAgo), {11, 12, 13, 14, 15, 16}, 17));
+    }
+    openWindow(draws, service_.address());
+    window_->datenbankPage()->setEndDate(QDate::currentDate());
+    window_->Datum1 = 0;
+
+    QTest::mouseClick(window_->datenbankPage()->updateButton(), Qt::LeftButton);
+
+    QVERIFY(idleAgain()); // at once, without waiting
+    QCOMPARE(service_.targets, QStringList());
+    QCOMPARE(dialogs_.messages, QStringList());
+    if (!draws.empty())
+        QCOMPARE(window_->Datum1, draws.back().datum);
+}
+
+void TestUpdateWindow::catchUpOverSeveralDaysAppendsInDateOrder()
+{
+    const QDate start = QDate::currentDate().addDays(-5);
+    openWindow({makeDraw(start, {1, 2, 3, 4, 5, 6}, 7)}, service_.address());
+    const auto dayKey = [&](int offset) { return start.addDays(offset).toString(QStringLiteral("yyyyMMdd")); };
+    service_.byDay.insert(dayKey(1), FakeDrawService::ok("x,11,12,13,14,15,16,17;"));
+    service_.byDay.insert(dayKey(2), FakeDrawService::ok(""));
+    service_.byDay.insert(dayKey(3), FakeDrawService::ok("x,21,22,23,24,25,26,0;"));
+    service_.byDay.insert(dayKey(4), FakeDrawService::answer(503, "Service Unavailable", ""));
+
+    runUpdate();
+
+    QCOMPARE(service_.targets.size(), 5); // one per calendar day, today included
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(FakeDrawService::day(service_.targets[i]), dayKey(i + 1));
+    QCOMPARE(numbersOf(stored()), (QStringList{start.toString(Qt::ISODate) + " 1 2 3 4 5 6 7 0",
+                                              start.addDays(1).toString(Qt::ISODate) + " 11 12 13 14 15 16 17 0",
+                                              start.addDays(3).toString(Qt::ISODate) + " 21 22 23 24 25 26 0 0"}));
+    // Today's 500 is the last word in panel 0; the 503 before it did not stop the update.
+    QCOMPARE(window_->statusPanel(0), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) + " noch nicht da!");
+    QCOMPARE(window_->Datum1, DateSerial::fromDate(start.addDays(3)));
+    QCOMPARE(window_->datenbankPage()->endDate(), start.addDays(3));
+}
+
+void TestUpdateWindow::stopEndsTheUpdateAtOnce()
+{
+    const QDate start = QDate::currentDate().addDays(-4);
+    openWindow({makeDraw(start, {1, 2, 3, 4, 5, 6}, 7)}, service_.address());
+    // The first day answers, the second never does.
+    service_.responder = [this, start](QTcpSocket& socket, const QString& target) {
+        if (FakeDrawService::day(target) == start.addDays(1).toString(QStringLiteral("yyyyMMdd")))
+            socket.write(FakeDrawService::ok("x,11,12,13,14,15,16,17;"));
+        else
+            service_.hanging << &socket;
+    };
+    QTest::mouseClick(window_->datenbankPage()->updateButton(), Qt::LeftButton);
+    QTRY_COMPARE(service_.targets.size(), 2);
+    QVERIFY(window_->isBusy());
+    QVERIFY(window_->datenbankPage()->stopButtonShown());
+
+    QTest::mouseClick(control<QToolButton>(QStringLiteral("SpeedButton8")), Qt::LeftButton);
+
+    QVERIFY(idleAgain()); // no waiting for the request in flight
+    QCOMPARE(stored().size(), std::size_t(2));
+    QCOMPARE(window_->Datum1, DateSerial::fromDate(start.addDays(1)));
+    QCOMPARE(dialogs_.messages, QStringList());
+    QTest::qWait(100);
+    QCOMPARE(service_.targets.size(), 2); // and no further day asked for
+}
+
+void TestUpdateWindow::whileUpdatingTheDatabaseIsLocked()
+{
+    openWindow({makeDraw(QDate::currentDate().addDays(-1), {1, 2, 3, 4, 5, 6}, 7)}, service_.address());
+    service_.responder = [this](QTcpSocket& socket, const QString&) { service_.hanging << &socket; };
+    QTest::mouseClick(window_->datenbankPage()->updateButton(), Qt::LeftButton);
+    QTRY_COMPARE(service_.targets.size(), 1);
+
+    for (const char* name : {"BitBtn1", "BitBtn8", "BitBtn6", "SpeedButton5", "SpeedButton6",
+                             "SpeedButton7", "SpeedButton10", "DateTimePicker1"})
+        QVERIFY2(!control<QWidget>(QLatin1String(name))->isEnabled(), name);
+    QVERIFY(!window_->Aktualisieren1->isEnabled());
+    // A second update by another way in is refused, not started.
+    window_->NumerantClick();
+    QTest::qWait(50);
+    QCOMPARE(service_.targets.size(), 1);
+
+    window_->SpeedButton8Click();
+    QVERIFY(idleAgain());
+    QVERIFY(control<QWidget>(QStringLiteral("BitBtn8"))->isEnabled());
+}
+
+void TestUpdateWindow::unusableServiceAddressIsRefused()
+{
+    openWindow({}, QStringLiteral("ftp://127.0.0.1/"));
+    window_->NumerantClick();
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY(dialogs_.messages.first().contains(QLatin1String("ftp://127.0.0.1/")));
+    QVERIFY(idleAgain());
+}
+
+void TestUpdateWindow::startUp_data()
+{
+    QTest::addColumn<bool>("configured");
+    QTest::newRow("no service configured") << false;
+    QTest::newRow("service configured") << true;
+}
+
+void TestUpdateWindow::startUp()
+{
+    QFETCH(bool, configured);
+    QVERIFY(writeDraws({makeDraw(QDate::currentDate().addDays(-2), {1, 2, 3, 4, 5, 6}, 7)}));
+    if (configured) {
+        SettingsStore store(settingsPath_);
+        store.writeString(QStringLiteral("ServiceUrlEdit"), service_.address());
+        store.sync();
+    }
+    service_.byDay.insert(QDate::currentDate().addDays(-1).toString(QStringLiteral("yyyyMMdd")),
+                          FakeDrawService::ok("x,11,12,13,14,15,16,17;"));
+    window_ = makeWindow();
+    showWindow();
+    QTRY_VERIFY(!window_->isBusy());
+
+    QCOMPARE(dialogs_.messages, QStringList());
+    QCOMPARE(service_.targets.size(), configured ? 2 : 0);
+    QCOMPARE(stored().size(), std::size_t(configured ? 2 : 1));
+    QCOMPARE(window_->Datum1, stored().back().datum);
+    if (!configured)
+        QCOMPARE(window_->statusPanel(0), QStringLiteral("Kein Ziehungsdienst eingestellt"));
+}
+
+void TestUpdateWindow::serviceAddressIsStoredWithTheSettings()
+{
+    openWindow({}, QStringLiteral("http://127.0.0.1:8080"));
+    window_->close();
+    window_ = makeWindow();
+    showWindow();
+    QCOMPARE(window_->internetPage()->serviceUrl(), QStringLiteral("http://127.0.0.1:8080"));
+    window_->internetPage()->setServiceUrl(QString());
+    window_->close(); // nothing leaves with the empty address
+}
+
+void TestUpdateWindow::realDrawServiceFillsTheDatabase()
+{
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/numerant-drawservice");
+    QVERIFY2(QFileInfo::exists(program), qPrintable(program));
+    const QDate first = QDate::currentDate().addDays(-20);
+    const QString csvPath = dir_->filePath(QStringLiteral("draws.csv"));
+    {
+        QFile csv(csvPath);
+        QVERIFY(csv.open(QIODevice::WriteOnly));
+        csv.write("date,n1,n2,n3,n4,n5,n6,bonus,super\n");
+        csv.write(first.toString(Qt::ISODate).toLatin1() + ",1,2,3,4,5,6,7,8\n");
+        csv.write(first.addDays(4).toString(Qt::ISODate).toLatin1() + ",9,19,29,39,40,41,,3\n");
+        csv.write(first.addDays(11).toString(Qt::ISODate).toLatin1() + ",2,4,6,8,10,12,49,0\n");
+    }
+    QProcess service;
+    service.start(program, {QStringLiteral("--csv"), csvPath, QStringLiteral("--port"), QStringLiteral("0")});
+    QVERIFY(service.waitForStarted());
+    QString address;
+    const QRegularExpression listening(QStringLiteral("listening on (http://\\S+)"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            service.waitForReadyRead(50);
+            const auto match = listening.match(QString::fromLocal8Bit(service.peek(4096)));
+            address = match.captured(1);
+            return match.hasMatch();
+        }(),
+        10000);
+
+    openWindow({makeDraw(first, {1, 2, 3, 4, 5, 6}, 7)}, address);
+    runUpdate();
+    service.kill();
+    service.waitForFinished();
+
+    QCOMPARE(dialogs_.messages, QStringList());
+    QCOMPARE(numbersOf(stored()), (QStringList{first.toString(Qt::ISODate) + " 1 2 3 4 5 6 7 0",
+                                              first.addDays(4).toString(Qt::ISODate) + " 9 19 29 39 40 41 0 0",
+                                              first.addDays(11).toString(Qt::ISODate) + " 2 4 6 8 10 12 49 0"}));
+    // Every day after the newest draw of the file is "not yet there".
+    QCOMPARE(window_->statusPanel(0), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) + " noch nicht da!");
+    QCOMPARE(window_->Datum1, DateSerial::fromDate(first.addDays(11)));
+    // One log line per request.
+    const QStringList log = QString::fromLocal8Bit(service.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(log.filter(QStringLiteral("/zahlen/lotto_neu.asp")).size(), 20);
+}
+
+QTEST_MAIN(TestUpdateWindow)
+#include "tst_update_window.moc"

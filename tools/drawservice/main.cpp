@@ -1,0 +1,104 @@
+// numerant-drawservice: answers the online update of Numerant from a CSV file
+// of draws, one GET per day on /zahlen/lotto_neu.asp.
+#include "DrawService.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QHostAddress>
+#include <QHttpServer>
+#include <QHttpServerRequest>
+#include <QHttpServerResponse>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+QHttpServerResponder::StatusCode statusCode(int status)
+{
+    return static_cast<QHttpServerResponder::StatusCode>(status);
+}
+
+void logLine(const QString& text)
+{
+    std::fprintf(stdout, "%s\n", qPrintable(text));
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("numerant-drawservice"));
+
+    // The shipped history lies beside the program in a build, and in
+    // ../share/numerant once installed.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    QString history = programDir.filePath(QStringLiteral("lotto-6aus49.csv"));
+    if (!QFile::exists(history))
+        history = programDir.filePath(QStringLiteral("../share/numerant/lotto-6aus49.csv"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Serves draws to Numerant's online update."));
+    parser.addHelpOption();
+    const QCommandLineOption csvOption(
+        QStringLiteral("csv"), QStringLiteral("CSV file of draws (default: the shipped history)."),
+        QStringLiteral("FILE"), QDir::cleanPath(history));
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("Port to listen on; 0 picks a free one."),
+                                        QStringLiteral("N"), QStringLiteral("8080"));
+    const QCommandLineOption bindOption(QStringLiteral("bind"),
+                                        QStringLiteral("Address to listen on (default: loopback)."),
+                                        QStringLiteral("ADDRESS"), QStringLiteral("127.0.0.1"));
+    parser.addOptions({csvOption, portOption, bindOption});
+    parser.process(app);
+
+    bool portOk = false;
+    const uint port = parser.value(portOption).toUInt(&portOk);
+    const QHostAddress address(parser.value(bindOption));
+    if (!portOk || port > 65535 || address.isNull()) {
+        std::fprintf(stderr, "numerant-drawservice: bad --port or --bind\n");
+        return 2;
+    }
+
+    QFile file(parser.value(csvOption));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "numerant-drawservice: %s: %s\n", qPrintable(file.fileName()),
+                     qPrintable(file.errorString()));
+        return 1;
+    }
+    DrawService service;
+    QString error;
+    if (!service.load(file.readAll(), &error)) {
+        std::fprintf(stderr, "numerant-drawservice: %s:\n%s\n", qPrintable(file.fileName()),
+                     qPrintable(error));
+        return 1;
+    }
+
+    QHttpServer server;
+    server.route(QStringLiteral("/zahlen/lotto_neu.asp"), [&service](const QHttpServerRequest& request) {
+        const DrawService::Answer answer = service.answer(request.query());
+        logLine(QStringLiteral("%1 %2 %3 %4 %5")
+                    .arg(QDateTime::currentDateTime().toString(Qt::ISODate),
+                         request.remoteAddress().toString(), request.url().toString(QUrl::RemoveScheme | QUrl::RemoveAuthority))
+                    .arg(answer.status)
+                    .arg(answer.body.size()));
+        return QHttpServerResponse(QByteArrayLiteral("text/plain"), answer.body,
+                                   statusCode(answer.status));
+    });
+    const quint16 bound = server.listen(address, quint16(port));
+    if (bound == 0) {
+        std::fprintf(stderr, "numerant-drawservice: cannot listen on %s:%u\n",
+                     qPrintable(address.toString()), port);
+        return 1;
+    }
+    logLine(QStringLiteral("numerant-drawservice: %1 draws up to %2 from %3, listening on http://%4:%5")
+                .arg(service.drawCount())
+                .arg(service.newest().toString(Qt::ISODate), file.fileName(), address.toString())
+                .arg(bound));
+    return app.exec();
+}
