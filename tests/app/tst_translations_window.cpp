@@ -9,6 +9,7 @@
 #include "app/LanguageItems.h"
 #include "app/dialogs/TForm3.h"
 #include "app/dialogs/TForm6.h"
+#include "draws/DrawText.h"
 #include "platform/RadioGroup.h"
 #include "text/LanguageFileSet.h"
 #include "text/LanguageItem.h"
@@ -164,6 +165,8 @@ void TranslationsWindowTest::init()
          : window == QLatin1String("Form6") ? form6Captioned_ : form1Captioned_)
             .insert(master.controlName(k));
     }
+    // One Saturday draw, so the draw lines show a weekday.
+    QVERIFY(writeDraws({makeDraw(QDate(2020, 12, 5), {3, 11, 17, 25, 38, 44}, 7)}));
     window_ = makeWindow();
     showWindow();
 }
@@ -293,6 +296,9 @@ void TranslationsWindowTest::roundTripReturnsToGerman()
         return texts;
     };
     const QStringList german = snapshot();
+    QHash<QString, QString> germanCaptions;
+    for (LanguageItem* item : items.items())
+        germanCaptions.insert(item->windowName() + u'.' + item->name(), item->caption());
     QCOMPARE(window_->textTable.lines(), TextTable::defaults());
 
     switchTo(code);
@@ -309,8 +315,12 @@ void TranslationsWindowTest::roundTripReturnsToGerman()
         const QString caption = translation ? translation->value(2 * *record) : master.caption(*record);
         const QString hint = translation ? translation->value(2 * *record + 1) : master.hint(*record);
         const QString name = item->windowName() + u'.' + item->name();
+        // A label an operation writes into (the cross sum) starts with its
+        // design text and keeps what the operation added.
+        const bool written = germanCaptions.value(name) != master.caption(*record);
         if (item->kind() != LanguageItem::Kind::EntryField)
-            QVERIFY2(item->caption() == caption, qPrintable(name + QStringLiteral(": ") + item->caption()));
+            QVERIFY2(written ? item->caption().startsWith(caption) : item->caption() == caption,
+                     qPrintable(name + QStringLiteral(": ") + item->caption()));
         QVERIFY2(item->hint() == hint, qPrintable(name + QStringLiteral(": ") + item->hint()));
     }
     const auto fileLines = [&](const QString& stem) { return *TextLines::read(land() + stem + u'.' + code); };
@@ -319,6 +329,10 @@ void TranslationsWindowTest::roundTripReturnsToGerman()
     QCOMPARE(window_->findChild<RadioGroup*>(QStringLiteral("RadioGroup3"))->items(), fileLines(QStringLiteral("Radio3.txt")));
     QCOMPARE(window_->findChild<RadioGroup*>(QStringLiteral("RadioGroup4"))->items(), fileLines(QStringLiteral("Radio3.txt")));
     QCOMPARE(window_->textTable.lines(), fileLines(QStringLiteral("meldungen.txt")));
+    const QLabel* drawLine = window_->findChild<QLabel*>(QStringLiteral("Label35"));
+    QVERIFY(drawLine);
+    QVERIFY2(drawLine->text().startsWith(shortWeekdayNames(window_->Sprache).at(6) + QStringLiteral(" 05.12.20")),
+             qPrintable(drawLine->text()));
 
     switchTo(QStringLiteral("de"));
     const QStringList back = snapshot();
@@ -337,6 +351,8 @@ void TranslationsWindowTest::screenshotsOfEveryTab()
         switchTo(language.code);
         QList<QPixmap> shots;
         for (QWidget* page : visiblePages()) {
+            if (!page->findChildren<QTabWidget*>().isEmpty())
+                continue; // its inner pages are shown one by one
             for (QWidget* up = page; up && up != window_.get(); up = up->parentWidget())
                 if (auto* holder = qobject_cast<QTabWidget*>(up->parentWidget() ? up->parentWidget()->parentWidget() : nullptr))
                     holder->setCurrentWidget(up);
