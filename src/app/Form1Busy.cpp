@@ -38,7 +38,7 @@ bool TForm1::refuseWhileBusy()
 {
     if (!isBusy())
         return false;
-    setStatusPanel(1, QStringLiteral("Bitte warten: ein Vorgang läuft noch."));
+    setStatusPanel(1, text(58));
     return true;
 }
 

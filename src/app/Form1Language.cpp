@@ -42,6 +42,7 @@ void TForm1::runLanguage(qint32 number)
         return;
     DateiLaden1Click(ProgramDir + QStringLiteral("land/bezeich.txt"), language->code);
     Sprache = number;
+    showDrawLine(); // weekday names follow the language
     for (const Language& other : Languages::all())
         if (QAction* item = findChild<QAction*>(other.menuItem, Qt::FindDirectChildrenOnly))
             item->setChecked(other.number == number);

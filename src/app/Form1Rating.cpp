@@ -110,7 +110,7 @@ void TForm1::SpeedButton5Click()
 {
     const DrawFile file(databasePath());
     if (!file.exists()) {
-        dialogs().showMessage(this, QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
+        dialogs().showMessage(this, text(57));
         const QString error = file.create();
         if (!error.isEmpty())
             dialogs().showMessage(this, error);
@@ -136,14 +136,23 @@ void TForm1::SpeedButton5Click()
     Komplettcheck();
 }
 
+void TForm1::showDrawLine()
+{
+    if (!shownDraw_)
+        return;
+    const QString line = drawLine(*shownDraw_, shortWeekdayNames(Sprache), shownFirstRecord_);
+    datenbankPage()->setDrawLine(line);
+    lottotippPage()->setDrawLine(line);
+    lottotippPage()->setCrossSum(crossSumText(*shownDraw_, text(56)));
+}
+
 void TForm1::showCurrentDraw(const Draw& draw, bool firstRecord)
 {
     Datum1 = draw.datum;
     Zahl = draw.zahl();
-    const QString line = drawLine(draw, shortWeekdayNames(Sprache), firstRecord);
-    datenbankPage()->setDrawLine(line);
-    lottotippPage()->setDrawLine(line);
-    lottotippPage()->setCrossSum(crossSumText(draw));
+    shownDraw_ = draw;
+    shownFirstRecord_ = firstRecord;
+    showDrawLine();
     // The end of the counting window follows the shown draw.
     showDrawDate(*datenbankPage(), Datum1);
 }

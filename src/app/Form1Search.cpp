@@ -109,7 +109,7 @@ void TForm1::SpeedButton4Click()
         const QString line = drawLine(*examined, weekdays, false);
         datenbankPage()->setDrawLine(line);
         lottotippPage()->setDrawLine(line);
-        lottotippPage()->setCrossSum(crossSumText(*examined));
+        lottotippPage()->setCrossSum(crossSumText(*examined, text(56)));
         for (std::size_t r = std::size_t(std::max(firstUnshownRow, 1));
              r <= std::size_t(std::max(lastRow, 0)); ++r)
             showSearchHits(board, int(r), checks.at(r - 1));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppPaths.h"
+#include "draws/Draw.h"
 #include "text/TextTable.h"
 
 #include <QDate>
@@ -10,10 +11,10 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class BerechnungPage;
-struct Draw;
 class Chart1;
 class DatenbankPage;
 class DiagrammPage;
@@ -147,6 +148,9 @@ public:
     // Makes `draw` the current draw and shows it: Datum1, Zahl, the draw
     // lines, the cross sum and the end date follow it.
     void showCurrentDraw(const Draw& draw, bool firstRecord);
+    // The draw lines of the shown draw again, with the weekday names of the
+    // interface language.
+    void showDrawLine();
     // ---- end of rating ------------------------------------------------------
 
     // ---- tip board (Form1TipBoard.cpp) --------------------------------------
@@ -327,4 +331,6 @@ private:
     TForm6* form6_ = nullptr;
     std::array<QLabel*, 2> statusPanels_{};
     double scale_ = 1.0;
+    std::optional<Draw> shownDraw_; // the draw the draw lines show
+    bool shownFirstRecord_ = false;
 };

@@ -66,7 +66,7 @@ QString drawLine(const Draw& draw, const QStringList& weekdayNames, bool firstRe
     return line;
 }
 
-QString crossSumText(const Draw& draw)
+QString crossSumText(const Draw& draw, const QString& prefix)
 {
-    return QStringLiteral("QS: ") + QString::number(draw.crossSum());
+    return prefix + QString::number(draw.crossSum());
 }

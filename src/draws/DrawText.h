@@ -22,4 +22,4 @@ QString drawDateText(double datum, const QStringList& weekdayNames);
 QString drawLine(const Draw& draw, const QStringList& weekdayNames, bool firstRecord = false);
 
 // "QS: " and the sum of the six numbers.
-QString crossSumText(const Draw& draw);
+QString crossSumText(const Draw& draw, const QString& prefix);

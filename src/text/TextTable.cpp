@@ -70,5 +70,9 @@ QStringList TextTable::defaults()
         QStringLiteral("Scheinnummer?"),                                      // 54
         QStringLiteral("die Datei für die Tippübergabe konnte nicht angelegt werden. "
                        "Überprüfen Sie die Zugriffsrechte des Programmes oder starten Sie als Administrator"), // 55
+        // Later texts, appended so that older message files keep their positions.
+        QStringLiteral("QS: "),                                               // 56 cross sum of the shown draw
+        QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"),       // 57
+        QStringLiteral("Bitte warten: ein Vorgang läuft noch."),              // 58
     };
 }

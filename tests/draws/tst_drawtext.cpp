@@ -27,7 +27,11 @@ void TestDrawText::weekdayNames_data()
     QTest::newRow("German") << 0 << "So" << "Mi" << "Sa";
     QTest::newRow("English") << 1 << "Sun" << "Wed" << "Sat";
     QTest::newRow("French, period stripped") << 2 << "dim" << "mer" << "sam";
+    QTest::newRow("Spanish") << 3 << "dom" << "mié" << "sáb";
+    QTest::newRow("Turkish") << 4 << "Paz" << "Çar" << "Cmt";
     QTest::newRow("Russian") << 5 << "вс" << "ср" << "сб";
+    QTest::newRow("Dutch") << 6 << "zo" << "wo" << "za";
+    QTest::newRow("Czech") << 7 << "ne" << "st" << "so";
     QTest::newRow("Polish, period stripped") << 8 << "niedz" << "śr" << "sob";
     QTest::newRow("unknown language falls back to German") << 9 << "So" << "Mi" << "Sa";
     QTest::newRow("negative language falls back to German") << -1 << "So" << "Mi" << "Sa";
@@ -94,7 +98,7 @@ void TestDrawText::crossSum()
 {
     QFETCH(Draw, draw);
     QFETCH(QString, expected);
-    QCOMPARE(crossSumText(draw), expected);
+    QCOMPARE(crossSumText(draw, QStringLiteral("QS: ")), expected);
 }
 
 QTEST_GUILESS_MAIN(TestDrawText)

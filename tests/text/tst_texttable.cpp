@@ -31,7 +31,8 @@ void TestTextTable::defaults_data()
     QTest::newRow("last") << 55
         << u"die Datei für die Tippübergabe konnte nicht angelegt werden. Überprüfen Sie die "
            "Zugriffsrechte des Programmes oder starten Sie als Administrator"_qs;
-    QTest::newRow("past the end") << 56 << QString();
+    QTest::newRow("appended, trailing blank 56") << 56 << "QS: ";
+    QTest::newRow("past the end") << 59 << QString();
     QTest::newRow("negative") << -1 << QString();
 }
 
@@ -40,7 +41,7 @@ void TestTextTable::defaults()
     QFETCH(int, index);
     QFETCH(QString, text);
     const TextTable table;
-    QCOMPARE(table.size(), 56);
+    QCOMPARE(table.size(), 59);
     QCOMPARE(table.line(index), text);
 }
 
