@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -94,6 +95,7 @@ private slots:
     void weightingDialogEndings_data();
     void weightingDialogEndings();
     void busyRunRefusesBoardChangesButNotCharts();
+    void closingDuringARunStopsItFirst();
 
 private:
     void click() { control<QPushButton>(QStringLiteral("BitBtn4"))->click(); }
@@ -442,6 +444,33 @@ void GeneratorWindowTest::busyRunRefusesBoardChangesButNotCharts()
     QVERIFY(control<QToolButton>(QStringLiteral("SpeedButton11"))->isEnabled());
     QVERIFY(window_->tipBoard()->isEnabled());
     QCOMPARE(window_->statusPanel(1), kDone);
+}
+
+void GeneratorWindowTest::closingDuringARunStopsItFirst()
+{
+    showWindow(); // closing a shown window runs the save sequence
+    QVERIFY(window_->isVisible());
+    QVERIFY(!QFile::exists(settingsPath_));
+    bool refused = false;
+    duringRun([this, &refused] {
+        window_->close();
+        // The window waits for the run; the run sees the stop at its next candidate.
+        refused = window_->isBusy();
+        QCOMPARE(window_->lottotippPage()->generateCaption(), QString());
+    });
+    click();
+
+    QVERIFY(refused);
+    QVERIFY(!window_->isBusy());
+    QCOMPARE(window_->statusPanel(1), kDone);
+    QCOMPARE(window_->lottotippPage()->generateCaption(), kIdleCaption);
+    // Row 1 may still finish with the candidate during which the close
+    // arrived; everything after it stays empty.
+    for (int r = 2; r <= 12; ++r)
+        QVERIFY(row(r).empty());
+    // The close that waited for the run follows once it has ended.
+    QTRY_VERIFY(!window_->isVisible());
+    QVERIFY(QFile::exists(settingsPath_));
 }
 
 QTEST_MAIN(GeneratorWindowTest)
