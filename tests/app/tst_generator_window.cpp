@@ -91,6 +91,7 @@ private slots:
     void runLimitSwitchesPairOffAndRestoresControls();
     void lockedRowsAndRowCount();
     void allTwelveLocked();
+    void withoutDatabaseRowsAreStillMade();
     void poolWithoutSixNumbersEndsAtOnce();
     void weightingDialogEndings_data();
     void weightingDialogEndings();
@@ -325,6 +326,19 @@ void GeneratorWindowTest::allTwelveLocked()
         QCOMPARE(row(r), expected);
         QVERIFY(!window_->tipBoard()->hitsText(r).isEmpty());
     }
+    QCOMPARE(window_->statusPanel(1), kDone);
+}
+
+void GeneratorWindowTest::withoutDatabaseRowsAreStillMade()
+{
+    // First start, no draws yet: the user is told once, the file is created,
+    // and rows are made from the pool without history.
+    QVERIFY(QFile::remove(databasePath()));
+    click();
+    QCOMPARE(dialogs_.messages, QStringList{QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein")});
+    QVERIFY(QFile::exists(databasePath()));
+    for (int r = 1; r <= 12; ++r)
+        QCOMPARE(row(r).size(), std::size_t(6));
     QCOMPARE(window_->statusPanel(1), kDone);
 }
 

@@ -206,6 +206,7 @@ void TestNumberPool::composition_data()
         p.preferNeighbours = true;
         p.limitLastDraw = true;
         p.lastDrawLimit = 0;
+        p.bonusCountsAsHit = false; // the bonus goes even so
         Counts c = baseBlock();
         for (int n : {4, 11, 13, 22, 24, 33, 35, 44, 46, 48, 8, 1})
             c[n] += 4;
