@@ -339,23 +339,34 @@ void GenerationRun::finish(const RowRunResult& result)
 
 void TForm1::connectGenerator()
 {
+    // A click starts a run or stops the running one; while another long
+    // operation runs (the analysis included) it is refused.
+    const auto clicked = [this](auto handler) {
+        if (isBusy() && lottotippPage()->generateCaption() != text(kLineStop)) {
+            refuseWhileBusy();
+            return;
+        }
+        (this->*handler)();
+    };
     connect(lottotippPage(), &LottotippPage::commandRequested, this,
-            [this](LottotippPage::Command command) {
+            [clicked](LottotippPage::Command command) {
                 if (command == LottotippPage::Command::GenerateTips)
-                    Label28Click();
+                    clicked(&TForm1::Label28Click);
             });
-    connect(Berechnen1, &QAction::triggered, this, &TForm1::Berechnen1Click);
+    connect(Berechnen1, &QAction::triggered, this, [clicked] { clicked(&TForm1::Berechnen1Click); });
 
     // While a run goes, nothing may change the board, the database or the
     // current draw under it; charts can still be viewed and the run stopped.
+    // Buttons that start or stop a long operation (search, analysis) stay
+    // enabled: their handlers refuse while another one runs.
     const auto lock = [this](QWidget* page, const char* name) {
         addBusyLockedControl(page->findChild<QWidget*>(QLatin1String(name)));
     };
-    for (const char* name : {"SpeedButton4", "SpeedButton6", "SpeedButton7", "SpeedButton10",
-                             "SpeedButton11", "SpeedButton13", "SpeedButton16"})
+    for (const char* name : {"SpeedButton6", "SpeedButton7", "SpeedButton10", "SpeedButton11",
+                             "SpeedButton13", "SpeedButton16"})
         lock(lottotippPage(), name);
     addBusyLockedControl(tipBoard());
-    for (const char* name : {"SpeedButton5", "BitBtn1", "BitBtn6", "BitBtn8", "BitBtn9", "BitBtn19"})
+    for (const char* name : {"SpeedButton5", "BitBtn1", "BitBtn6", "BitBtn8"})
         lock(datenbankPage(), name);
     addBusyLockedControl(Aktualisieren1);
     addBusyLockedControl(SpracheLanguageLangue1);
@@ -374,8 +385,9 @@ void TForm1::Label28Click()
         lottotippPage()->setGenerateCaption(QString());
         return;
     }
-    // The historical analysis runs the generator pass by pass inside its own
-    // long operation; anything else running refuses a new run.
+    // The historical analysis calls this pass by pass inside its own long
+    // operation (clicks during it are refused before they get here); anything
+    // else running refuses a new run.
     const bool insideAnalysis = activity() == Activity::Analysing;
     if (!insideAnalysis && refuseWhileBusy())
         return;
