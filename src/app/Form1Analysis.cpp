@@ -84,6 +84,9 @@ private:
 
 void TForm1::connectAnalysis()
 {
+    // Each backtest pass runs the window's own tip generator.
+    backtestGenerator = [this] { Label28Click(); };
+
     connect(lottotippPage(), &LottotippPage::commandRequested, this,
             [this](LottotippPage::Command command) {
                 if (command == LottotippPage::Command::SearchTips)

@@ -217,6 +217,12 @@ public:
     void rateDrawOfDay(const std::vector<Draw>& draws, double day);
     // ---- end of search and historical analysis ----------------------------
 
+    // ---- tip generator (Form1Generator.cpp) ---------------------------------
+    // Starts a generation run, or asks a running one to stop.
+    void Label28Click();
+    void Berechnen1Click();
+    // ---- end of tip generator -----------------------------------------------
+
     // ---- long operations (Form1Busy.cpp) ------------------------------------
     // One long operation runs at a time (generation, online update, search,
     // analysis). While it runs, the handlers that would change the board, the
@@ -245,6 +251,7 @@ public:
     void connectTipFiles();
     void connectStats();
     void connectAnalysis();
+    void connectGenerator();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -57,6 +57,7 @@ private slots:
     void backtestPasses();
     void backtestKeepsTipsWithoutAThree();
     void backtestBadSeed();
+    void backtestWithTheRealGenerator();
     void reportThatCannotBeWritten();
 
     void comparisonReport();
@@ -69,6 +70,7 @@ private slots:
     void secondClickStops();
 
 private:
+    std::function<void()> realGenerator_;
     QString reportPath(const QString& name) const { return home_ + name; }
     QStringList reportLines() const
     {
@@ -109,6 +111,9 @@ void AnalysisWindowTest::init()
     // or in the working directory.
     QVERIFY(setUp(Folders::Separate));
     window_ = makeWindow();
+    // Most cases use a stand-in with fixed rows; one runs the real generator.
+    realGenerator_ = window_->backtestGenerator;
+    window_->backtestGenerator = {};
     window_->sortieren = true;
     window_->diagrammPage()->setStartDate(QDate(2019, 1, 1));
     generated_ = 0;
@@ -254,6 +259,26 @@ void AnalysisWindowTest::backtestBadSeed()
     QVERIFY(checkBox20()->isChecked());
     QVERIFY(!QFile::exists(reportPath(QStringLiteral("Test.txt"))));
     QVERIFY(shell_.openedFiles.isEmpty());
+}
+
+void AnalysisWindowTest::backtestWithTheRealGenerator()
+{
+    // The backtest reseeds before every pass, so one seed gives one report,
+    // and every pass leaves twelve generated rows to rate.
+    QVERIFY(writeDraws(threeDraws()));
+    window_->backtestGenerator = realGenerator_;
+    window_->datenbankPage()->setEndDate(QDate(2020, 12, 2));
+    QStringList reports;
+    for (int run = 0; run < 2; ++run) {
+        dialogs_.inputAnswers.enqueue(QStringLiteral("4711"));
+        click(QStringLiteral("BitBtn9"));
+        QVERIFY(!window_->isBusy());
+        reports << QString::fromUtf8(readFile(reportPath(QStringLiteral("Test.txt"))));
+        for (int row = 1; row <= 12; ++row)
+            QVERIFY2(!window_->tipBoard()->cellText(row, 6).isEmpty(), qPrintable(QString::number(row)));
+    }
+    QVERIFY(!reports.first().isEmpty());
+    QCOMPARE(reports.last(), reports.first());
 }
 
 void AnalysisWindowTest::reportThatCannotBeWritten()

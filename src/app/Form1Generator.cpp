@@ -1,0 +1,403 @@
+#include "app/TForm1.h"
+
+#include "app/dialogs/TForm6.h"
+#include "app/pages/BerechnungPage.h"
+#include "app/pages/DatenbankPage.h"
+#include "app/pages/DiagrammPage.h"
+#include "app/pages/LottotippPage.h"
+#include "app/pages/TipBoard.h"
+#include "draws/DateSerial.h"
+#include "draws/DrawFile.h"
+#include "generator/HistoryIndex.h"
+#include "generator/PoolBuilder.h"
+#include "generator/Random.h"
+#include "generator/RowFilters.h"
+#include "generator/RowGenerator.h"
+#include "platform/BusyCursor.h"
+#include "platform/Chart1.h"
+#include "platform/Dialogs.h"
+#include "platform/UpDown.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QElapsedTimer>
+#include <QTabWidget>
+
+#include <optional>
+
+namespace {
+
+// Text-table lines of the generator.
+constexpr int kLineStop = 16;     // "Stoppen"
+constexpr int kLineStart = 23;    // "Beginn der Tippberechnung"
+constexpr int kLineTip = 24;      // "Tipp"
+constexpr int kLineExhausted = 25; // "Ändern Sie die Parameter um 12 Tipps zuberechnen"
+constexpr int kLineDone = 26;     // "Tipps wurden neu berechnet"
+
+// Messages of this subsystem that are not in the text table yet.
+QString badWeightMessage(int number, const QString& weight)
+{
+    return QStringLiteral("Die Gewichtung der Zahl %1 ist keine ganze Zahl: \"%2\". "
+                          "Die Tippberechnung wird abgebrochen.")
+        .arg(number)
+        .arg(weight);
+}
+
+// The progress text is written at most this often; writing and repainting
+// it for every one of tens of thousands of candidates would cost more than
+// the filters.
+constexpr qint64 kProgressIntervalMs = 40;
+
+GeneratorSettings readSettings(const TForm1& form)
+{
+    GeneratorSettings settings;
+    settings.params = form.berechnungPage()->params(form.lottotippPage()->rowCount());
+    settings.history.start = DateSerial::fromDate(form.diagrammPage()->startDate());
+    const QDate end = form.datenbankPage()->endDate();
+    settings.history.end = end.isValid() ? DateSerial::fromDate(end) : DateSerial::today();
+    settings.history.startInclusive = false;
+    settings.history.saturdays = form.datenbankPage()->saturdays();
+    settings.history.wednesdays = form.datenbankPage()->wednesdays();
+    return settings;
+}
+
+// What one run asks of the window: the statistics charted on the
+// "Diagramm" tab, the status texts, the stop request, the settings as the
+// controls hold them now, and the rows written into the board.
+class WindowHost final : public PoolHost, public GeneratorHost {
+public:
+    explicit WindowHost(TForm1& form) : form_(form)
+    {
+        // The settings are read again only after some control they come from
+        // has changed, not for every candidate.
+        const auto stale = [this] { stale_ = true; };
+        for (QCheckBox* box : form.berechnungPage()->findChildren<QCheckBox*>())
+            QObject::connect(box, &QCheckBox::toggled, &watch_, stale);
+        for (UpDown* upDown : form.berechnungPage()->findChildren<UpDown*>())
+            QObject::connect(upDown, &QSpinBox::valueChanged, &watch_, stale);
+        if (auto* rows = form.lottotippPage()->findChild<UpDown*>(QStringLiteral("UpDown8")))
+            QObject::connect(rows, &QSpinBox::valueChanged, &watch_, stale);
+        for (QCheckBox* box : form.datenbankPage()->findChildren<QCheckBox*>())
+            QObject::connect(box, &QCheckBox::toggled, &watch_, stale);
+        QObject::connect(form.datenbankPage()->endDatePicker(), &QDateEdit::dateChanged, &watch_, stale);
+        QObject::connect(form.diagrammPage()->startDatePicker(), &QDateEdit::dateChanged, &watch_, stale);
+        tipWord_ = form.text(kLineTip);
+        stopCaption_ = form.text(kLineStop);
+    }
+
+    // ---- pool ----
+    std::optional<StatisticValues> statistic(PoolStatistic which) override
+    {
+        Chart1* chart = form_.chart();
+        // A failed statistic leaves no bars behind; it has told the user.
+        chart->clear(Chart1::Series2);
+        form_.PageControl1->setCurrentWidget(form_.diagrammPage());
+        switch (which) {
+        case PoolStatistic::NumberFrequency: form_.SpeedButton2Click(); break;
+        case PoolStatistic::Overdue: form_.Button5Click(); break;
+        case PoolStatistic::Pairs: form_.Button2Click(); break;
+        case PoolStatistic::Triples: form_.Button3Click(); break;
+        case PoolStatistic::Quads: form_.Button4Click(); break;
+        }
+        const QVector<ChartBar>& bars = chart->bars(Chart1::Series2);
+        if (bars.isEmpty())
+            return std::nullopt;
+        StatisticValues values;
+        values.values.reserve(std::size_t(bars.size()));
+        for (const ChartBar& bar : bars)
+            values.values.push_back(bar.y);
+        values.max = chart->leftMaximum();
+        values.min = chart->leftMinimum();
+        // The user sees each statistic pass by.
+        chart->refresh();
+        form_.diagrammPage()->repaint();
+        return values;
+    }
+    void status(const QString& text) override { form_.setStatusPanel(1, text); }
+    QString line(int number) const override { return form_.text(number); }
+
+    // ---- rows ----
+    bool stopRequested() override
+    {
+        return form_.lottotippPage()->generateCaption() != stopCaption_;
+    }
+    void processEvents() override { QCoreApplication::processEvents(); }
+    const GeneratorSettings& settings() override
+    {
+        if (stale_) {
+            settings_ = readSettings(form_);
+            stale_ = false;
+        }
+        return settings_;
+    }
+    std::int64_t runLimit() override { return form_.LaufMax; }
+    void pairRequirementSwitchedOff() override
+    {
+        form_.berechnungPage()->checkBox(8)->setChecked(false);
+    }
+    void candidateDrawn(int row, const Row& sorted, int crossSum) override
+    {
+        if (progressShown_.isValid() && progressShown_.elapsed() < kProgressIntervalMs)
+            return;
+        progressShown_.start();
+        form_.setStatusPanel(1, progressText(row, sorted, crossSum, tipWord_));
+    }
+    void rowFinished(int row, const Row& numbers, bool locked) override
+    {
+        form_.PageControl1->setCurrentWidget(form_.lottotippPage());
+        // A locked row stays exactly as the user left it, even a cell that
+        // holds no number.
+        if (!locked) {
+            TipBoard* board = form_.tipBoard();
+            for (int k = 1; k <= TipBoard::CellCount; ++k) {
+                const int n = numbers[std::size_t(k - 1)];
+                board->setCellText(row, k, n == 0 ? QString() : QString::number(n));
+            }
+            board->setCrossSum(row, QString::number(crossSum(numbers)));
+        }
+        form_.update();
+    }
+
+private:
+    TForm1& form_;
+    QObject watch_;
+    bool stale_ = true;
+    GeneratorSettings settings_;
+    QString tipWord_;
+    QString stopCaption_;
+    QElapsedTimer progressShown_;
+};
+
+// One run of the generator, from the click to the rated board.
+class GenerationRun {
+public:
+    explicit GenerationRun(TForm1& form) : form_(form), host_(form) {}
+
+    void run();
+
+private:
+    void remember();
+    ReferenceDraws referenceDraws();
+    bool weighting(NumberPool& pool);
+    BoardState lockedRows() const;
+    void endWithoutRows();
+    void finish(const RowRunResult& result);
+
+    TForm1& form_;
+    WindowHost host_;
+    std::optional<BusyCursor> busy_;
+    QString caption_;
+    bool forcePair_ = false;
+    int lastLimit_ = 0;
+    int secondLastLimit_ = 0;
+    int databaseHits_ = 0;
+};
+
+void GenerationRun::remember()
+{
+    BerechnungPage* page = form_.berechnungPage();
+    caption_ = form_.lottotippPage()->generateCaption();
+    forcePair_ = page->checkBox(8)->isChecked();
+    lastLimit_ = page->upDown(4)->position();
+    secondLastLimit_ = page->upDown(5)->position();
+    databaseHits_ = page->upDown(6)->position();
+}
+
+ReferenceDraws GenerationRun::referenceDraws()
+{
+    DatenbankPage* datenbank = form_.datenbankPage();
+    const QDate chosen = datenbank->endDate();
+    ReferenceDraws draws;
+    form_.SpeedButton5Click();
+    draws.last = form_.Zahl;
+    form_.SpeedButton6Click();
+    draws.secondLast = form_.Zahl;
+    form_.SpeedButton6Click();
+    draws.thirdLast = form_.Zahl;
+    if (chosen.isValid())
+        datenbank->setEndDate(chosen);
+    form_.SpeedButton5Click();
+    return draws;
+}
+
+bool GenerationRun::weighting(NumberPool& pool)
+{
+    TForm6* dialog = form_.form6();
+    form_.PageControl1->setCurrentWidget(form_.lottotippPage());
+    const std::vector<int> entries(pool.entries().begin(), pool.entries().end());
+    dialog->presetPool(entries);
+    busy_.reset();
+    const int result = form_.dialogs().execDialog(*dialog);
+    busy_.emplace();
+    if (result == QDialog::Accepted)
+        return true; // the pool as it was; changes in the dialog are not used
+    if (result != TForm6::Retry)
+        return false;
+
+    std::vector<bool> checked(49, false);
+    std::vector<int> weights(49, 0);
+    for (int n = 1; n <= 49; ++n) {
+        const std::size_t i = std::size_t(n - 1);
+        checked[i] = dialog->isChecked(n);
+        if (!checked[i])
+            continue;
+        // An empty weight is the dialog's 0; any other text must be a whole number.
+        const QString text = dialog->weight(n).trimmed();
+        bool ok = true;
+        weights[i] = text.isEmpty() ? 0 : text.toInt(&ok);
+        if (!ok) {
+            busy_.reset();
+            form_.dialogs().showMessage(&form_, badWeightMessage(n, dialog->weight(n)));
+            return false;
+        }
+    }
+    pool = poolFromWeights(checked, weights);
+    return true;
+}
+
+BoardState GenerationRun::lockedRows() const
+{
+    BoardState board;
+    const TipBoard* tips = form_.tipBoard();
+    for (int r = 1; r <= TipBoard::RowCount; ++r) {
+        const std::size_t i = std::size_t(r - 1);
+        board.locked[i] = tips->isLocked(r);
+        if (!board.locked[i])
+            continue;
+        for (int k = 1; k <= TipBoard::CellCount; ++k) {
+            bool ok = false;
+            const int n = tips->cellText(r, k).toInt(&ok);
+            board.rows[i][std::size_t(k - 1)] = ok && n >= 1 && n <= 49 ? n : 0;
+        }
+    }
+    return board;
+}
+
+void GenerationRun::run()
+{
+    remember();
+    form_.lottotippPage()->setGenerateCaption(form_.text(kLineStop));
+    form_.sortieren = false;
+    form_.LaufMax = form_.berechnungPage()->upDown(7)->position() * 1000;
+    busy_.emplace();
+
+    const ReferenceDraws draws = referenceDraws();
+    form_.SpeedButton11Click(); // the unlocked rows, without the question
+
+    std::optional<NumberPool> pool = buildPool(host_.settings().params, draws, host_);
+    if (!pool || (host_.settings().params.editPool && !weighting(*pool))) {
+        endWithoutRows();
+        return;
+    }
+
+    // The history filters ask about thousands of draws for every candidate:
+    // the database is read once, here, and held in memory for the run.
+    QString error;
+    const std::optional<std::vector<Draw>> stored = DrawFile(form_.databasePath()).readAll(&error);
+    if (!stored) {
+        busy_.reset();
+        form_.dialogs().showMessage(&form_, error);
+        endWithoutRows();
+        return;
+    }
+    const HistoryIndex history(*stored);
+
+    form_.setStatusPanel(1, form_.text(kLineStart));
+    form_.PageControl1->setCurrentWidget(form_.lottotippPage());
+    form_.Berechnunglaeuft = true;
+    const RowRunInput input{*pool, draws, history, lockedRows()};
+    finish(generateRows(input, Random::global(), host_));
+}
+
+void GenerationRun::endWithoutRows()
+{
+    // The board stays cleared; nothing else of the run remains.
+    form_.lottotippPage()->setGenerateCaption(caption_);
+    form_.sortieren = true;
+    busy_.reset();
+}
+
+void GenerationRun::finish(const RowRunResult& result)
+{
+    form_.sortieren = true;
+    busy_.reset();
+    form_.setStatusPanel(1, form_.text(result.exhausted ? kLineExhausted : kLineDone));
+    BerechnungPage* page = form_.berechnungPage();
+    page->checkBox(8)->setChecked(forcePair_);
+    page->upDown(4)->setPosition(lastLimit_);
+    page->upDown(5)->setPosition(secondLastLimit_);
+    page->upDown(6)->setPosition(databaseHits_);
+    form_.lottotippPage()->setGenerateCaption(caption_);
+    form_.SpeedButton5Click();
+    form_.Komplettcheck();
+    form_.Berechnunglaeuft = false;
+}
+
+} // namespace
+
+void TForm1::connectGenerator()
+{
+    // A click starts a run or stops the running one; while another long
+    // operation runs (the analysis included) it is refused.
+    const auto clicked = [this](auto handler) {
+        if (isBusy() && lottotippPage()->generateCaption() != text(kLineStop)) {
+            refuseWhileBusy();
+            return;
+        }
+        (this->*handler)();
+    };
+    connect(lottotippPage(), &LottotippPage::commandRequested, this,
+            [clicked](LottotippPage::Command command) {
+                if (command == LottotippPage::Command::GenerateTips)
+                    clicked(&TForm1::Label28Click);
+            });
+    connect(Berechnen1, &QAction::triggered, this, [clicked] { clicked(&TForm1::Berechnen1Click); });
+
+    // While a run goes, nothing may change the board, the database or the
+    // current draw under it; charts can still be viewed and the run stopped.
+    // Buttons that start or stop a long operation (search, analysis) stay
+    // enabled: their handlers refuse while another one runs.
+    const auto lock = [this](QWidget* page, const char* name) {
+        addBusyLockedControl(page->findChild<QWidget*>(QLatin1String(name)));
+    };
+    for (const char* name : {"SpeedButton6", "SpeedButton7", "SpeedButton10", "SpeedButton11",
+                             "SpeedButton13", "SpeedButton16"})
+        lock(lottotippPage(), name);
+    addBusyLockedControl(tipBoard());
+    for (const char* name : {"SpeedButton5", "BitBtn1", "BitBtn6", "BitBtn8"})
+        lock(datenbankPage(), name);
+    addBusyLockedControl(Aktualisieren1);
+    addBusyLockedControl(SpracheLanguageLangue1);
+}
+
+void TForm1::Berechnen1Click()
+{
+    Label28Click();
+}
+
+void TForm1::Label28Click()
+{
+    // A click while a run goes is the stop request; the run sees it at its
+    // next candidate.
+    if (lottotippPage()->generateCaption() == text(kLineStop)) {
+        lottotippPage()->setGenerateCaption(QString());
+        return;
+    }
+    // The historical analysis calls this pass by pass inside its own long
+    // operation (clicks during it are refused before they get here); anything
+    // else running refuses a new run.
+    const bool insideAnalysis = activity() == Activity::Analysing;
+    if (!insideAnalysis && refuseWhileBusy())
+        return;
+    if (!insideAnalysis) {
+        beginActivity(Activity::Generating, [this] {
+            if (lottotippPage()->generateCaption() == text(kLineStop))
+                lottotippPage()->setGenerateCaption(QString());
+        });
+    }
+    GenerationRun(*this).run();
+    if (!insideAnalysis)
+        endActivity();
+}
