@@ -48,7 +48,7 @@ void browseFrom(const std::vector<Draw>& draws, int position, bool saturdays, bo
         check(*shown >= 0 && std::size_t(*shown) < draws.size());
         const Draw& draw = draws[std::size_t(*shown)];
         drawLine(draw, names, *shown == 0);
-        crossSumText(draw);
+        crossSumText(draw, QStringLiteral("QS: "));
     }
 }
 
