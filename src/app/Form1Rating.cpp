@@ -3,6 +3,7 @@
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/LottotippPage.h"
 #include "app/pages/TipBoard.h"
+#include "draws/DamagedDraws.h"
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
 #include "draws/DrawLocator.h"
@@ -55,6 +56,25 @@ void showDrawDate(DatenbankPage& page, double datum)
         || date > picker->maximumDate())
         return;
     page.setEndDate(date);
+}
+
+// The draw line on both tabs and the cross sum; the weekday names follow
+// the interface language.
+void showDrawTexts(TForm1& form, const Draw& draw, bool firstRecord)
+{
+    const QString line = drawLine(draw, shortWeekdayNames(form.Sprache), firstRecord);
+    form.datenbankPage()->setDrawLine(line);
+    form.lottotippPage()->setDrawLine(line);
+    form.lottotippPage()->setCrossSum(crossSumText(draw));
+}
+
+QString damagedRecordsText(qint64 count, const QString& fileName)
+{
+    return count == 1 ? QStringLiteral("1 Datensatz von „%1“ ist beschädigt und wird übersprungen.")
+                            .arg(fileName)
+                      : QStringLiteral("%1 Datensätze von „%2“ sind beschädigt und werden übersprungen.")
+                            .arg(count)
+                            .arg(fileName);
 }
 
 } // namespace
@@ -112,7 +132,7 @@ void TForm1::SpeedButton5Click()
         dialogs().showMessage(this, QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
         const QString error = file.create();
         if (!error.isEmpty())
-            dialogs().showMessage(this, error);
+            dialogs().showError(this, error);
         return;
     }
 
@@ -120,9 +140,12 @@ void TForm1::SpeedButton5Click()
     QString error;
     const std::optional<std::vector<Draw>> draws = file.readAll(&error);
     if (!draws) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
+    // Start-up, every update, entry and deletion end here: the one place that
+    // sees each new state of the file.
+    reportDamagedRecords(*draws);
 
     if (const std::optional<LocatedDraw> located = locateDraw(*draws, aktDatum)) {
         Position = located->index;
@@ -137,10 +160,28 @@ void TForm1::showCurrentDraw(const Draw& draw, bool firstRecord)
 {
     Datum1 = draw.datum;
     Zahl = draw.zahl();
-    const QString line = drawLine(draw, shortWeekdayNames(Sprache), firstRecord);
-    datenbankPage()->setDrawLine(line);
-    lottotippPage()->setDrawLine(line);
-    lottotippPage()->setCrossSum(crossSumText(draw));
+    shownFirstRecord_ = firstRecord;
+    showDrawTexts(*this, draw, firstRecord);
     // The end of the counting window follows the shown draw.
     showDrawDate(*datenbankPage(), Datum1);
+}
+
+void TForm1::showDrawAgain()
+{
+    if (Datum1 > 0.0) {
+        Draw draw;
+        draw.datum = Datum1;
+        for (std::size_t i = 0; i < draw.zahlen.size(); ++i)
+            draw.zahlen[i] = static_cast<std::uint8_t>(Zahl[i + 1]);
+        showDrawTexts(*this, draw, shownFirstRecord_);
+    }
+    Komplettcheck();
+}
+
+void TForm1::reportDamagedRecords(const std::vector<Draw>& draws)
+{
+    const auto damaged = qint64(countDamagedDraws(draws));
+    if (damaged > 0 && damaged != damagedSaid_)
+        setStatusPanel(0, damagedRecordsText(damaged, ZahlenFile));
+    damagedSaid_ = damaged;
 }

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class BerechnungPage;
@@ -27,6 +28,7 @@ class QTabWidget;
 class RadioGroup;
 class Shell;
 class Sound;
+class StatusPanel;
 class TForm3;
 class TForm6;
 class TipBoard;
@@ -82,7 +84,8 @@ public:
     QString databasePath() const { return Home + ZahlenFile; }
 
     Dialogs& dialogs() const { return *services_.dialogs; }
-    Shell& shell() const { return *services_.shell; }
+    // Tells the user the path of anything the desktop cannot open.
+    Shell& shell() const { return *shell_; }
     Sound& sound() const { return *services_.sound; }
 
     // ---- start-up and shutdown (Form1Startup.cpp) -------------------------
@@ -129,6 +132,12 @@ public:
     // Makes `draw` the current draw and shows it: Datum1, Zahl, the draw
     // lines, the cross sum and the end date follow it.
     void showCurrentDraw(const Draw& draw, bool firstRecord);
+    // Shows the current draw's line and cross sum again and re-rates, after
+    // something (a language switch) replaced the texts.
+    void showDrawAgain();
+    // Says once in status panel 0 how many records of the database are
+    // damaged (they are skipped by everything that reads them).
+    void reportDamagedRecords(const std::vector<Draw>& draws);
     // ---- end of rating ------------------------------------------------------
 
     // ---- tip board (Form1TipBoard.cpp) --------------------------------------
@@ -236,6 +245,9 @@ private:
     void setBusyLockedEnabled(bool enabled);
 
     bool startedUp_ = false; // FormShow ran; nothing is saved before it restored
+    // When the program folder cannot be written, the per-user folder starts
+    // with a copy of the database beside the program.
+    void adoptProgramDatabase();
     // ---- end of start-up and shutdown -----------------------------------
 
 public:
@@ -298,6 +310,9 @@ private:
     void applyScale(double scale);
 
     Services services_;
+    std::unique_ptr<Shell> shell_;
+    bool shownFirstRecord_ = false; // the current draw is the file's first record
+    qint64 damagedSaid_ = 0;        // damaged records last reported in status panel 0
     LottotippPage* lottotipp_ = nullptr;
     BerechnungPage* berechnung_ = nullptr;
     DiagrammPage* diagramm_ = nullptr;
@@ -307,6 +322,6 @@ private:
     RadioGroup* radioGroup4_ = nullptr;
     TForm3* form3_ = nullptr;
     TForm6* form6_ = nullptr;
-    std::array<QLabel*, 2> statusPanels_{};
+    std::array<StatusPanel*, 2> statusPanels_{};
     double scale_ = 1.0;
 };
