@@ -340,7 +340,7 @@ void TForm6::SpeedButton1Click()
     }
     const QString error = WeightList::save(path, lines);
     if (!error.isEmpty()) {
-        dialogs().showMessage(this, QStringLiteral("Die Liste konnte nicht gespeichert werden: ")
+        dialogs().showError(this, QStringLiteral("Die Liste konnte nicht gespeichert werden: ")
                                         + path + QLatin1Char('\n') + error);
         return;
     }
@@ -360,7 +360,7 @@ void TForm6::SpeedButton2Click()
     QStringList lines;
     const QString error = WeightList::load(path, lines);
     if (!error.isEmpty()) {
-        dialogs().showMessage(this, QStringLiteral("Die Liste konnte nicht geladen werden: ")
+        dialogs().showError(this, QStringLiteral("Die Liste konnte nicht geladen werden: ")
                                         + path + QLatin1Char('\n') + error);
         return;
     }
