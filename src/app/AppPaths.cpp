@@ -67,6 +67,7 @@ AppPaths AppPaths::forExecutable(const QString& executableDir, const QString& us
     AppPaths paths;
     const QString executableFolder = withSlash(QDir(executableDir).absolutePath());
     paths.programDir = deliveredFilesFolder(executableFolder);
+    paths.executableDir = executableFolder;
     if (writeProblem(executableFolder).isEmpty()) {
         paths.home = executableFolder;
         return paths;

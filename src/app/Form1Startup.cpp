@@ -287,11 +287,18 @@ void TForm1::FormShow()
 
 void TForm1::adoptProgramDatabase()
 {
-    if (QDir(Home) == QDir(ProgramDir))
-        return;
     const QString own = databasePath();
-    const QString delivered = ProgramDir + ZahlenFile;
-    if (QFileInfo::exists(own) || !QFileInfo(delivered).isReadable())
+    if (QFileInfo::exists(own))
+        return;
+    QString delivered;
+    for (const QString& folder : {executableDir_, ProgramDir}) {
+        if (!folder.isEmpty() && QDir(folder) != QDir(Home)
+            && QFileInfo(folder + ZahlenFile).isReadable()) {
+            delivered = folder + ZahlenFile;
+            break;
+        }
+    }
+    if (delivered.isEmpty())
         return;
     // Copied under a temporary name and renamed, so an interrupted copy
     // never looks like a database.

@@ -32,7 +32,8 @@ const char* const designPixelSizeProperty = "designPixelSize";
 } // namespace
 
 TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
-    : QMainWindow(parent), Home(paths.home), ProgramDir(paths.programDir), services_(services),
+    : QMainWindow(parent), Home(paths.home), ProgramDir(paths.programDir), executableDir_(paths.executableDir),
+      services_(services),
       shell_(std::make_unique<ReportingShell>(*services.shell, *services.dialogs, this))
 {
     setObjectName(QStringLiteral("Form1"));

@@ -246,8 +246,9 @@ private:
 
     bool startedUp_ = false; // FormShow ran; nothing is saved before it restored
     // When the program folder cannot be written, the per-user folder starts
-    // with a copy of the database beside the program.
+    // with a copy of the database beside the program (or delivered with it).
     void adoptProgramDatabase();
+    QString executableDir_;
     // ---- end of start-up and shutdown -----------------------------------
 
 public:

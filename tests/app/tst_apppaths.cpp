@@ -97,6 +97,8 @@ private slots:
         QCOMPARE(paths.problem, QString());
         QCOMPARE(paths.home, data + QLatin1Char('/'));
         QVERIFY(QFileInfo(data).isDir());
+        // Where a database from before may still lie.
+        QCOMPARE(paths.executableDir, QStringLiteral("/proc/"));
     }
 };
 
