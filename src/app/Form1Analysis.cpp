@@ -137,7 +137,7 @@ void TForm1::BitBtn9Click()
     QString error;
     const std::optional<std::vector<Draw>> draws = DrawFile(databasePath()).readAll(&error);
     if (!draws) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
 
@@ -153,7 +153,7 @@ void TForm1::BitBtn9Click()
     bool ok = false;
     const qint32 seed = answer.trimmed().toInt(&ok);
     if (!ok) {
-        dialogs().showMessage(this, text(34));
+        dialogs().showError(this, text(34));
         return;
     }
     Random::global().setSeed(quint32(seed));
@@ -203,7 +203,7 @@ void TForm1::BitBtn9Click()
     const QString path = Home + QStringLiteral("Test.txt");
     error = ReportFile::save(path, ReportFile::textLines(lines));
     if (!error.isEmpty()) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
     shell().openFile(path);
@@ -262,7 +262,7 @@ void TForm1::BitBtn19Click()
     QString error;
     const std::optional<std::vector<Draw>> draws = DrawFile(databasePath()).readAll(&error);
     if (!draws) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
     if (draws->empty()) {
@@ -274,7 +274,7 @@ void TForm1::BitBtn19Click()
     bool ok = false;
     const int threshold = answer.trimmed().toInt(&ok);
     if (!ok) {
-        dialogs().showMessage(this, notANumber(answer));
+        dialogs().showError(this, notANumber(answer));
         return;
     }
 
@@ -327,7 +327,7 @@ void TForm1::BitBtn19Click()
     const QString path = Home + QStringLiteral("Test.rtf");
     error = ReportFile::save(path, RtfWriter::document(lines));
     if (!error.isEmpty()) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
     shell().openFile(path);
