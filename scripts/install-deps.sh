@@ -9,7 +9,7 @@ packages=(
   libqt6opengl6-dev qt6-websockets-dev
   libgl-dev libegl-dev libvulkan-dev libxkbcommon-dev
   libbenchmark-dev
-  qt6-qpa-plugins
+  qt6-qpa-plugins qt6-translations-l10n
   fonts-liberation
   file # CPack reads the file types when it makes the Debian package
 )

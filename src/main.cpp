@@ -2,6 +2,7 @@
 #include "app/SignalCloser.h"
 #include "app/TForm1.h"
 #include "platform/Dialogs.h"
+#include "platform/QtTranslations.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
 
@@ -17,10 +18,20 @@ Q_LOGGING_CATEGORY(lcPaths, "numerant.paths", QtWarningMsg)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The name also names the per-user data folder. No display name: Qt would
+    // append it to every dialog title.
     QApplication::setApplicationName(QStringLiteral("Numerant"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Dazizozoz Adiva"));
+    const QString title = QStringLiteral("Dazizozoz Adiva");
+    // The interface starts German; the language menu switches Qt's texts too.
+    QtTranslations::use(QStringLiteral("de"));
 
-    QtDialogs dialogs;
+    QtDialogs dialogs(title);
+    const AppPaths paths = AppPaths::forExecutable(QApplication::applicationDirPath());
+    if (!paths.problem.isEmpty()) {
+        dialogs.showError(nullptr, paths.problem);
+        return 1;
+    }
+
     DesktopShell shell;
     WavSound sound;
     TForm1::Services services;
@@ -28,10 +39,10 @@ int main(int argc, char* argv[])
     services.shell = &shell;
     services.sound = &sound;
 
-    const AppPaths paths = AppPaths::forExecutable(QApplication::applicationDirPath());
     qCInfo(lcPaths).noquote() << "delivered files:" << paths.programDir;
     qCInfo(lcPaths).noquote() << "writes into:" << paths.home;
     TForm1 window(paths, services);
+    window.setWindowTitle(title);
     // A termination signal closes the window like the user would, so the
     // settings are saved; quitting also ends any modal dialog still open.
     SignalCloser closer(&window);

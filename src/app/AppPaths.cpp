@@ -7,7 +7,19 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
 namespace {
+
+QString cannotUseFolder(const QString& folder, const QString& reason)
+{
+    return QStringLiteral("Der Ordner für Ihre Daten kann nicht angelegt oder beschrieben "
+                          "werden:\n\n%1\n\n%2\n\nOhne ihn kann das Programm keine Ziehungen "
+                          "speichern und wird beendet.")
+        .arg(QDir::toNativeSeparators(folder), reason);
+}
 
 QString withSlash(QString path)
 {
@@ -16,26 +28,58 @@ QString withSlash(QString path)
     return path;
 }
 
-bool canWriteInto(const QString& dir)
+// Asking for permission bits is not enough (read-only mounts, ACLs): try it.
+// Empty when the folder can be written, else the system's reason.
+QString writeProblem(const QString& dir)
 {
-    // Asking for permission bits is not enough (read-only mounts, ACLs): try it.
     QTemporaryFile probe(dir + QStringLiteral("/.numerant-write-XXXXXX"));
-    return probe.open();
+    return probe.open() ? QString() : probe.errorString();
+}
+
+// mkpath gives no reason; the system's is found by trying each missing level.
+QString makeFolder(const QString& dir)
+{
+    if (QDir().mkpath(dir))
+        return {};
+    QString reason;
+    QString path;
+    for (const QString& part : QDir::cleanPath(dir).split(QLatin1Char('/'))) {
+        path += part.isEmpty() ? QString() : QLatin1Char('/') + part;
+        const QFileInfo level(path);
+        if (path.isEmpty() || level.isDir())
+            continue;
+        if (level.exists()) {
+            reason = QStringLiteral("„%1“ ist eine Datei, kein Ordner.").arg(path);
+            break;
+        }
+        if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0) {
+            reason = QString::fromLocal8Bit(std::strerror(errno));
+            break;
+        }
+    }
+    return reason.isEmpty() ? QStringLiteral("Unbekannter Fehler") : reason;
 }
 
 } // namespace
 
-AppPaths AppPaths::forExecutable(const QString& executableDir)
+AppPaths AppPaths::forExecutable(const QString& executableDir, const QString& userDataDir)
 {
     AppPaths paths;
     const QString executableFolder = withSlash(QDir(executableDir).absolutePath());
     paths.programDir = deliveredFilesFolder(executableFolder);
-    if (canWriteInto(executableFolder)) {
+    paths.executableDir = executableFolder;
+    if (writeProblem(executableFolder).isEmpty()) {
         paths.home = executableFolder;
-    } else {
-        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(data);
-        paths.home = withSlash(data);
+        return paths;
     }
+    const QString data = userDataDir.isEmpty()
+                             ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                             : userDataDir;
+    paths.home = withSlash(data);
+    QString reason = makeFolder(data);
+    if (reason.isEmpty())
+        reason = writeProblem(data);
+    if (!reason.isEmpty())
+        paths.problem = cannotUseFolder(data, reason);
     return paths;
 }

@@ -11,6 +11,13 @@
 struct AppPaths {
     QString programDir; // with trailing '/'
     QString home;       // with trailing '/'
+    QString executableDir; // with trailing '/'; a database left there is adopted
+    // Set when there is no folder to write into: the per-user folder could not
+    // be created or written. A German sentence naming the folder and the
+    // reason; the program cannot keep a database then.
+    QString problem;
 
-    static AppPaths forExecutable(const QString& executableDir);
+    // `userDataDir` replaces the per-user data folder (tests).
+    static AppPaths forExecutable(const QString& executableDir,
+                                  const QString& userDataDir = QString());
 };

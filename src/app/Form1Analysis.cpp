@@ -140,7 +140,7 @@ void TForm1::BitBtn9Click()
     QString error;
     const std::optional<std::vector<Draw>> draws = DrawFile(databasePath()).readAll(&error);
     if (!draws) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
 
@@ -156,7 +156,7 @@ void TForm1::BitBtn9Click()
     bool ok = false;
     const qint32 seed = answer.trimmed().toInt(&ok);
     if (!ok) {
-        dialogs().showMessage(this, text(34));
+        dialogs().showError(this, text(34));
         return;
     }
     Random::global().setSeed(quint32(seed));
@@ -206,7 +206,7 @@ void TForm1::BitBtn9Click()
     const QString path = Home + QStringLiteral("Test.txt");
     error = ReportFile::save(path, ReportFile::textLines(lines));
     if (!error.isEmpty()) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
     shell().openFile(path);
@@ -265,7 +265,7 @@ void TForm1::BitBtn19Click()
     QString error;
     const std::optional<std::vector<Draw>> draws = DrawFile(databasePath()).readAll(&error);
     if (!draws) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
     if (draws->empty()) {
@@ -277,7 +277,7 @@ void TForm1::BitBtn19Click()
     bool ok = false;
     const int threshold = answer.trimmed().toInt(&ok);
     if (!ok) {
-        dialogs().showMessage(this, notANumber(answer));
+        dialogs().showError(this, notANumber(answer));
         return;
     }
 
@@ -330,7 +330,7 @@ void TForm1::BitBtn19Click()
     const QString path = Home + QStringLiteral("Test.rtf");
     error = ReportFile::save(path, RtfWriter::document(lines));
     if (!error.isEmpty()) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
     shell().openFile(path);

@@ -12,6 +12,7 @@
 #include "platform/Dialogs.h"
 
 #include <QCursor>
+#include <QDate>
 #include <QDialog>
 #include <QGuiApplication>
 
@@ -29,6 +30,15 @@ Draw designEntry(double day)
     return draw;
 }
 
+QString deleteCaption()
+{
+    return QStringLiteral("Ziehung löschen");
+}
+
+QString deleteQuestion(const QDate& date)
+{
+    return QStringLiteral("Ziehung vom %1 löschen?").arg(date.toString(QStringLiteral("dd.MM.yyyy")));
+}
 
 } // namespace
 
@@ -80,7 +90,7 @@ void TForm1::stepDraw(bool forward)
     QString error;
     const auto draws = DrawFile(databasePath()).readAll(&error);
     if (!draws) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
     const bool saturdays = datenbankPage()->saturdays();
@@ -101,7 +111,7 @@ void TForm1::BitBtn8Click()
     QString error;
     const auto draws = file.readAll(&error);
     if (!draws) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
     const double chosen = DateSerial::fromDate(datenbankPage()->endDate());
@@ -112,7 +122,7 @@ void TForm1::BitBtn8Click()
     if (dialogs().execDialog(*form3()) == QDialog::Accepted) {
         error = storeEntry(file, form3()->draw());
         if (!error.isEmpty()) {
-            dialogs().showMessage(this, error);
+            dialogs().showError(this, error);
             return;
         }
     }
@@ -123,13 +133,19 @@ void TForm1::BitBtn8Click()
 
 void TForm1::BitBtn4Click()
 {
+    // One click must not cost a draw: ask first, No being the default.
+    const QDate shown = DateSerial::toDate(Datum1);
+    if (Datum1 <= 0.0 || !shown.isValid())
+        return; // no draw is shown, so there is none to delete
+    if (!dialogs().askYesNo(this, deleteCaption(), deleteQuestion(shown), Dialogs::Default::No))
+        return;
     QString error;
     {
         const BusyCursor busy;
         error = deleteDrawsOf(DrawFile(databasePath()), Datum1);
     }
     if (!error.isEmpty()) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
     // DateTimePicker1 still holds the deleted date: the next later draw, or

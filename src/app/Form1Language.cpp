@@ -4,10 +4,24 @@
 #include "app/dialogs/TForm3.h"
 #include "app/dialogs/TForm6.h"
 #include "app/pages/LottotippPage.h"
+#include "platform/QtTranslations.h"
 #include "text/Languages.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
+
+namespace {
+
+// The ISO code of a language number, for Qt's own translations; the codes of
+// the language files ("sp", "cz") are not ISO codes.
+QString qtLanguageCode(qint32 number)
+{
+    static const char* const codes[] = {"de", "en", "fr", "es", "tr", "ru", "nl", "cs", "pl"};
+    return number >= 0 && number < qint32(std::size(codes)) ? QLatin1String(codes[number])
+                                                            : QStringLiteral("de");
+}
+
+} // namespace
 
 void TForm1::connectLanguage()
 {
@@ -42,10 +56,13 @@ void TForm1::runLanguage(qint32 number)
         return;
     DateiLaden1Click(ProgramDir + QStringLiteral("land/bezeich.txt"), language->code);
     Sprache = number;
-    showDrawLine(); // weekday names follow the language
     for (const Language& other : Languages::all())
         if (QAction* item = findChild<QAction*>(other.menuItem, Qt::FindDirectChildrenOnly))
             item->setChecked(other.number == number);
+    QtTranslations::use(qtLanguageCode(number));
+    // The captions just applied include the design texts of the draw line
+    // and the rating labels.
+    showDrawAgain();
 }
 
 void TForm1::showTextTable()

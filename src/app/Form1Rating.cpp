@@ -4,6 +4,7 @@
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/LottotippPage.h"
 #include "app/pages/TipBoard.h"
+#include "draws/DamagedDraws.h"
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
 #include "draws/DrawLocator.h"
@@ -56,6 +57,15 @@ void showDrawDate(DatenbankPage& page, double datum)
         || date > picker->maximumDate())
         return;
     page.setEndDate(date);
+}
+
+QString damagedRecordsText(qint64 count, const QString& fileName)
+{
+    return count == 1 ? QStringLiteral("1 Datensatz von „%1“ ist beschädigt und wird übersprungen.")
+                            .arg(fileName)
+                      : QStringLiteral("%1 Datensätze von „%2“ sind beschädigt und werden übersprungen.")
+                            .arg(count)
+                            .arg(fileName);
 }
 
 } // namespace
@@ -113,7 +123,7 @@ void TForm1::SpeedButton5Click()
         dialogs().showMessage(this, text(57));
         const QString error = file.create();
         if (!error.isEmpty())
-            dialogs().showMessage(this, error);
+            dialogs().showError(this, error);
         return;
     }
     // Every change of the stored draws ends here: the filter line recounts.
@@ -123,9 +133,12 @@ void TForm1::SpeedButton5Click()
     QString error;
     const std::optional<std::vector<Draw>> draws = file.readAll(&error);
     if (!draws) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
+    // Start-up, every update, entry and deletion end here: the one place that
+    // sees each new state of the file.
+    reportDamagedRecords(*draws);
 
     if (const std::optional<LocatedDraw> located = locateDraw(*draws, aktDatum)) {
         Position = located->index;
@@ -155,4 +168,18 @@ void TForm1::showCurrentDraw(const Draw& draw, bool firstRecord)
     showDrawLine();
     // The end of the counting window follows the shown draw.
     showDrawDate(*datenbankPage(), Datum1);
+}
+
+void TForm1::showDrawAgain()
+{
+    showDrawLine();
+    Komplettcheck();
+}
+
+void TForm1::reportDamagedRecords(const std::vector<Draw>& draws)
+{
+    const auto damaged = qint64(countDamagedDraws(draws));
+    if (damaged > 0 && damaged != damagedSaid_)
+        setStatusPanel(0, damagedRecordsText(damaged, ZahlenFile));
+    damagedSaid_ = damaged;
 }

@@ -69,13 +69,13 @@ void TForm1::SpeedButton4Click()
     bool ok = false;
     const int threshold = answer.trimmed().toInt(&ok);
     if (!ok) {
-        dialogs().showMessage(this, notANumber(answer));
+        dialogs().showError(this, notANumber(answer));
         return;
     }
     QString error;
     const std::optional<std::vector<Draw>> draws = DrawFile(databasePath()).readAll(&error);
     if (!draws) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
 

@@ -12,6 +12,8 @@
 #include <QCloseEvent>
 #include <QDateEdit>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -88,6 +90,20 @@ struct TextValue {
 constexpr TextValue kFeeFields[] = {{"ZWEIPREIS", "Edit81"}, {"EINPREIS", "Edit82"}};
 constexpr TextValue kConnectionFields[] = {
     {"URLEdit", "URLEdit"}, {"ProxyHostEdit", "ProxyHostEdit"}, {"ProxyPortEdit", "ProxyPortEdit"}};
+
+QString databaseCopiedText(const QString& delivered, const QString& home)
+{
+    return QStringLiteral("Die Ziehungen aus „%1“ wurden nach „%2“ kopiert; dort werden sie "
+                          "weiter gepflegt, weil der Programmordner schreibgeschützt ist.")
+        .arg(QDir::toNativeSeparators(delivered), QDir::toNativeSeparators(home));
+}
+
+QString databaseNotCopiedText(const QString& delivered, const QString& home)
+{
+    return QStringLiteral("Die Ziehungen aus „%1“ konnten nicht nach „%2“ kopiert werden. Das "
+                          "Programm beginnt dort mit einer leeren Datenbank.")
+        .arg(QDir::toNativeSeparators(delivered), QDir::toNativeSeparators(home));
+}
 
 } // namespace
 
@@ -274,11 +290,12 @@ void TForm1::FormShow()
         proxyPort->setText(QStringLiteral("80"));
 
     ZahlenFile = QStringLiteral("ZahlenOB.dat");
+    adoptProgramDatabase();
     const DrawFile database(databasePath());
     if (!database.exists()) {
         const QString error = database.create();
-        if (!error.isEmpty() && services_.dialogs)
-            dialogs().showMessage(this, error);
+        if (!error.isEmpty())
+            dialogs().showError(this, error);
     }
     const auto now = quint64(QDateTime::currentMSecsSinceEpoch());
     Random::global().setSeed(quint32(now ^ (now >> 32)));
@@ -291,6 +308,35 @@ void TForm1::FormShow()
     NumerantClick();
     SpeedButton5Click();
     SpeedButton2Click();
+}
+
+void TForm1::adoptProgramDatabase()
+{
+    const QString own = databasePath();
+    if (QFileInfo::exists(own))
+        return;
+    QString delivered;
+    for (const QString& folder : {executableDir_, ProgramDir}) {
+        if (!folder.isEmpty() && QDir(folder) != QDir(Home)
+            && QFileInfo(folder + ZahlenFile).isReadable()) {
+            delivered = folder + ZahlenFile;
+            break;
+        }
+    }
+    if (delivered.isEmpty())
+        return;
+    // Copied under a temporary name and renamed, so an interrupted copy
+    // never looks like a database.
+    const QString partial = own + QStringLiteral("~");
+    QFile::remove(partial);
+    if (QFile::copy(delivered, partial) && QFile::rename(partial, own)) {
+        // The copy keeps the read-only mode of an installed file.
+        QFile::setPermissions(own, QFile::permissions(own) | QFile::WriteOwner | QFile::ReadOwner);
+        setStatusPanel(0, databaseCopiedText(delivered, Home));
+    } else {
+        QFile::remove(partial);
+        dialogs().showError(this, databaseNotCopiedText(delivered, Home));
+    }
 }
 
 void TForm1::FormClose()

@@ -80,7 +80,7 @@ bool chartFromDatabase(TForm1& form, const Statistic& statistic, bool keepsLastD
         result = statistic(DrawSource(database), window, captionTexts(form));
     }
     if (!result.ok()) {
-        form.dialogs().showMessage(&form, result.error);
+        form.dialogs().showError(&form, result.error);
         return false;
     }
     // The counts compare every selected draw as the current draw, so the

@@ -95,6 +95,9 @@ void TForm1::TippEdit(int Anfang, int Ende)
         }
     }
     form6()->endRowMode(text(36));
+    // The row's colours, hits and cross sum belong to its new numbers.
+    if (sortieren)
+        Komplettcheck();
 }
 
 void TForm1::SpeedButton13Click()
@@ -105,7 +108,7 @@ void TForm1::SpeedButton13Click()
     bool ok = false;
     const qint32 value = answer.trimmed().toInt(&ok);
     if (!ok) {
-        dialogs().showMessage(this, text(34));
+        dialogs().showError(this, text(34));
         return;
     }
     // The range in the caption is a suggestion; any 32-bit value seeds.

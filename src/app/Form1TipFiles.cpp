@@ -52,7 +52,7 @@ bool loadTipFile(TForm1& form, const QString& path)
     QString error;
     const std::optional<TipFile::Content> content = TipFile::read(path, &error);
     if (!content) {
-        form.dialogs().showMessage(&form, error);
+        form.dialogs().showError(&form, error);
         return false;
     }
     TipBoard& board = *form.tipBoard();
@@ -98,7 +98,7 @@ void TForm1::SpeedButton15Click()
         return;
     const QString error = TipFile::write(path, boardRows(*tipBoard()), LosNr);
     if (!error.isEmpty())
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
 }
 
 void TForm1::SpeedButton16Click()
@@ -124,7 +124,7 @@ void TForm1::BitBtn7Click()
     QPlainTextEdit* memo = datenbank_->lineBuffer();
     memo->clear();
     if (!lines) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
     for (const QString& line : *lines)
@@ -133,7 +133,7 @@ void TForm1::BitBtn7Click()
     const QString path = Home + QStringLiteral("Tipp.txt");
     error = TipPrintout::write(path, *lines);
     if (!error.isEmpty()) {
-        dialogs().showMessage(this, error);
+        dialogs().showError(this, error);
         return;
     }
     shell().openFile(path);

@@ -9,12 +9,12 @@
 #include "app/pages/LottotippPage.h"
 #include "platform/RadioGroup.h"
 #include "platform/Shell.h"
+#include "platform/StatusPanel.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -32,7 +32,9 @@ const char* const designPixelSizeProperty = "designPixelSize";
 } // namespace
 
 TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
-    : QMainWindow(parent), Home(paths.home), ProgramDir(paths.programDir), services_(services)
+    : QMainWindow(parent), Home(paths.home), ProgramDir(paths.programDir), executableDir_(paths.executableDir),
+      services_(services),
+      shell_(std::make_unique<ReportingShell>(*services.shell, *services.dialogs, this))
 {
     setObjectName(QStringLiteral("Form1"));
     buildUi();
@@ -63,6 +65,9 @@ void TForm1::buildUi()
     QFont designFont(QStringLiteral("Arial"));
     designFont.setPixelSize(designPixelSize);
     setFont(designFont);
+    // Menus, dialogs and message boxes are windows of their own and take the
+    // application's font, not this window's: one family everywhere.
+    QApplication::setFont(designFont);
 
     buildMenu();
 
@@ -89,12 +94,8 @@ void TForm1::buildUi()
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
-    for (int i = 0; i < 2; ++i) {
-        auto* panel = new QLabel(StatusBar1);
-        panel->setFrameShape(QFrame::StyledPanel);
-        panel->setFrameShadow(QFrame::Sunken);
-        statusPanels_[i] = panel;
-    }
+    for (auto& panel : statusPanels_)
+        panel = new StatusPanel(StatusBar1);
     statusPanels_[0]->setFixedWidth(150);
     StatusBar1->addWidget(statusPanels_[0]);
     StatusBar1->addWidget(statusPanels_[1], 1);
@@ -103,6 +104,7 @@ void TForm1::buildUi()
     // The dialogs come last: lookups by name from the window then find the
     // window's own controls before the dialogs' controls of the same name.
     form3_ = new TForm3(this);
+    form3()->setDialogs(services_.dialogs);
     form6_ = new TForm6(this);
     form6()->setDialogs(services_.dialogs);
     form6()->setDirectory(Home);

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -29,6 +30,7 @@ class QTabWidget;
 class RadioGroup;
 class Shell;
 class Sound;
+class StatusPanel;
 class TForm3;
 class TForm6;
 class TipBoard;
@@ -84,7 +86,8 @@ public:
     QString databasePath() const { return Home + ZahlenFile; }
 
     Dialogs& dialogs() const { return *services_.dialogs; }
-    Shell& shell() const { return *services_.shell; }
+    // Tells the user the path of anything the desktop cannot open.
+    Shell& shell() const { return *shell_; }
     Sound& sound() const { return *services_.sound; }
 
     // ---- start-up and shutdown (Form1Startup.cpp) -------------------------
@@ -151,6 +154,12 @@ public:
     // The draw lines of the shown draw again, with the weekday names of the
     // interface language.
     void showDrawLine();
+    // Shows the current draw's line and cross sum again and re-rates, after
+    // something (a language switch) replaced the texts.
+    void showDrawAgain();
+    // Says once in status panel 0 how many records of the database are
+    // damaged (they are skipped by everything that reads them).
+    void reportDamagedRecords(const std::vector<Draw>& draws);
     // ---- end of rating ------------------------------------------------------
 
     // ---- tip board (Form1TipBoard.cpp) --------------------------------------
@@ -265,6 +274,10 @@ private:
     void setBusyLockedEnabled(bool enabled);
 
     bool startedUp_ = false; // FormShow ran; nothing is saved before it restored
+    // When the program folder cannot be written, the per-user folder starts
+    // with a copy of the database beside the program (or delivered with it).
+    void adoptProgramDatabase();
+    QString executableDir_;
     // ---- end of start-up and shutdown -----------------------------------
 
 public:
@@ -327,6 +340,8 @@ private:
     void applyScale(double scale);
 
     Services services_;
+    std::unique_ptr<Shell> shell_;
+    qint64 damagedSaid_ = 0;        // damaged records last reported in status panel 0
     LottotippPage* lottotipp_ = nullptr;
     BerechnungPage* berechnung_ = nullptr;
     DiagrammPage* diagramm_ = nullptr;
@@ -336,8 +351,8 @@ private:
     RadioGroup* radioGroup4_ = nullptr;
     TForm3* form3_ = nullptr;
     TForm6* form6_ = nullptr;
-    std::array<QLabel*, 2> statusPanels_{};
+    std::array<StatusPanel*, 2> statusPanels_{};
     double scale_ = 1.0;
     std::optional<Draw> shownDraw_; // the draw the draw lines show
-    bool shownFirstRecord_ = false;
+    bool shownFirstRecord_ = false; // it is the file's first record
 };

@@ -57,6 +57,24 @@ QString xLabel(double x)
     return QString::number(x, 'g', 10);
 }
 
+// Rich text would fold the caption's runs of blanks into one: all blanks of a
+// run but the last are kept as non-breaking ones. The last one stays a place
+// where a narrow chart may wrap the caption, so it never wraps inside a word.
+QString captionHtml(const QString& caption)
+{
+    QString html;
+    const QString escaped = caption.toHtmlEscaped();
+    for (qsizetype i = 0; i < escaped.size(); ++i) {
+        const bool blank = escaped[i] == QLatin1Char(' ');
+        const bool lastOfRun = i + 1 == escaped.size() || escaped[i + 1] != QLatin1Char(' ');
+        if (blank && !lastOfRun)
+            html += QStringLiteral("&nbsp;");
+        else
+            html += escaped[i];
+    }
+    return html;
+}
+
 } // namespace
 
 Chart1::Chart1(QWidget* parent) : QWidget(parent)
@@ -75,21 +93,17 @@ Chart1::Chart1(QWidget* parent) : QWidget(parent)
     stacked_->setLabelsPrecision(6);
     chart_->addSeries(stacked_);
 
-    QFont small = font();
-    small.setPointSizeF(std::max(6.0, small.pointSizeF() - 1.0));
     bottom_ = new QCategoryAxis;
     bottom_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    bottom_->setLabelsFont(small);
-    bottom_->setTitleFont(small);
     chart_->addAxis(bottom_, Qt::AlignBottom);
     stacked_->attachAxis(bottom_);
     left_ = new QValueAxis;
     left_->setTickType(QValueAxis::TicksDynamic);
     left_->setLabelFormat(QStringLiteral("%.0f"));
-    left_->setLabelsFont(small);
     chart_->addAxis(left_, Qt::AlignLeft);
     stacked_->attachAxis(left_);
 
+    applyTextStyle();
     view_ = new QChartView(chart_, this);
     view_->setObjectName(QStringLiteral("Chart1View"));
     view_->setRenderHint(QPainter::Antialiasing, false);
@@ -100,6 +114,29 @@ Chart1::Chart1(QWidget* parent) : QWidget(parent)
 }
 
 Chart1::~Chart1() = default;
+
+void Chart1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        applyTextStyle();
+}
+
+void Chart1::applyTextStyle()
+{
+    // The axis texts are the window's text: its size, which grows with the
+    // window, and its colour, not the chart theme's small grey.
+    const QFont text = font();
+    const QBrush ink = palette().color(QPalette::WindowText);
+    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(bottom_), static_cast<QAbstractAxis*>(left_)}) {
+        axis->setLabelsFont(text);
+        axis->setLabelsBrush(ink);
+        axis->setTitleFont(text);
+        axis->setTitleBrush(ink);
+    }
+    for (QBarSet* set : stacked_->barSets())
+        set->setLabelFont(text);
+}
 
 void Chart1::setActive(SeriesId series, bool active)
 {
@@ -242,6 +279,7 @@ void Chart1::addBarLayers(QStackedBarSeries* stacked, int& layers) const
             set->setBorderColor(main.darker(130));
             set->setSelectedColor(other);
             set->setLabelColor(palette().color(QPalette::WindowText));
+            set->setLabelFont(font());
             QList<qreal> values(positions, 0.0);
             QList<int> selected;
             for (qsizetype i = 0; i < data.bars.size(); ++i) {
@@ -300,8 +338,7 @@ void Chart1::refresh()
         }
     }
     bottom_->setRange(-0.5, std::max(0, positions - 1) + 0.5);
-    // Rich text would fold the caption's runs of blanks into one.
-    bottom_->setTitleText(bottomCaption_.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+    bottom_->setTitleText(captionHtml(bottomCaption_));
 
     double low = leftMinimum();
     double high = leftMaximum();

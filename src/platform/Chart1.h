@@ -69,6 +69,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct SeriesData {
@@ -78,6 +79,7 @@ private:
     };
 
     void scheduleRefresh();
+    void applyTextStyle();
     std::pair<double, double> activeBarRange() const; // lowest (at most 0), highest (at least 0)
     double labelStep(int positions) const;
     void addBarLayers(QStackedBarSeries* stacked, int& layers) const;

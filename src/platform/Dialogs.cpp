@@ -1,6 +1,5 @@
 #include "platform/Dialogs.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -37,15 +36,22 @@ QString runFileDialog(QWidget* parent, const FileDialogSetup& setup, QFileDialog
 
 } // namespace
 
-bool QtDialogs::askYesNo(QWidget* parent, const QString& caption, const QString& text)
+bool QtDialogs::askYesNo(QWidget* parent, const QString& caption, const QString& text,
+                         Default preset)
 {
-    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No)
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 preset == Default::No ? QMessageBox::No : QMessageBox::Yes)
            == QMessageBox::Yes;
 }
 
 void QtDialogs::showMessage(QWidget* parent, const QString& text)
 {
-    QMessageBox::information(parent, QApplication::applicationDisplayName(), text);
+    QMessageBox::information(parent, title_, text);
+}
+
+void QtDialogs::showError(QWidget* parent, const QString& text)
+{
+    QMessageBox::warning(parent, title_, text);
 }
 
 QString QtDialogs::inputText(QWidget* parent, const QString& caption, const QString& prompt,

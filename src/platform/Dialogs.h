@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <utility>
+
 class QDialog;
 class QWidget;
 
@@ -18,8 +20,12 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    virtual bool askYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+    enum class Default { Yes, No }; // the answer Enter gives
+    virtual bool askYesNo(QWidget* parent, const QString& caption, const QString& text,
+                          Default preset = Default::Yes) = 0;
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    // A failure the user should act on: shown with the warning icon.
+    virtual void showError(QWidget* parent, const QString& text) = 0;
     // Cancelling returns the preset text, as the program's input boxes always have.
     virtual QString inputText(QWidget* parent, const QString& caption, const QString& prompt,
                               const QString& preset) = 0;
@@ -32,11 +38,19 @@ public:
 
 class QtDialogs final : public Dialogs {
 public:
-    bool askYesNo(QWidget* parent, const QString& caption, const QString& text) override;
+    // `title` heads every message box; Qt's own dialogs keep their titles.
+    explicit QtDialogs(QString title = QString()) : title_(std::move(title)) {}
+
+    bool askYesNo(QWidget* parent, const QString& caption, const QString& text,
+                  Default preset = Default::Yes) override;
     void showMessage(QWidget* parent, const QString& text) override;
+    void showError(QWidget* parent, const QString& text) override;
     QString inputText(QWidget* parent, const QString& caption, const QString& prompt,
                       const QString& preset) override;
     QString openFileName(QWidget* parent, const FileDialogSetup& setup) override;
     QString saveFileName(QWidget* parent, const FileDialogSetup& setup) override;
     int execDialog(QDialog& dialog) override;
+
+private:
+    QString title_;
 };

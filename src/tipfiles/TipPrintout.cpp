@@ -32,7 +32,7 @@ std::optional<QStringList> lines(const TipRows& rows, const QDate& nextDraw,
             const int number = row[k].trimmed().toInt(&ok);
             if (!ok) {
                 if (error)
-                    *error = QStringLiteral("'%1' is not a valid integer value (row %2, cell %3)")
+                    *error = QStringLiteral("„%1“ ist keine gültige Zahl (Tipp %2, Feld %3).")
                                  .arg(row[k])
                                  .arg(r + 1)
                                  .arg(k + 1);
@@ -51,12 +51,12 @@ QString write(const QString& path, const QStringList& lines)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot create \"%1\": %2").arg(path, file.errorString());
+        return QStringLiteral("„%1“ kann nicht angelegt werden: %2").arg(path, file.errorString());
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.toUtf8() + "\r\n";
     if (file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+        return QStringLiteral("„%1“ kann nicht geschrieben werden: %2").arg(path, file.errorString());
     return {};
 }
 

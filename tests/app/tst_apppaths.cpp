@@ -1,6 +1,7 @@
 #include "app/AppPaths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -62,6 +63,42 @@ private slots:
         const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QCOMPARE(paths.home, data + QLatin1Char('/'));
         QVERIFY(QFileInfo(paths.home).isDir());
+    }
+
+    void userFolderThatCannotBeMadeIsNamed_data()
+    {
+        QTest::addColumn<QString>("below"); // what stands where the folder should go
+        QTest::newRow("a file in the way") << "file";
+        QTest::newRow("a folder nobody can write") << "/proc";
+    }
+
+    void userFolderThatCannotBeMadeIsNamed()
+    {
+        QFETCH(QString, below);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QString data = below;
+        if (below == QLatin1String("file")) {
+            QFile blocker(dir.filePath(QStringLiteral("blocker")));
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            data = blocker.fileName() + QStringLiteral("/Numerant");
+        }
+        const AppPaths paths = AppPaths::forExecutable(QStringLiteral("/proc"), data);
+        QVERIFY2(paths.problem.contains(data), qPrintable(paths.problem));
+        QVERIFY(paths.problem.contains(QStringLiteral("beendet")));
+    }
+
+    void userFolderIsMadeWhenMissing()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString data = dir.filePath(QStringLiteral("share/Numerant"));
+        const AppPaths paths = AppPaths::forExecutable(QStringLiteral("/proc"), data);
+        QCOMPARE(paths.problem, QString());
+        QCOMPARE(paths.home, data + QLatin1Char('/'));
+        QVERIFY(QFileInfo(data).isDir());
+        // Where a database from before may still lie.
+        QCOMPARE(paths.executableDir, QStringLiteral("/proc/"));
     }
 };
 

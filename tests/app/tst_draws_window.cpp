@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 
@@ -118,6 +119,10 @@ private slots:
     void entry();
     void abortedEntryChangesNothing();
     void entryIntoEmptyDatabaseStartsFromToday();
+    void impossibleEntryIsRefused_data();
+    void impossibleEntryIsRefused();
+    void drawWithoutBonusKeepsNone_data();
+    void drawWithoutBonusKeepsNone();
     void deletion_data();
     void deletion();
     void failedRewriteKeepsDatabase_data();
@@ -412,19 +417,94 @@ void TestDrawsWindow::entryIntoEmptyDatabaseStartsFromToday()
     QCOMPARE(window_->Datum1, DateSerial::today());
 }
 
+void TestDrawsWindow::impossibleEntryIsRefused_data()
+{
+    QTest::addColumn<QList<int>>("typed"); // six numbers and the bonus
+    QTest::addColumn<QString>("named");    // the number the message names
+
+    QTest::newRow("six times 49") << QList<int>{49, 49, 49, 49, 49, 49, 0} << "49";
+    QTest::newRow("one number twice") << QList<int>{2, 4, 5, 5, 6, 7, 0} << "5";
+    QTest::newRow("bonus among the numbers") << QList<int>{1, 2, 3, 4, 5, 6, 3} << "3";
+}
+
+void TestDrawsWindow::impossibleEntryIsRefused()
+{
+    QFETCH(QList<int>, typed);
+    QFETCH(QString, named);
+
+    makeWindow(drawsOnWeekdays(QStringLiteral("SWS")));
+    const QByteArray before = fileBytes(database_);
+    bool stillOpen = false;
+    dialogs_.dialogAnswers.enqueue([&](QDialog& dialog) {
+        const int result = answerEntry(dialog, QDate(2021, 1, 12), typed, "BitBtn2");
+        stillOpen = dialog.isVisible();
+        dialog.hide();
+        return result;
+    });
+
+    click(QStringLiteral("BitBtn8"));
+
+    QVERIFY(stillOpen);
+    QCOMPARE(dialogs_.errors.size(), 1);
+    const QRegularExpression number(QStringLiteral("\\b%1\\b").arg(named));
+    QVERIFY2(dialogs_.errors.first().contains(number), qPrintable(dialogs_.errors.first()));
+    QCOMPARE(fileBytes(database_), before);
+}
+
+void TestDrawsWindow::drawWithoutBonusKeepsNone_data()
+{
+    QTest::addColumn<int>("typedBonus"); // -1: left as preset
+    QTest::addColumn<int>("storedBonus");
+
+    QTest::newRow("kept as none") << -1 << 0;
+    QTest::newRow("a bonus typed in") << 7 << 7;
+}
+
+void TestDrawsWindow::drawWithoutBonusKeepsNone()
+{
+    QFETCH(int, typedBonus);
+    QFETCH(int, storedBonus);
+
+    // Since 2013 a draw has no bonus number: stored as 0.
+    const Draw recent = fullDraw(QDate(2021, 1, 2), {3, 11, 17, 25, 38, 44}, 0, 1);
+    makeWindow({recent});
+    window_->datenbankPage()->setEndDate(DateSerial::toDate(recent.datum));
+    QString shownBonus;
+    dialogs_.dialogAnswers.enqueue([&](QDialog& dialog) {
+        shownBonus = dialog.findChild<QLineEdit*>(QStringLiteral("Edit7"))->text();
+        QList<int> typed{3, 11, 17, 25, 38, 44};
+        if (typedBonus >= 0)
+            typed << typedBonus;
+        return answerEntry(dialog, QDate(2021, 1, 2), typed, "BitBtn2");
+    });
+
+    click(QStringLiteral("BitBtn8"));
+
+    QCOMPARE(shownBonus, QStringLiteral("keine"));
+    QVERIFY(dialogs_.messages.isEmpty());
+    const auto stored = DrawFile(database_).readAll();
+    QVERIFY(stored && stored->size() == 1);
+    QCOMPARE(int(stored->front().bonus()), storedBonus);
+    // The draw line keeps showing the stored value.
+    QVERIFY(label(QStringLiteral("Label35")).endsWith(QStringLiteral(" B:%1").arg(storedBonus)));
+}
+
 void TestDrawsWindow::deletion_data()
 {
     QTest::addColumn<int>("shown");
+    QTest::addColumn<bool>("confirmed");
     QTest::addColumn<int>("nowShown"); // index in the file before the deletion
 
-    QTest::newRow("a draw in the middle: the next later one") << 1 << 2;
-    QTest::newRow("the oldest: the next later one") << 0 << 1;
-    QTest::newRow("the latest: the one before") << 3 << 2;
+    QTest::newRow("a draw in the middle: the next later one") << 1 << true << 2;
+    QTest::newRow("the oldest: the next later one") << 0 << true << 1;
+    QTest::newRow("the latest: the one before") << 3 << true << 2;
+    QTest::newRow("answered No: nothing changes") << 2 << false << 2;
 }
 
 void TestDrawsWindow::deletion()
 {
     QFETCH(int, shown);
+    QFETCH(bool, confirmed);
     QFETCH(int, nowShown);
 
     std::vector<Draw> draws;
@@ -432,12 +512,18 @@ void TestDrawsWindow::deletion()
         draws.push_back(fullDraw(QDate(2021, 1, 2).addDays(7 * i), {1 + i, 10, 20, 30, 40, 45}, 49, i));
     makeWindow(draws);
     showDraw(shown);
+    dialogs_.yesNoAnswers.enqueue(confirmed);
 
     click(QStringLiteral("BitBtn6"));
 
+    // One question naming the draw, No being the answer Enter gives.
+    const QString day = DateSerial::toDate(draws[std::size_t(shown)].datum).toString(QStringLiteral("dd.MM.yyyy"));
+    QCOMPARE(dialogs_.questions,
+             QStringList{QStringLiteral("Ziehung löschen|Ziehung vom %1 löschen?").arg(day)});
+    QCOMPARE(dialogs_.questionDefaults, QList<Dialogs::Default>{Dialogs::Default::No});
     QByteArray expected;
     for (int i = 0; i < 4; ++i)
-        if (i != shown)
+        if (i != shown || !confirmed)
             expected += recordBytes(draws[std::size_t(i)]);
     QCOMPARE(fileBytes(database_), expected);
     QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("Zahlen.da~"))));
@@ -445,8 +531,9 @@ void TestDrawsWindow::deletion()
     QVERIFY(dialogs_.messages.isEmpty());
     QCOMPARE(window_->Datum1, draws[std::size_t(nowShown)].datum);
     // Located by date, the file's first record gets one blank more.
-    QCOMPARE(label(QStringLiteral("Label35")),
-             germanLine(draws[std::size_t(nowShown)], nowShown == 1 && shown == 0));
+    if (confirmed)
+        QCOMPARE(label(QStringLiteral("Label35")),
+                 germanLine(draws[std::size_t(nowShown)], nowShown == 1 && shown == 0));
 }
 
 void TestDrawsWindow::failedRewriteKeepsDatabase_data()
@@ -473,6 +560,7 @@ void TestDrawsWindow::failedRewriteKeepsDatabase()
     dialogs_.dialogAnswers.enqueue([&](QDialog& dialog) {
         return answerEntry(dialog, QDate(2021, 1, 4), {1, 2, 3, 4, 5, 6, 7}, "BitBtn2");
     });
+    dialogs_.yesNoAnswers.enqueue(true); // the deletion's question
 
     click(button);
 
@@ -499,6 +587,7 @@ void TestDrawsWindow::missingDatabaseIsReported()
     showDraw(1);
     QVERIFY(QFile::remove(database_));
     dialogs_.dialogAnswers.enqueue([](QDialog&) { return int(QDialog::Accepted); });
+    dialogs_.yesNoAnswers.enqueue(true); // the deletion's question
 
     click(button);
 

@@ -16,12 +16,16 @@
 #include "app/dialogs/TForm3.h"
 #include "app/dialogs/TForm6.h"
 #include "app/pages/LottotippPage.h"
+#include "app/pages/TipBoard.h"
+#include "draws/DrawText.h"
 #include "text/LanguageItem.h"
 #include "text/MasterList.h"
 #include "text/MasterListWriter.h"
 #include "text/TextLines.h"
 
 #include <QAction>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -76,6 +80,8 @@ private slots:
     void recordBeyondReachOfPreviousMatch_data();
     void recordBeyondReachOfPreviousMatch();
     void shippedListMatchesWindow();
+    void languageSwitchKeepsDrawAndQtTexts_data();
+    void languageSwitchKeepsDrawAndQtTexts();
 
     void linkLabelOpensItsAddress_data();
     void linkLabelOpensItsAddress();
@@ -221,6 +227,62 @@ void LanguageWindowTest::recordBeyondReachOfPreviousMatch()
 
     QCOMPARE(window_->Aktualisieren1->text(), QStringLiteral("Neu laden"));
     QCOMPARE(window_->Berechnen1->text(), found ? QStringLiteral("Rechnen") : QStringLiteral("&Berechnen"));
+}
+
+void LanguageWindowTest::languageSwitchKeepsDrawAndQtTexts_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<int>("sprache");
+    QTest::addColumn<QString>("qtCode"); // Qt's own catalogue for the language
+
+    QTest::newRow("Deutsch") << "Deutsch1" << 0 << "de";
+    QTest::newRow("Englisch") << "Englisch1" << 1 << "";
+    QTest::newRow("Französisch") << "Franzsisch1" << 2 << "fr";
+    QTest::newRow("Spanisch") << "Spanisch1" << 3 << "es";
+    QTest::newRow("Tschechisch") << "schechisch1" << 7 << "cs";
+    QTest::newRow("Polnisch") << "Polnisch1" << 8 << "pl";
+}
+
+void LanguageWindowTest::languageSwitchKeepsDrawAndQtTexts()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(int, sprache);
+    QFETCH(QString, qtCode);
+
+    // The master list puts the design captions back, "QS: " among them.
+    QVERIFY(QDir().mkpath(landDir()));
+    const LanguageItems items({window_.get(), window_->form3(), window_->form6()});
+    QCOMPARE(items.writeMasterList(masterPath()), QString());
+    const Draw draw = makeDraw(QDate(2020, 12, 5), {3, 11, 17, 25, 38, 44}, 7);
+    QVERIFY(writeDraws({draw}));
+    window_->sortieren = true;
+    window_->tipBoard()->setCellText(1, 1, QStringLiteral("3"));
+    for (int k = 2; k <= 6; ++k)
+        window_->tipBoard()->setCellText(1, k, QString::number(k * 2));
+    window_->SpeedButton5Click();
+    QCOMPARE(window_->tipBoard()->hitsText(1), QStringLiteral("1"));
+
+    window_->findChild<QAction*>(menuItem)->trigger();
+
+    QCOMPARE(window_->Sprache, sprache);
+    auto label = [this](const char* name) {
+        return window_->PageControl1->findChild<QLabel*>(QLatin1String(name))->text();
+    };
+    QCOMPARE(label("Label13"), QStringLiteral("QS: 138"));
+    QCOMPARE(label("Label35"), drawLine(draw, shortWeekdayNames(sprache), true));
+    QCOMPARE(window_->tipBoard()->hitsText(1), QStringLiteral("1"));
+
+    // Qt's own buttons speak the chosen language.
+    QString yes = QStringLiteral("&Yes");
+    if (!qtCode.isEmpty()) {
+        QTranslator shipped;
+        QVERIFY2(shipped.load(QStringLiteral("qt_") + qtCode,
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)),
+                 "qt6-translations-l10n is not installed");
+        yes = shipped.translate("QPlatformTheme", "&Yes");
+        QVERIFY(!yes.isEmpty() && yes != QStringLiteral("&Yes"));
+    }
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
 }
 
 void LanguageWindowTest::shippedListMatchesWindow()

@@ -1,9 +1,14 @@
 #include "WindowFixture.h"
+#include "app/dialogs/TForm3.h"
 #include "app/pages/LottotippPage.h"
 #include "app/pages/TipBoard.h"
 #include "platform/RadioGroup.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QDateEdit>
 #include <QFile>
 #include <QLabel>
@@ -34,6 +39,12 @@ private slots:
     void designSizeFitsEveryPage();
     void heightChangeScalesThePages();
     void closeMenuItemClosesTheWindow();
+    void longStatusTextKeepsWindowSize();
+    void dialogsAndMenusShareTheWindowFont();
+    void dialogsHaveOwnTitleAndNoMaximize_data();
+    void dialogsHaveOwnTitleAndNoMaximize();
+    void unopenableFileIsNamedToUser_data();
+    void unopenableFileIsNamedToUser();
 };
 
 void MainWindowTest::init()
@@ -239,7 +250,7 @@ void MainWindowTest::manualOpensFromHomeElseDelivered_data()
     QTest::newRow("both: home wins") << true << true << "home";
     // After a system-wide install the per-user home never holds the manual.
     QTest::newRow("only delivered") << false << true << "program";
-    QTest::newRow("none: home as before") << false << false << "home";
+    QTest::newRow("none: named in home") << false << false << "home";
 }
 
 void MainWindowTest::manualOpensFromHomeElseDelivered()
@@ -257,7 +268,16 @@ void MainWindowTest::manualOpensFromHomeElseDelivered()
     }
 
     window_->Dokumentationanzeigen1->trigger();
-    QCOMPARE(shell_.openedFiles, QStringList{dir_->filePath(opened + u'/' + name)});
+    const QString path = dir_->filePath(opened + u'/' + name);
+    if (inHome || delivered) {
+        QCOMPARE(shell_.openedFiles, QStringList{path});
+        QVERIFY(dialogs_.errors.isEmpty());
+    } else {
+        // Nothing to hand to the desktop: the user is told where it was looked for.
+        QVERIFY(shell_.openedFiles.isEmpty());
+        QCOMPARE(dialogs_.errors.size(), 1);
+        QVERIFY(dialogs_.errors.first().contains(QDir::toNativeSeparators(path)));
+    }
 }
 
 void MainWindowTest::controlNamesAreUnique()
@@ -373,6 +393,79 @@ void MainWindowTest::closeMenuItemClosesTheWindow()
     showWindow();
     window_->Schlieen1->trigger();
     QTRY_VERIFY(!window_->isVisible());
+}
+
+void MainWindowTest::longStatusTextKeepsWindowSize()
+{
+    showWindow();
+    const QSize before = window_->size();
+    const QString hint = window_->findChild<QWidget*>(QStringLiteral("Tipp1Edit"))->toolTip();
+    QVERIFY(!hint.isEmpty());
+    window_->setStatusPanel(1, hint.repeated(4));
+    window_->setStatusPanel(0, hint);
+    QTest::qWait(50);
+    QCOMPARE(window_->size(), before);
+    QVERIFY(window_->minimumSizeHint().width() <= before.width());
+    // The whole text is still there, for the tooltip and for readers.
+    QCOMPARE(window_->statusPanel(1), hint.repeated(4));
+}
+
+void MainWindowTest::dialogsAndMenusShareTheWindowFont()
+{
+    // Menus and dialogs are windows of their own: they take the application font.
+    const QString family = window_->font().family();
+    QCOMPARE(QApplication::font().family(), family);
+    QCOMPARE(window_->form3()->font().family(), family);
+    QCOMPARE(window_->SpracheLanguageLangue1->menu()->font().family(), family);
+}
+
+void MainWindowTest::dialogsHaveOwnTitleAndNoMaximize_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("draw entry") << "Form3" << "Zahlen der Ziehung eingeben";
+    QTest::newRow("weighting") << "Form6" << "Welche Zahlen für die Berechnung";
+}
+
+void MainWindowTest::dialogsHaveOwnTitleAndNoMaximize()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, title);
+    auto* found = window_->findChild<QDialog*>(dialog);
+    QVERIFY(found);
+    QCOMPARE(found->windowTitle(), title);
+    QVERIFY(QApplication::applicationDisplayName() == QApplication::applicationName());
+    QVERIFY(!found->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(found->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+}
+
+void MainWindowTest::unopenableFileIsNamedToUser_data()
+{
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<bool>("desktopOpens");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("opened") << true << true << false;
+    QTest::newRow("no program for it") << true << false << true;
+}
+
+void MainWindowTest::unopenableFileIsNamedToUser()
+{
+    QFETCH(bool, fileExists);
+    QFETCH(bool, desktopOpens);
+    QFETCH(bool, told);
+    const QString manual = programDir_ + QStringLiteral("Numerant.pdf");
+    if (fileExists) {
+        QFile file(manual);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    shell_.succeeds = desktopOpens;
+
+    window_->Dokumentationanzeigen1->trigger();
+
+    QCOMPARE(dialogs_.errors.size(), told ? 1 : 0);
+    if (told)
+        QVERIFY2(dialogs_.errors.first().contains(QDir::toNativeSeparators(manual)),
+                 qPrintable(dialogs_.errors.first()));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,5 +1,6 @@
 #include "app/SignalCloser.h"
 #include "draws/DateSerial.h"
+#include "draws/DrawFile.h"
 #include "platform/RadioGroup.h"
 #include "platform/SettingsStore.h"
 #include "platform/UpDown.h"
@@ -8,6 +9,8 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QScreen>
@@ -16,7 +19,9 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <cmath>
 #include <csignal>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -113,6 +118,9 @@ private slots:
     void firstStartCreatesEmptyDatabase();
     void existingDatabaseIsKept();
     void unwritableHomeIsReported();
+    void damagedRecordsAreCountedOnce_data();
+    void damagedRecordsAreCountedOnce();
+    void readOnlyProgramFolderDatabaseIsCopied();
     void closeWritesEveryValueAndNextStartRestoresThem();
     void startDateRule_data();
     void startDateRule();
@@ -216,6 +224,84 @@ void TestStartup::unwritableHomeIsReported()
     window->FormShow();
     QVERIFY(!dialogs_.messages.isEmpty());
     QVERIFY(window->sortieren); // start-up went on
+}
+
+void TestStartup::damagedRecordsAreCountedOnce_data()
+{
+    QTest::addColumn<QList<Draw>>("damaged"); // stored after two sound draws
+    QTest::addColumn<QString>("said");
+
+    Draw bytes;
+    std::memset(static_cast<void*>(&bytes), 0xF5, sizeof bytes); // random bytes, say
+    Draw numberOutOfRange = makeDraw(QDate(2020, 2, 1), {3, 11, 17, 25, 38, 245}, 0);
+    Draw bonusOutOfRange = makeDraw(QDate(2020, 2, 5), {3, 11, 17, 25, 38, 44}, 50);
+    Draw superOutOfRange = makeDraw(QDate(2020, 2, 8), {3, 11, 17, 25, 38, 44}, 0, 10);
+    Draw noDay = makeDraw(QDate(2020, 2, 12), {3, 11, 17, 25, 38, 44}, 0);
+    noDay.datum = std::nan("");
+
+    QTest::newRow("none") << QList<Draw>{} << QString();
+    QTest::newRow("random bytes")
+        << QList<Draw>{bytes} << "1 Datensatz von „ZahlenOB.dat“ ist beschädigt und wird übersprungen.";
+    QTest::newRow("each value out of range")
+        << QList<Draw>{numberOutOfRange, bonusOutOfRange, superOutOfRange, noDay}
+        << "4 Datensätze von „ZahlenOB.dat“ sind beschädigt und werden übersprungen.";
+}
+
+void TestStartup::damagedRecordsAreCountedOnce()
+{
+    QFETCH(QList<Draw>, damaged);
+    QFETCH(QString, said);
+
+    std::vector<Draw> draws{makeDraw(QDate(2020, 1, 4), {1, 2, 3, 4, 5, 6}, 7, 3),
+                            makeDraw(QDate(2020, 1, 8), {8, 9, 10, 11, 12, 13}, 0, 9)};
+    draws.insert(draws.end(), damaged.begin(), damaged.end());
+    const QString database = writeDatabase(dir_->path(), draws);
+    QFile file(database);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    auto window = startWindow();
+    QCOMPARE(window->statusPanel(0), said);
+    // Said once: a later rating with the same file leaves the panel to others.
+    window->setStatusPanel(0, QString());
+    window->SpeedButton5Click();
+    QCOMPARE(window->statusPanel(0), QString());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    QVERIFY(dialogs_.messages.isEmpty());
+}
+
+void TestStartup::readOnlyProgramFolderDatabaseIsCopied()
+{
+    // The program folder holds the draws; the window writes into a folder of
+    // its own, as it does when the program folder cannot be written.
+    const std::vector<Draw> draws{makeDraw(QDate(2020, 1, 4), {1, 2, 3, 4, 5, 6}, 7),
+                                  makeDraw(QDate(2020, 1, 8), {8, 9, 10, 11, 12, 13}, 14)};
+    const QString delivered = writeDatabase(programDir_, draws);
+    QVERIFY(QFile::setPermissions(delivered, QFile::ReadOwner | QFile::ReadGroup));
+    const QString user = dir_->filePath(QStringLiteral("user")) + QLatin1Char('/');
+    QVERIFY(QDir().mkpath(user));
+
+    auto window = makeWindow(user);
+    window->FormShow();
+
+    QCOMPARE(window->databasePath(), user + QStringLiteral("ZahlenOB.dat"));
+    QCOMPARE(DrawFile(window->databasePath()).recordCount(), 2);
+    QVERIFY(QFileInfo(window->databasePath()).isWritable());
+    QCOMPARE(window->Datum1, draws[1].datum); // the latest copied draw is shown
+    QVERIFY2(window->statusPanel(0).contains(QDir::toNativeSeparators(delivered)),
+             qPrintable(window->statusPanel(0)));
+    QVERIFY(!QFileInfo::exists(window->databasePath() + QLatin1Char('~')));
+    QVERIFY(dialogs_.messages.isEmpty());
+    window.reset();
+
+    // The copy is the database from now on: it is neither copied nor announced again.
+    QVERIFY(DrawFile(user + QStringLiteral("ZahlenOB.dat")).append({makeDraw(QDate(2020, 1, 11), {1, 2, 3, 4, 5, 7}, 8)}).isEmpty());
+    auto second = makeWindow(user);
+    second->FormShow();
+    QCOMPARE(DrawFile(second->databasePath()).recordCount(), 3);
+    QCOMPARE(second->statusPanel(0), QString());
 }
 
 void TestStartup::closeWritesEveryValueAndNextStartRestoresThem()

@@ -2,6 +2,8 @@
 #include "draws/DateSerial.h"
 #include "platform/UpDown.h"
 
+#include "FakePlatform.h"
+
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,8 +28,10 @@ void TestTForm3::defaultValues_data()
     QTest::addColumn<int>("minimum");
     QTest::addColumn<int>("maximum");
 
-    for (int i = 1; i <= 7; ++i)
+    for (int i = 1; i <= 6; ++i)
         QTest::addRow("UpDown%d", i) << QStringLiteral("UpDown%1").arg(i) << true << "49" << 1 << 49;
+    // 0 is "no bonus number", as for every draw since 2013.
+    QTest::newRow("UpDown7 bonus") << "UpDown7" << true << "49" << 0 << 49;
     QTest::newRow("UpDown8 super number") << "UpDown8" << true << "9" << 0 << 9;
     QTest::newRow("Label1") << "Label1" << true << "Bonus:" << 0 << 0;
     QTest::newRow("Label2") << "Label2" << true << "S:" << 0 << 0;
@@ -120,8 +124,15 @@ void TestTForm3::confirmedEntryKeepsFieldOrder()
 void TestTForm3::buttonsEndWithTheirResult()
 {
     TForm3 form(nullptr);
+    FakeDialogs dialogs;
+    form.setDialogs(&dialogs);
+    Draw possible;
+    possible.datum = DateSerial::fromDate(QDate(2023, 6, 14));
+    possible.zahlen = {4, 11, 23, 30, 38, 45, 0, 6};
+    form.preset(possible);
     form.open();
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+    QVERIFY(dialogs.messages.isEmpty());
     QCOMPARE(form.result(), int(QDialog::Accepted));
     form.open();
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);

@@ -41,6 +41,8 @@ private slots:
     void clearing();
     void rowEditor_data();
     void rowEditor();
+    void rowEditorRatesTheNewRow_data();
+    void rowEditorRatesTheNewRow();
     void luckyNumberReproducesTheSequence();
     void luckyNumberAcceptsAny32BitValue_data();
     void luckyNumberAcceptsAny32BitValue();
@@ -218,6 +220,50 @@ void TipBoardWindowTest::rowEditor()
     for (int n = 1; n <= 49; ++n)
         QVERIFY(form->boxColor(n) != kYellow);
     QCOMPARE(form->checkedNumbers(), chosen); // kept for the next use
+}
+
+void TipBoardWindowTest::rowEditorRatesTheNewRow_data()
+{
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("crossSum");
+    QTest::addColumn<QString>("hits");
+
+    QTest::newRow("OK: the new row's rating") << true << "165" << "6";
+    QTest::newRow("cancel: the old row's rating") << false << "21" << "0";
+}
+
+void TipBoardWindowTest::rowEditorRatesTheNewRow()
+{
+    QFETCH(bool, ok);
+    QFETCH(QString, crossSum);
+    QFETCH(QString, hits);
+
+    window_->sortieren = true;
+    window_->Zahl = {0, 8, 13, 21, 34, 40, 49, 7, 0};
+    setRow(1, Cells{"1", "2", "3", "4", "5", "6"});
+    window_->Komplettcheck();
+    QString statusInRowMode = QStringLiteral("<not read>");
+    dialogs_.dialogAnswers.enqueue([&](QDialog& dialog) {
+        auto& form = static_cast<TForm6&>(dialog);
+        // Weights mean nothing when one row is picked.
+        form.CheckBox1MouseMove(8);
+        statusInRowMode = form.statusText();
+        for (int n : form.checkedNumbers())
+            form.setChecked(n, false);
+        for (int n : {8, 13, 21, 34, 40, 49})
+            form.setChecked(n, true);
+        return ok ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    });
+
+    click(TipBoard::editButtonName(1));
+
+    QCOMPARE(statusInRowMode, QString());
+    QCOMPARE(board()->crossSumText(1), crossSum);
+    QCOMPARE(board()->hitsText(1), hits);
+    QCOMPARE(board()->cellColor(1, 1) == QColor(0, 255, 0), ok);
+    // Back in pool mode, the weight shows again.
+    window_->form6()->CheckBox1MouseMove(8);
+    QVERIFY(window_->form6()->statusText().contains(QStringLiteral("Gewichtung")));
 }
 
 void TipBoardWindowTest::luckyNumberReproducesTheSequence()

@@ -19,17 +19,26 @@ public:
     QQueue<QString> fileAnswers;       // empty string = cancelled
     QQueue<std::function<int(QDialog&)>> dialogAnswers;
 
-    QStringList messages;              // every showMessage text
+    QStringList messages;              // every showMessage and showError text
+    QStringList errors;                // the showError texts alone
     QStringList questions;             // "caption|text" of every askYesNo
+    QList<Default> questionDefaults;   // the preset answer of every askYesNo
     QStringList inputPrompts;          // "caption|prompt|preset" of every inputText
     QList<FileDialogSetup> fileDialogs;
 
-    bool askYesNo(QWidget*, const QString& caption, const QString& text) override
+    bool askYesNo(QWidget*, const QString& caption, const QString& text,
+                  Default preset = Default::Yes) override
     {
         questions << caption + QLatin1Char('|') + text;
+        questionDefaults << preset;
         return yesNoAnswers.isEmpty() ? false : yesNoAnswers.dequeue();
     }
     void showMessage(QWidget*, const QString& text) override { messages << text; }
+    void showError(QWidget*, const QString& text) override
+    {
+        messages << text;
+        errors << text;
+    }
     QString inputText(QWidget*, const QString& caption, const QString& prompt,
                       const QString& preset) override
     {
@@ -58,8 +67,17 @@ class RecordingShell final : public Shell {
 public:
     QStringList openedFiles;
     QStringList openedUrls;
-    void openFile(const QString& path) override { openedFiles << path; }
-    void openUrl(const QString& address) override { openedUrls << address; }
+    bool succeeds = true; // false: the desktop has no program for anything
+    bool openFile(const QString& path) override
+    {
+        openedFiles << path;
+        return succeeds;
+    }
+    bool openUrl(const QString& address) override
+    {
+        openedUrls << address;
+        return succeeds;
+    }
 };
 
 class RecordingSound final : public Sound {

@@ -75,6 +75,7 @@ private slots:
     void bottomLabelsAreThinned_data();
     void bottomLabelsAreThinned();
     void captionKeepsItsBlanks();
+    void axisTextsFollowTheWidgetFont();
 };
 
 void TestChart1::defaultValues()
@@ -310,6 +311,26 @@ void TestChart1::captionKeepsItsBlanks()
         return drawn;
     };
     QTRY_VERIFY2(drawnTexts().contains(caption), qPrintable(drawnTexts().join(QLatin1Char('|'))));
+}
+
+void TestChart1::axisTextsFollowTheWidgetFont()
+{
+    Chart1 chart;
+    QFont big = chart.font();
+    big.setPixelSize(21);
+    chart.setFont(big);
+    chart.addBar(Chart1::Series2, 1, 5);
+    chart.refresh();
+
+    const QColor ink = chart.palette().color(QPalette::WindowText);
+    for (QAbstractAxis* axis : drawing(chart)->axes()) {
+        QCOMPARE(axis->labelsFont().pixelSize(), 21);
+        QCOMPARE(axis->titleFont().pixelSize(), 21);
+        QCOMPARE(axis->labelsBrush().color(), ink);
+        QCOMPARE(axis->titleBrush().color(), ink);
+    }
+    for (QBarSet* set : drawnSets(chart))
+        QCOMPARE(set->labelFont().pixelSize(), 21);
 }
 
 QTEST_MAIN(TestChart1)

@@ -123,9 +123,9 @@ void TestTipPrintout::badRowFails_data()
     QTest::addColumn<QStringList>("cells");
     QTest::addColumn<QString>("reported");
 
-    QTest::newRow("empty later cell") << QStringList{"1", "2", "", "4", "5", "6"} << "row 4, cell 3";
-    QTest::newRow("letters") << QStringList{"1", "2", "3", "4", "5", "x"} << "'x'";
-    QTest::newRow("letters in first cell") << QStringList{"x", "2", "3", "4", "5", "6"} << "'x'";
+    QTest::newRow("empty later cell") << QStringList{"1", "2", "", "4", "5", "6"} << "Tipp 4, Feld 3";
+    QTest::newRow("letters") << QStringList{"1", "2", "3", "4", "5", "x"} << "„x“";
+    QTest::newRow("letters in first cell") << QStringList{"x", "2", "3", "4", "5", "6"} << "„x“";
 }
 
 // A row that cannot be printed stops the whole printout, so no file is

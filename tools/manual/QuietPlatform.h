@@ -14,12 +14,14 @@ class QuietDialogs final : public Dialogs {
 public:
     QStringList messages;
 
-    bool askYesNo(QWidget*, const QString&, const QString& text) override
+    bool askYesNo(QWidget*, const QString&, const QString& text,
+                  Default = Default::Yes) override
     {
         messages << text;
         return false;
     }
     void showMessage(QWidget*, const QString& text) override { messages << text; }
+    void showError(QWidget*, const QString& text) override { messages << text; }
     QString inputText(QWidget*, const QString&, const QString&, const QString& preset) override
     {
         return preset;
@@ -31,8 +33,8 @@ public:
 
 class QuietShell final : public Shell {
 public:
-    void openFile(const QString&) override {}
-    void openUrl(const QString&) override {}
+    bool openFile(const QString&) override { return true; }
+    bool openUrl(const QString&) override { return true; }
 };
 
 class QuietSound final : public Sound {

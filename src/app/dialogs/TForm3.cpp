@@ -1,6 +1,7 @@
 #include "app/dialogs/TForm3.h"
 
 #include "draws/DateSerial.h"
+#include "platform/Dialogs.h"
 #include "platform/UpDown.h"
 
 #include <QDateEdit>
@@ -8,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 
@@ -28,6 +30,25 @@ QLineEdit* digitEdit(const QString& name, QWidget* parent)
     return edit;
 }
 
+QString noBonusText()
+{
+    return QStringLiteral("keine");
+}
+
+QString repeatedNumberText(int number)
+{
+    return QStringLiteral("Die Zahl %1 ist mehrfach eingegeben. In einer Ziehung kommt jede "
+                          "Zahl nur einmal vor; bitte korrigieren Sie die Zahlen.")
+        .arg(number);
+}
+
+QString bonusAmongNumbersText(int number)
+{
+    return QStringLiteral("Die Zusatzzahl %1 ist schon eine der sechs Zahlen. Sie wird aus den "
+                          "übrigen Zahlen gezogen; bitte korrigieren Sie sie.")
+        .arg(number);
+}
+
 // The game digits are kept as decimal text; the record keeps one byte each.
 std::uint8_t lowByte(const QLineEdit* edit)
 {
@@ -40,6 +61,9 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Zahlen der Ziehung eingeben"));
+    // A small fixed form: nothing to maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(6);
@@ -61,7 +85,8 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
 
     auto* extras = new QHBoxLayout;
     extras->addWidget(namedLabel("Label1", QStringLiteral("Bonus:"), this));
-    upDowns_[6] = new UpDown(QStringLiteral("UpDown7"), QStringLiteral("Edit7"), 1, 49, 49, this);
+    upDowns_[6] = new UpDown(QStringLiteral("UpDown7"), QStringLiteral("Edit7"), 0, 49, 49, this);
+    upDowns_[6]->setSpecialValueText(noBonusText());
     extras->addWidget(upDowns_[6]);
     extras->addSpacing(12);
     extras->addWidget(namedLabel("Label2", QStringLiteral("S:"), this));
@@ -120,6 +145,29 @@ void TForm3::preset(const Draw& draw)
     for (std::size_t i = 0; i < super6_.size(); ++i)
         super6_[i]->setText(QString::number(draw.super6[i]));
     reserve_ = draw.reserve;
+}
+
+void TForm3::accept()
+{
+    QString refusal;
+    std::array<bool, 50> seen{};
+    for (std::size_t i = 0; i < 6 && refusal.isEmpty(); ++i) {
+        const int number = upDowns_[i]->position();
+        if (seen[std::size_t(number)])
+            refusal = repeatedNumberText(number);
+        seen[std::size_t(number)] = true;
+    }
+    const int bonus = upDowns_[6]->position();
+    if (refusal.isEmpty() && bonus != 0 && seen[std::size_t(bonus)])
+        refusal = bonusAmongNumbersText(bonus);
+    if (refusal.isEmpty()) {
+        QDialog::accept();
+        return;
+    }
+    if (dialogs_)
+        dialogs_->showError(this, refusal);
+    else
+        QMessageBox::warning(this, windowTitle(), refusal);
 }
 
 Draw TForm3::draw() const

@@ -5,11 +5,13 @@
 #include <QDialog>
 #include <array>
 
+class Dialogs;
 class QDateEdit;
 class QLineEdit;
 class UpDown;
 
-// Draw entry dialog: the date, six numbers and the bonus number of one draw.
+// Draw entry dialog: the date, six numbers and the bonus number of one draw
+// (0, shown as "keine", for the draws since 2013, which have none).
 // The super number and the digits of the two additional games stay hidden
 // but carry the values of the draw being edited, so a corrected draw keeps
 // them. BitBtn2 ends with OK, BitBtn1 aborts.
@@ -18,6 +20,9 @@ class TForm3 : public QDialog {
 public:
     explicit TForm3(QWidget* parent = nullptr);
 
+    // Where the refusal of an impossible draw is said.
+    void setDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
+
     // Fills every control from the draw; numbers out of a field's range are
     // clamped by the field.
     void preset(const Draw& draw);
@@ -25,7 +30,13 @@ public:
     // job); `reserve` is taken from the last preset draw.
     Draw draw() const;
 
+    // OK closes only for a draw that can exist: six different numbers and a
+    // bonus number (0 = none) that is not one of them. Otherwise it says which
+    // number repeats and the dialog stays open.
+    void accept() override;
+
 private:
+    Dialogs* dialogs_ = nullptr;
     QDateEdit* DateTimePicker1 = nullptr;
     std::array<UpDown*, 8> upDowns_{}; // UpDown1 .. UpDown8
     std::array<QLineEdit*, 7> spiel77_{};

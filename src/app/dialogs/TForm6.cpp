@@ -31,6 +31,8 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Welche Zahlen für die Berechnung"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 0);
@@ -217,6 +219,8 @@ void TForm6::presetPool(std::span<const int> pool)
 
 void TForm6::beginRowMode(const QList<int>& numbers)
 {
+    rowMode_ = true;
+    StatusBar1->clearMessage();
     BitBtn3->setVisible(false);
     BitBtn4->setVisible(true);
     MaxTipp = 6;
@@ -234,6 +238,7 @@ void TForm6::beginRowMode(const QList<int>& numbers)
 
 void TForm6::endRowMode(const QString& caption)
 {
+    rowMode_ = false;
     BitBtn3->setVisible(true);
     BitBtn4->setVisible(false);
     for (int n = 1; n <= Numbers; ++n)
@@ -281,6 +286,11 @@ void TForm6::CheckBox17MouseDown(int number, Qt::MouseButton button)
 
 void TForm6::CheckBox1MouseMove(int number)
 {
+    // Picking a row has no weights to speak of.
+    if (rowMode_) {
+        StatusBar1->clearMessage();
+        return;
+    }
     if (QCheckBox* b = box(number))
         StatusBar1->showMessage(QStringLiteral("Die Zahl ") + b->text()
                                 + QStringLiteral(" geht mit der Gewichtung ") + b->toolTip()
@@ -330,7 +340,7 @@ void TForm6::SpeedButton1Click()
     }
     const QString error = WeightList::save(path, lines);
     if (!error.isEmpty()) {
-        dialogs().showMessage(this, QStringLiteral("Die Liste konnte nicht gespeichert werden: ")
+        dialogs().showError(this, QStringLiteral("Die Liste konnte nicht gespeichert werden: ")
                                         + path + QLatin1Char('\n') + error);
         return;
     }
@@ -350,7 +360,7 @@ void TForm6::SpeedButton2Click()
     QStringList lines;
     const QString error = WeightList::load(path, lines);
     if (!error.isEmpty()) {
-        dialogs().showMessage(this, QStringLiteral("Die Liste konnte nicht geladen werden: ")
+        dialogs().showError(this, QStringLiteral("Die Liste konnte nicht geladen werden: ")
                                         + path + QLatin1Char('\n') + error);
         return;
     }

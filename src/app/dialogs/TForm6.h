@@ -103,5 +103,6 @@ private:
 
     Dialogs* dialogs_ = nullptr;
     std::unique_ptr<Dialogs> ownDialogs_;
+    bool rowMode_ = false;
     QString directory_;
 };
