@@ -140,10 +140,9 @@ void TForm1::NumerantClick()
         });
         connect(updater_, &DrawUpdater::drawStored, this, [this](const Draw& draw) {
             Datum1 = draw.datum;
-            const QString line = drawLine(draw, shortWeekdayNames(Sprache), true);
-            datenbankPage()->setDrawLine(line);
-            lottotippPage()->setDrawLine(line);
-            lottotippPage()->setCrossSum(crossSumText(draw));
+            shownDraw_ = draw;
+            shownFirstRecord_ = true;
+            showDrawLine();
             aktDatum = draw.datum;
         });
         connect(updater_, &DrawUpdater::finished, this, &TForm1::endUpdate);
