@@ -7,7 +7,7 @@
 #
 # Each target runs until N executions (default 10,000,000) or S seconds
 # (default: no limit), whichever comes first. Targets: drawfile tipfile
-# weightlist textlines languagefiles settings (default: all). The seed corpus
+# weightlist textlines languagefiles settings drawline csvimport (default: all). The seed corpus
 # is tools/fuzz/corpus/<target>/; new coverage goes to build/fuzz/work/<target>/.
 # An input that makes a target crash, hang, leak or break a check is copied
 # into the seed corpus, so the test command replays it from then on; the
@@ -28,7 +28,7 @@ while [[ $# -gt 0 ]]; do
     *) targets+=("$1"); shift ;;
   esac
 done
-[[ ${#targets[@]} -gt 0 ]] || targets=(drawfile tipfile weightlist textlines languagefiles settings)
+[[ ${#targets[@]} -gt 0 ]] || targets=(drawfile tipfile weightlist textlines languagefiles settings drawline csvimport)
 
 scripts/install-deps.sh --with-fuzz
 cmake --preset fuzz >/dev/null
