@@ -80,6 +80,30 @@ private:
     bool was_;
 };
 
+// A click on the button of the running analysis stops it; while any other
+// long operation runs, the click is refused. True: the click is handled.
+bool stoppedOrRefused(TForm1& form, TForm1::Analysis which)
+{
+    if (form.activity() == TForm1::Activity::Analysing) {
+        if (form.runningAnalysis == which)
+            form.requestStop();
+        else
+            form.refuseWhileBusy();
+        return true;
+    }
+    return form.refuseWhileBusy();
+}
+
+// The stored draws, or nothing after the system's error text was shown.
+std::optional<std::vector<Draw>> readDrawsOrSay(TForm1& form)
+{
+    QString error;
+    std::optional<std::vector<Draw>> draws = DrawFile(form.databasePath()).readAll(&error);
+    if (!draws)
+        form.dialogs().showError(&form, error);
+    return draws;
+}
+
 } // namespace
 
 void TForm1::connectAnalysis()
@@ -127,22 +151,11 @@ void TForm1::rateDrawOfDay(const std::vector<Draw>& draws, double day)
 
 void TForm1::BitBtn9Click()
 {
-    if (activity() == Activity::Analysing) {
-        if (runningAnalysis == Analysis::Backtest)
-            requestStop();
-        else
-            refuseWhileBusy();
+    if (stoppedOrRefused(*this, Analysis::Backtest))
         return;
-    }
-    if (refuseWhileBusy())
+    const std::optional<std::vector<Draw>> draws = readDrawsOrSay(*this);
+    if (!draws)
         return;
-
-    QString error;
-    const std::optional<std::vector<Draw>> draws = DrawFile(databasePath()).readAll(&error);
-    if (!draws) {
-        dialogs().showError(this, error);
-        return;
-    }
 
     // The generator must not stop at its weighting dialog in every pass.
     const EditPoolOff editPoolOff(
@@ -204,7 +217,7 @@ void TForm1::BitBtn9Click()
 
     const QStringList lines = Backtest::report(counts, {text(33), text(1)}, stopped);
     const QString path = Home + QStringLiteral("Test.txt");
-    error = ReportFile::save(path, ReportFile::textLines(lines));
+    const QString error = ReportFile::save(path, ReportFile::textLines(lines));
     if (!error.isEmpty()) {
         dialogs().showError(this, error);
         return;
@@ -252,22 +265,11 @@ private:
 
 void TForm1::BitBtn19Click()
 {
-    if (activity() == Activity::Analysing) {
-        if (runningAnalysis == Analysis::Comparison)
-            requestStop();
-        else
-            refuseWhileBusy();
+    if (stoppedOrRefused(*this, Analysis::Comparison))
         return;
-    }
-    if (refuseWhileBusy())
+    const std::optional<std::vector<Draw>> draws = readDrawsOrSay(*this);
+    if (!draws)
         return;
-
-    QString error;
-    const std::optional<std::vector<Draw>> draws = DrawFile(databasePath()).readAll(&error);
-    if (!draws) {
-        dialogs().showError(this, error);
-        return;
-    }
     if (draws->empty()) {
         dialogs().showMessage(this, noDraws());
         return;
@@ -328,7 +330,7 @@ void TForm1::BitBtn19Click()
         lines << comparisonStopped(result.passes);
     lottotippPage()->richEdit()->setPlainText(lines.join(QLatin1Char('\n')));
     const QString path = Home + QStringLiteral("Test.rtf");
-    error = ReportFile::save(path, RtfWriter::document(lines));
+    const QString error = ReportFile::save(path, RtfWriter::document(lines));
     if (!error.isEmpty()) {
         dialogs().showError(this, error);
         return;

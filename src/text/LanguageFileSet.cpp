@@ -57,9 +57,9 @@ std::array<QStringList, 3> LanguageFileSet::optionItems(const TranslationSource&
     return items;
 }
 
-LanguageFiles LanguageFileSet::build(const German& german, const TranslationSource& source)
+GeneratedLanguageFiles LanguageFileSet::build(const German& german, const TranslationSource& source)
 {
-    LanguageFiles files;
+    GeneratedLanguageFiles files;
     files.problems = source.problems();
 
     QSet<QString> known;
@@ -92,9 +92,9 @@ LanguageFiles LanguageFileSet::build(const German& german, const TranslationSour
     return files;
 }
 
-LanguageFiles LanguageFileSet::buildGerman(const German& german, const TranslationSource& germanSource)
+GeneratedLanguageFiles LanguageFileSet::buildGerman(const German& german, const TranslationSource& germanSource)
 {
-    LanguageFiles files;
+    GeneratedLanguageFiles files;
     files.problems = germanSource.problems();
     for (const TranslationSource::Control& control : germanSource.controls())
         files.problems << QStringLiteral("%1.%2: German captions and hints belong in the master list")
@@ -143,7 +143,7 @@ QString LanguageFileSet::writeAll(const QString& sourceDir, const QString& landD
 
     for (const Language& language : Languages::all()) {
         const bool isGerman = language.number == 0;
-        const LanguageFiles files = isGerman ? buildGerman(german, germanSource)
+        const GeneratedLanguageFiles files = isGerman ? buildGerman(german, germanSource)
                                              : build(german, sourceOf(language.code));
         if (problems)
             for (const QString& problem : files.problems)

@@ -9,7 +9,7 @@ class TranslationSource;
 
 // The positional language files of one language, made from its editable
 // source and the German references (master list, text table, option items).
-struct LanguageFiles {
+struct GeneratedLanguageFiles {
     QStringList translation;          // bezeich.txt.<code>: caption and hint per master record
     QStringList messages;             // meldungen.txt.<code>: one line per text-table index
     std::array<QStringList, 3> options; // Radio1.txt.<code> .. Radio3.txt.<code>
@@ -31,11 +31,11 @@ public:
     // holds nothing else: German captions are the master list's.
     static std::array<QStringList, 3> optionItems(const TranslationSource& germanSource);
 
-    static LanguageFiles build(const German& german, const TranslationSource& source);
+    static GeneratedLanguageFiles build(const German& german, const TranslationSource& source);
 
     // German message and option files, so that switching back to German
     // restores the text table and the option items too.
-    static LanguageFiles buildGerman(const German& german, const TranslationSource& germanSource);
+    static GeneratedLanguageFiles buildGerman(const German& german, const TranslationSource& germanSource);
 
     // Writes every language's files into `landDir` from "<code>.tsv" in
     // `sourceDir` and the master list "bezeich.txt" in `landDir`. Problems of

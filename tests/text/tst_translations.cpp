@@ -114,7 +114,7 @@ void TranslationsTest::buildNamesMissingAndStaleEntries()
         QStringLiteral("@Radio1\t2\tC"),
     });
 
-    const LanguageFiles files = LanguageFileSet::build(german, source);
+    const GeneratedLanguageFiles files = LanguageFileSet::build(german, source);
 
     const QStringList expected{
         QStringLiteral("Form1.Button1: the accelerator (&) of the German caption is missing"),
@@ -143,7 +143,7 @@ void TranslationsTest::buildPlacesTextsByMasterRecord()
         QStringLiteral("Form1\tA\tOne\tO"),
         QStringLiteral("Form6\tA\tTwo\t"),
     });
-    const LanguageFiles files = LanguageFileSet::build(german, source);
+    const GeneratedLanguageFiles files = LanguageFileSet::build(german, source);
     QVERIFY2(files.problems.isEmpty(), qPrintable(files.problems.join(u'\n')));
     QCOMPARE(files.translation, (QStringList{"One", "O", "Two", "", "Three", "T"}));
 }
@@ -170,7 +170,7 @@ void TranslationsTest::shippedSourceIsComplete()
 
     const MasterList masterList(*master);
     const LanguageFileSet::German german{masterList, TextTable::defaults(), LanguageFileSet::optionItems(*germanSource)};
-    const LanguageFiles files = code == QLatin1String("de") ? LanguageFileSet::buildGerman(german, *source)
+    const GeneratedLanguageFiles files = code == QLatin1String("de") ? LanguageFileSet::buildGerman(german, *source)
                                                             : LanguageFileSet::build(german, *source);
     QVERIFY2(files.problems.isEmpty(),
              qPrintable(QStringLiteral("data/translations/%1.tsv:\n  %2").arg(code, files.problems.join(QStringLiteral("\n  ")))));
