@@ -1,5 +1,7 @@
 #include "app/TForm1.h"
 
+#include "app/pages/InternetPage.h"
+
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
 #include "generator/Random.h"
@@ -305,7 +307,12 @@ void TForm1::FormShow()
         endDate->setDate(QDate::currentDate());
 
     // Bring the database up to date, select the latest draw, draw the first chart.
+    // A notice of the start-up itself (a copied database) outranks the note
+    // that no draw service is set.
+    const QString notice = statusPanel(0);
     NumerantClick();
+    if (!notice.isEmpty() && !isBusy() && internetPage()->serviceUrl().trimmed().isEmpty())
+        setStatusPanel(0, notice);
     SpeedButton5Click();
     SpeedButton2Click();
 }

@@ -262,7 +262,11 @@ void TestStartup::damagedRecordsAreCountedOnce()
     file.close();
 
     auto window = startWindow();
-    QCOMPARE(window->statusPanel(0), said);
+    if (said.isEmpty())
+        QVERIFY2(!window->statusPanel(0).contains(QStringLiteral("beschädigt")),
+                 qPrintable(window->statusPanel(0)));
+    else
+        QCOMPARE(window->statusPanel(0), said);
     // Said once: a later rating with the same file leaves the panel to others.
     window->setStatusPanel(0, QString());
     window->SpeedButton5Click();
@@ -301,7 +305,8 @@ void TestStartup::readOnlyProgramFolderDatabaseIsCopied()
     auto second = makeWindow(user);
     second->FormShow();
     QCOMPARE(DrawFile(second->databasePath()).recordCount(), 3);
-    QCOMPARE(second->statusPanel(0), QString());
+    QVERIFY2(!second->statusPanel(0).contains(QDir::toNativeSeparators(delivered)),
+             qPrintable(second->statusPanel(0)));
 }
 
 void TestStartup::closeWritesEveryValueAndNextStartRestoresThem()

@@ -157,7 +157,7 @@ void TestUpdateWindow::answersOfOneDay_data()
     QTest::newRow("10 MB body without length") << "hugeNoLength" << QByteArray() << QStringList{} << ""
                                                << "~größer als 1024 KiB";
     QTest::newRow("redirect loop") << "redirectLoop" << QByteArray() << QStringList{} << "" << "~";
-    QTest::newRow("closed port") << "closedPort" << QByteArray() << QStringList{} << "" << "~refused";
+    QTest::newRow("closed port") << "closedPort" << QByteArray() << QStringList{} << "" << "~Die Verbindung zum Ziehungsdienst ist fehlgeschlagen: ";
     QTest::newRow("proxy port not a number") << "badProxyPort" << QByteArray() << QStringList{} << ""
                                              << "Der Proxy-Port \"8o8o\" ist keine ganze Zahl von 1 bis 65535.";
 }
