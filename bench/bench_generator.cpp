@@ -45,8 +45,9 @@ const QDate kFirstDraw(1994, 11, 23); // a Wednesday
 
 class SilentDialogs final : public Dialogs {
 public:
-    bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
+    bool askYesNo(QWidget*, const QString&, const QString&, Default) override { return false; }
     void showMessage(QWidget*, const QString&) override {}
+    void showError(QWidget*, const QString&) override {}
     QString inputText(QWidget*, const QString&, const QString&, const QString& preset) override
     {
         return preset;
@@ -57,8 +58,8 @@ public:
 };
 class NoShell final : public Shell {
 public:
-    void openFile(const QString&) override {}
-    void openUrl(const QString&) override {}
+    bool openFile(const QString&) override { return true; }
+    bool openUrl(const QString&) override { return true; }
 };
 class NoSound final : public Sound {
 public:

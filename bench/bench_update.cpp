@@ -30,8 +30,8 @@ namespace {
 
 class NoShell final : public Shell {
 public:
-    void openFile(const QString&) override {}
-    void openUrl(const QString&) override {}
+    bool openFile(const QString&) override { return true; }
+    bool openUrl(const QString&) override { return true; }
 };
 class NoSound final : public Sound {
 public:
@@ -46,7 +46,8 @@ public:
         ++messages;
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
-    bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
+    void showError(QWidget* parent, const QString& text) override { showMessage(parent, text); }
+    bool askYesNo(QWidget*, const QString&, const QString&, Default) override { return false; }
     QString inputText(QWidget*, const QString&, const QString&, const QString& preset) override
     {
         return preset;
