@@ -24,6 +24,15 @@ void TForm1::endActivity()
     }
 }
 
+bool TForm1::frameDue()
+{
+    constexpr qint64 kFrameMs = 40;
+    if (frameClock_.isValid() && frameClock_.elapsed() < kFrameMs)
+        return false;
+    frameClock_.start();
+    return true;
+}
+
 void TForm1::requestStop()
 {
     // A stop that ends the operation at once clears stopActivity_ while it

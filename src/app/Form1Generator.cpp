@@ -110,9 +110,12 @@ public:
             values.values.push_back(bar.y);
         values.max = chart->leftMaximum();
         values.min = chart->leftMinimum();
-        // The user sees each statistic pass by.
-        chart->refresh();
-        form_.diagrammPage()->repaint();
+        // The user sees each statistic pass by; inside the analysis, where
+        // thousands of runs follow each other, at frame rate.
+        if (!insideAnalysis() || form_.frameDue()) {
+            chart->refresh();
+            form_.diagrammPage()->repaint();
+        }
         return values;
     }
     void status(const QString& text) override { form_.setStatusPanel(1, text); }
@@ -123,7 +126,13 @@ public:
     {
         return form_.lottotippPage()->generateCaption() != stopCaption_;
     }
-    void processEvents() override { QCoreApplication::processEvents(); }
+    void processEvents() override
+    {
+        // A stop click on its own takes effect at the next candidate; inside
+        // the analysis the window takes input and paints at frame rate.
+        if (!insideAnalysis() || form_.frameDue())
+            QCoreApplication::processEvents();
+    }
     const GeneratorSettings& settings() override
     {
         if (stale_) {
@@ -161,6 +170,8 @@ public:
     }
 
 private:
+    bool insideAnalysis() const { return form_.activity() == TForm1::Activity::Analysing; }
+
     TForm1& form_;
     QObject watch_;
     bool stale_ = true;

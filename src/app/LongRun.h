@@ -3,7 +3,6 @@
 #include "app/TForm1.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <functional>
 
@@ -24,22 +23,22 @@ public:
     bool stopRequested() const { return stop_; }
 
     // Called once per step of the loop. Painting and input are handled at
-    // about frame rate, not per step, so a run over thousands of draws is
-    // not slowed down by drawing; the first call always lets them run.
-    // `show` updates the progress texts just before.
+    // frame rate (the window's frame clock, shared with the steps' own event
+    // turns), not per step; the first call always lets them run. `show`
+    // updates the progress texts just before.
     void keepResponsive(const std::function<void()>& show)
     {
-        if (frame_.isValid() && frame_.elapsed() < kFrameMs)
+        const bool due = window_.frameDue();
+        if (!due && started_)
             return;
-        frame_.start();
+        started_ = true;
         if (show)
             show();
         QCoreApplication::processEvents();
     }
 
 private:
-    static constexpr qint64 kFrameMs = 40;
     TForm1& window_;
     bool stop_ = false;
-    QElapsedTimer frame_;
+    bool started_ = false;
 };

@@ -5,6 +5,7 @@
 #include "text/TextTable.h"
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QList>
 #include <QPointer>
@@ -250,6 +251,10 @@ public:
     // Controls disabled while any long operation runs (each subsystem adds
     // its own; the button that stops an operation is not among them).
     void addBusyLockedControl(QObject* control);
+    // True at most once per frame (40 ms). A long operation paints the window
+    // and takes input when a frame is due, not at every one of its steps,
+    // so thousands of steps are not slowed down by drawing.
+    bool frameDue();
     // ---- end of long operations -----------------------------------------
 
     // Signal wiring per subsystem, called once from the constructor.
@@ -270,6 +275,7 @@ private:
     Activity activity_ = Activity::Idle;
     std::function<void()> stopActivity_;
     bool closeAfterActivity_ = false;
+    QElapsedTimer frameClock_;
     QList<QPointer<QObject>> busyLocked_;
     void setBusyLockedEnabled(bool enabled);
 

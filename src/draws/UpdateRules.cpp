@@ -93,9 +93,11 @@ ParsedLine parseLine(const QString& line)
 {
     ParsedLine parsed;
     QString rest = line;
-    const auto fail = [&parsed](const QString& text) {
+    // A line that ends before a field shows itself whole: an empty text would
+    // end the update without saying why.
+    const auto fail = [&parsed, &line](const QString& text) {
         parsed.ok = false;
-        parsed.problem = text;
+        parsed.problem = text.isEmpty() ? line : text;
         return parsed;
     };
 

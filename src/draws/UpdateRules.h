@@ -51,10 +51,10 @@ struct ParsedLine {
 };
 
 // "<any>,n1,n2,n3,n4,n5,n6,bonus;[game77];[game6];". A field that is not a
-// decimal integer shows the rest of the line from that field on; a line whose
-// numbers are not six different numbers 1..49, or whose bonus is not 0..49,
-// is no draw either and shows the whole line: a damaged answer must never
-// become a stored draw.
+// decimal integer shows the rest of the line from that field on (the whole
+// line when nothing is left of it); a line whose numbers are not six
+// different numbers 1..49, or whose bonus is not 0..49, is no draw either and
+// shows the whole line: a damaged answer must never become a stored draw.
 ParsedLine parseLine(const QString& line);
 
 // The record the update appends for a parsed line of the requested day.

@@ -38,6 +38,8 @@ void TestUpdateRules::parsesLines_data()
     QTest::newRow("too few numbers") << "x,1,2,3,4,5;" << false << "5;";
     QTest::newRow("bonus without ;") << "x,1,2,3,4,5,6,7" << false << "7";
     QTest::newRow("empty bonus") << "x,1,2,3,4,5,6,;" << false << ";";
+    QTest::newRow("ends after the sixth number") << "x,1,2,3,4,5,6," << false << "x,1,2,3,4,5,6,";
+    QTest::newRow("ends after the fifth number") << ",2,3,4,5,6," << false << ",2,3,4,5,6,";
     QTest::newRow("number 0") << "x,0,2,3,4,5,6,7;" << false << "x,0,2,3,4,5,6,7;";
     QTest::newRow("number 50") << "x,1,2,3,4,5,50,7;" << false << "x,1,2,3,4,5,50,7;";
     QTest::newRow("number 257 (low byte 1)") << "x,257,2,3,4,5,6,7;" << false << "x,257,2,3,4,5,6,7;";
