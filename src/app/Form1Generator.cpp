@@ -391,9 +391,15 @@ void TForm1::Berechnen1Click()
 void TForm1::Label28Click()
 {
     // A click while a run goes is the stop request; the run sees it at its
-    // next candidate.
+    // next candidate. Inside the analysis the button is the one stop the
+    // user can reach (the passes keep switching tabs): it stops the whole
+    // analysis after the current pass, which still finishes so the report
+    // counts whole passes only.
     if (lottotippPage()->generateCaption() == text(kLineStop)) {
-        lottotippPage()->setGenerateCaption(QString());
+        if (activity() == Activity::Analysing)
+            requestStop();
+        else
+            lottotippPage()->setGenerateCaption(QString());
         return;
     }
     // The historical analysis calls this pass by pass inside its own long

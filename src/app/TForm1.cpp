@@ -96,7 +96,7 @@ void TForm1::buildUi()
     StatusBar1->setSizeGripEnabled(false);
     for (auto& panel : statusPanels_)
         panel = new StatusPanel(StatusBar1);
-    statusPanels_[0]->setFixedWidth(150);
+    statusPanels_[0]->setBaseWidth(150);
     StatusBar1->addWidget(statusPanels_[0]);
     StatusBar1->addWidget(statusPanels_[1], 1);
     setStatusBar(StatusBar1);

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 StatusPanel::StatusPanel(QWidget* parent) : QFrame(parent)
 {
     setFrameShape(QFrame::StyledPanel);
@@ -14,12 +16,26 @@ void StatusPanel::setText(const QString& text)
         return;
     text_ = text;
     setToolTip(text);
+    if (baseWidth_ > 0)
+        updateGeometry();
     update();
+}
+
+void StatusPanel::setBaseWidth(int width)
+{
+    baseWidth_ = width;
+    setSizePolicy(QSizePolicy::Preferred, sizePolicy().verticalPolicy());
+    updateGeometry();
 }
 
 QSize StatusPanel::sizeHint() const
 {
-    return minimumSizeHint();
+    const QSize minimum = minimumSizeHint();
+    if (baseWidth_ <= 0)
+        return minimum;
+    const int wanted = fontMetrics().horizontalAdvance(text_) + 2 * frameWidth() + 8;
+    const int limit = parentWidget() ? std::max(baseWidth_, parentWidget()->width() / 2) : baseWidth_;
+    return {std::clamp(wanted, baseWidth_, limit), minimum.height()};
 }
 
 QSize StatusPanel::minimumSizeHint() const

@@ -13,6 +13,10 @@ public:
 
     void setText(const QString& text);
     QString text() const { return text_; }
+    // The width the panel keeps for short texts. A longer text, such as the
+    // progress of a long run, widens it up to half of the bar so it stays
+    // readable; the window's size never depends on it.
+    void setBaseWidth(int width);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -22,4 +26,5 @@ protected:
 
 private:
     QString text_;
+    int baseWidth_ = 0;
 };

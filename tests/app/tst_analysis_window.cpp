@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
@@ -58,6 +59,7 @@ private slots:
     void backtestKeepsTipsWithoutAThree();
     void backtestBadSeed();
     void backtestWithTheRealGenerator();
+    void generatorButtonStopsTheBacktest();
     void reportThatCannotBeWritten();
 
     void comparisonReport();
@@ -280,6 +282,36 @@ void AnalysisWindowTest::backtestWithTheRealGenerator()
     }
     QVERIFY(!reports.first().isEmpty());
     QCOMPARE(reports.last(), reports.first());
+}
+
+void AnalysisWindowTest::generatorButtonStopsTheBacktest()
+{
+    // The passes switch between "Diagramm" and "Lottotipp", so the user
+    // reaches the generator's "Stoppen" rather than the backtest's button.
+    QVERIFY(writeDraws(fiveSaturdays()));
+    window_->backtestGenerator = realGenerator_;
+    window_->datenbankPage()->setEndDate(QDate(2020, 1, 4));
+    dialogs_.inputAnswers.enqueue(QStringLiteral("4711"));
+    auto* generate = control<QAbstractButton>(QStringLiteral("BitBtn4"));
+    bool clicked = false;
+    connect(window_->tipBoard()->findChild<QLineEdit*>(TipBoard::cellName(1, 1)), &QLineEdit::textChanged,
+            this, [&](const QString& text) {
+                if (clicked || text.isEmpty()
+                    || window_->lottotippPage()->generateCaption() != QStringLiteral("Stoppen"))
+                    return;
+                clicked = true;
+                generate->click();
+            });
+    click(QStringLiteral("BitBtn9"));
+
+    QVERIFY(clicked);
+    QVERIFY(!window_->isBusy());
+    // The pass that was running finished all its rows and was counted.
+    for (int row = 1; row <= 12; ++row)
+        QVERIFY2(!window_->tipBoard()->cellText(row, 6).isEmpty(), qPrintable(QString::number(row)));
+    QCOMPARE(reportLines().value(15), QStringLiteral("1 Ziehungen"));
+    QCOMPARE(reportLines().value(reportLines().size() - 2),
+             QStringLiteral("Die Analyse wurde vorzeitig angehalten, nach 1 Durchgängen."));
 }
 
 void AnalysisWindowTest::reportThatCannotBeWritten()

@@ -40,6 +40,7 @@ private slots:
     void heightChangeScalesThePages();
     void closeMenuItemClosesTheWindow();
     void longStatusTextKeepsWindowSize();
+    void statusPanelZeroWidensForAProgressLine();
     void dialogsAndMenusShareTheWindowFont();
     void dialogsHaveOwnTitleAndNoMaximize_data();
     void dialogsHaveOwnTitleAndNoMaximize();
@@ -408,6 +409,37 @@ void MainWindowTest::longStatusTextKeepsWindowSize()
     QVERIFY(window_->minimumSizeHint().width() <= before.width());
     // The whole text is still there, for the tooltip and for readers.
     QCOMPARE(window_->statusPanel(1), hint.repeated(4));
+}
+
+void MainWindowTest::statusPanelZeroWidensForAProgressLine()
+{
+    showWindow();
+    const QSize before = window_->size();
+    auto* bar = window_->findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+    QWidget* panel = bar->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).value(0);
+    QVERIFY(panel);
+    const auto settle = [] { QTest::qWait(50); };
+
+    window_->setStatusPanel(0, QStringLiteral("OK"));
+    settle();
+    QCOMPARE(panel->width(), 150);
+
+    // A run's progress is read whole, not cut after the date.
+    const QString progress = QStringLiteral("Durchgang 1234: 23.01.2021 (87 %)");
+    window_->setStatusPanel(0, progress);
+    settle();
+    QVERIFY2(panel->width() > panel->fontMetrics().horizontalAdvance(progress),
+             qPrintable(QString::number(panel->width())));
+
+    // A very long text takes at most half of the bar; the window keeps its size.
+    window_->setStatusPanel(0, progress.repeated(10));
+    settle();
+    QVERIFY(panel->width() <= bar->width() / 2);
+    QCOMPARE(window_->size(), before);
+
+    window_->setStatusPanel(0, QString());
+    settle();
+    QCOMPARE(panel->width(), 150);
 }
 
 void MainWindowTest::dialogsAndMenusShareTheWindowFont()
