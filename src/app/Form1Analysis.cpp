@@ -28,6 +28,8 @@
 
 namespace {
 
+constexpr int kLineStop = 16; // "Stoppen"
+
 // Messages of the analysis that are not in the text table yet.
 QString notANumber(const QString& answer)
 {
@@ -109,7 +111,7 @@ std::optional<std::vector<Draw>> readDrawsOrSay(TForm1& form)
 void TForm1::connectAnalysis()
 {
     // Each backtest pass runs the window's own tip generator.
-    backtestGenerator = [this] { Label28Click(); };
+    backtestGenerator = [this] { generateTips(); };
 
     connect(lottotippPage(), &LottotippPage::commandRequested, this,
             [this](LottotippPage::Command command) {
@@ -184,6 +186,11 @@ void TForm1::BitBtn9Click()
     {
         LongRun run(*this, Activity::Analysing);
         runningAnalysis = Analysis::Backtest;
+        // The passes keep switching between the chart and the tips, so the
+        // stop the user can reach is the generator's button: it reads
+        // "Stoppen" for the whole backtest, not only while a pass generates.
+        const QString generateCaption = lottotippPage()->generateCaption();
+        lottotippPage()->setGenerateCaption(text(kLineStop));
         double previous = DateSerial::today();
         int threeOrMore = 4; // the first pass always generates
         // A damaged date (NaN) never equals itself: such a run ends at once.
@@ -211,6 +218,7 @@ void TForm1::BitBtn9Click()
             Gewinn = quint8(std::min(threeOrMore, 255));
             loopDate = Datum1;
         }
+        lottotippPage()->setGenerateCaption(generateCaption);
         runningAnalysis = Analysis::None;
     }
     setStatusPanel(0, stopped ? comparisonStopped(counts.passes) : QString());

@@ -391,9 +391,9 @@ void TForm1::Berechnen1Click()
 void TForm1::Label28Click()
 {
     // A click while a run goes is the stop request; the run sees it at its
-    // next candidate. Inside the analysis the button is the one stop the
+    // next candidate. During the backtest the button is the one stop the
     // user can reach (the passes keep switching tabs): it stops the whole
-    // analysis after the current pass, which still finishes so the report
+    // backtest after the current pass, which still finishes so the report
     // counts whole passes only.
     if (lottotippPage()->generateCaption() == text(kLineStop)) {
         if (activity() == Activity::Analysing)
@@ -402,19 +402,17 @@ void TForm1::Label28Click()
             lottotippPage()->setGenerateCaption(QString());
         return;
     }
-    // The historical analysis calls this pass by pass inside its own long
-    // operation (clicks during it are refused before they get here); anything
-    // else running refuses a new run.
-    const bool insideAnalysis = activity() == Activity::Analysing;
-    if (!insideAnalysis && refuseWhileBusy())
+    if (refuseWhileBusy())
         return;
-    if (!insideAnalysis) {
-        beginActivity(Activity::Generating, [this] {
-            if (lottotippPage()->generateCaption() == text(kLineStop))
-                lottotippPage()->setGenerateCaption(QString());
-        });
-    }
+    beginActivity(Activity::Generating, [this] {
+        if (lottotippPage()->generateCaption() == text(kLineStop))
+            lottotippPage()->setGenerateCaption(QString());
+    });
+    generateTips();
+    endActivity();
+}
+
+void TForm1::generateTips()
+{
     GenerationRun(*this).run();
-    if (!insideAnalysis)
-        endActivity();
 }

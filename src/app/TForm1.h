@@ -228,9 +228,12 @@ public:
     // ---- end of search and historical analysis ----------------------------
 
     // ---- tip generator (Form1Generator.cpp) ---------------------------------
-    // Starts a generation run, or asks a running one to stop.
+    // Starts a generation run, or asks a running one (or the backtest) to stop.
     void Label28Click();
     void Berechnen1Click();
+    // One run of the generator over the window as it stands, inside a long
+    // operation the caller holds: the click's own, or the backtest's pass.
+    void generateTips();
     // ---- end of tip generator -----------------------------------------------
 
     // ---- long operations (Form1Busy.cpp) ------------------------------------

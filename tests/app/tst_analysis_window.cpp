@@ -59,6 +59,7 @@ private slots:
     void backtestKeepsTipsWithoutAThree();
     void backtestBadSeed();
     void backtestWithTheRealGenerator();
+    void generatorButtonStopsTheBacktest_data();
     void generatorButtonStopsTheBacktest();
     void reportThatCannotBeWritten();
 
@@ -284,34 +285,56 @@ void AnalysisWindowTest::backtestWithTheRealGenerator()
     QCOMPARE(reports.last(), reports.first());
 }
 
+void AnalysisWindowTest::generatorButtonStopsTheBacktest_data()
+{
+    QTest::addColumn<bool>("duringAPass");
+    QTest::addColumn<int>("passesDone");
+    QTest::newRow("between passes") << false << 0;
+    QTest::newRow("while a pass generates") << true << 1;
+}
+
 void AnalysisWindowTest::generatorButtonStopsTheBacktest()
 {
     // The passes switch between "Diagramm" and "Lottotipp", so the user
     // reaches the generator's "Stoppen" rather than the backtest's button.
+    QFETCH(bool, duringAPass);
+    QFETCH(int, passesDone);
     QVERIFY(writeDraws(fiveSaturdays()));
     window_->backtestGenerator = realGenerator_;
     window_->datenbankPage()->setEndDate(QDate(2020, 1, 4));
     dialogs_.inputAnswers.enqueue(QStringLiteral("4711"));
+    const QString idleCaption = window_->lottotippPage()->generateCaption();
     auto* generate = control<QAbstractButton>(QStringLiteral("BitBtn4"));
     bool clicked = false;
-    connect(window_->tipBoard()->findChild<QLineEdit*>(TipBoard::cellName(1, 1)), &QLineEdit::textChanged,
-            this, [&](const QString& text) {
-                if (clicked || text.isEmpty()
-                    || window_->lottotippPage()->generateCaption() != QStringLiteral("Stoppen"))
-                    return;
-                clicked = true;
-                generate->click();
-            });
+    const auto stop = [&] {
+        if (clicked)
+            return;
+        clicked = true;
+        QCOMPARE(window_->lottotippPage()->generateCaption(), QStringLiteral("Stoppen"));
+        generate->click();
+    };
+    if (duringAPass) {
+        connect(window_->tipBoard()->findChild<QLineEdit*>(TipBoard::cellName(1, 1)),
+                &QLineEdit::textChanged, this, [&](const QString& text) {
+                    if (!text.isEmpty())
+                        stop();
+                });
+    } else {
+        QTimer::singleShot(0, window_.get(), stop); // the first turn of events, before a pass
+    }
     click(QStringLiteral("BitBtn9"));
 
     QVERIFY(clicked);
     QVERIFY(!window_->isBusy());
-    // The pass that was running finished all its rows and was counted.
-    for (int row = 1; row <= 12; ++row)
-        QVERIFY2(!window_->tipBoard()->cellText(row, 6).isEmpty(), qPrintable(QString::number(row)));
-    QCOMPARE(reportLines().value(15), QStringLiteral("1 Ziehungen"));
+    QCOMPARE(window_->lottotippPage()->generateCaption(), idleCaption);
+    // A pass that was running finished all its rows and was counted.
+    if (passesDone > 0) {
+        for (int row = 1; row <= 12; ++row)
+            QVERIFY2(!window_->tipBoard()->cellText(row, 6).isEmpty(), qPrintable(QString::number(row)));
+    }
+    QCOMPARE(reportLines().value(15), QStringLiteral("%1 Ziehungen").arg(passesDone));
     QCOMPARE(reportLines().value(reportLines().size() - 2),
-             QStringLiteral("Die Analyse wurde vorzeitig angehalten, nach 1 Durchgängen."));
+             QStringLiteral("Die Analyse wurde vorzeitig angehalten, nach %1 Durchgängen.").arg(passesDone));
 }
 
 void AnalysisWindowTest::reportThatCannotBeWritten()
