@@ -13,12 +13,14 @@ namespace {
 
 const QDate kFirstSuperNumber(1991, 12, 7);
 
+// Only four-digit years: a date the export cannot write back (a negative
+// year, or one beyond what a stored day number can hold) is no date.
 QDate parseDate(QStringView text)
 {
     for (const char* format : {"yyyy-MM-dd", "dd.MM.yyyy", "d.M.yyyy"}) {
         const QDate date = QDate::fromString(text.toString(), QLatin1String(format));
         if (date.isValid())
-            return date;
+            return date.year() >= 1 && date.year() <= 9999 ? date : QDate();
     }
     return {};
 }

@@ -81,12 +81,13 @@ void TestDrawCsv::reads_data()
                       "2026-08-05,7,16,22,28,30\n"         // 8
                       "2026-08-01,7,16,zwei,28,30,31,,\n"  // 9
                       "2026-08-22,1,2,3,4,5,6,,\n"         // 10
-                      "2026-07-29,1,2,3,4,5,6,7,8,9\n")    // 11
+                      "2026-07-29,1,2,3,4,5,6,7,8,9\n"    // 11
+                      "-8978-10-09,1,2,3,4,5,6,,\n")       // 12: the export could not write it back
         << QStringList{}
         << QStringList{"3: \"2026-02-30\" ist kein Datum", "4: die Zahl 7 kommt zweimal vor",
                        "5: Zahl 6 \"50\"", "6: Zusatzzahl \"50\"", "7: Superzahl \"10\"",
                        "8: 6 Felder statt 9", "9: Zahl 3 \"zwei\"", "10: das Datum steht schon in Zeile 2",
-                       "11: 10 Felder statt 9"};
+                       "11: 10 Felder statt 9", "12: \"-8978-10-09\" ist kein Datum"};
     QTest::newRow("a header only in the first line")
         << QByteArray("2026-08-22,7,16,22,28,30,31,,4\ndate,n1,n2,n3,n4,n5,n6,bonus,super\n")
         << QStringList{} << QStringList{"2: \"date\" ist kein Datum"};
