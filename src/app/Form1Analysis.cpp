@@ -28,27 +28,18 @@
 
 namespace {
 
-constexpr int kLineStop = 16; // "Stoppen"
+constexpr int kLineStop = 16;       // "Stoppen"
+constexpr int kLinePass = 62;       // "Durchgang %1: %2 (%3 %)"
+constexpr int kLineNotANumber = 69; // "„%1“ ist keine gültige ganze Zahl."
+constexpr int kLineNoDraws = 70;    // "Die Datenbank enthält keine Ziehungen."
+constexpr int kLineStopped = 71;    // "Die Analyse wurde vorzeitig angehalten, nach %1 Durchgängen."
 
-// Messages of the analysis that are not in the text table yet.
-QString notANumber(const QString& answer)
+QString passProgress(const QString& line, int pass, double datum, int percent)
 {
-    return QStringLiteral("„%1“ ist keine gültige ganze Zahl.").arg(answer);
-}
-QString noDraws()
-{
-    return QStringLiteral("Die Datenbank enthält keine Ziehungen.");
-}
-QString passProgress(int pass, double datum, int percent)
-{
-    return QStringLiteral("Durchgang %1: %2 (%3 %)")
+    return line
         .arg(pass)
         .arg(DateSerial::toDate(datum).toString(QStringLiteral("dd.MM.yyyy")))
         .arg(percent);
-}
-QString comparisonStopped(int passes)
-{
-    return QStringLiteral("Die Analyse wurde vorzeitig angehalten, nach %1 Durchgängen.").arg(passes);
 }
 
 QString shortDate(double datum)
@@ -196,7 +187,7 @@ void TForm1::BitBtn9Click()
         // A damaged date (NaN) never equals itself: such a run ends at once.
         while (previous != loopDate && std::isfinite(loopDate)) {
             run.keepResponsive([&] {
-                setStatusPanel(0, passProgress(counts.passes + 1, loopDate,
+                setStatusPanel(0, passProgress(text(kLinePass), counts.passes + 1, loopDate,
                                                percentOf(loopDate - firstDate, lastDate - firstDate)));
             });
             if (run.stopRequested()) {
@@ -221,7 +212,7 @@ void TForm1::BitBtn9Click()
         lottotippPage()->setGenerateCaption(generateCaption);
         runningAnalysis = Analysis::None;
     }
-    setStatusPanel(0, stopped ? comparisonStopped(counts.passes) : QString());
+    setStatusPanel(0, stopped ? text(kLineStopped).arg(counts.passes) : QString());
 
     const QStringList lines = Backtest::report(counts, {text(33), text(1)}, stopped);
     const QString path = Home + QStringLiteral("Test.txt");
@@ -248,7 +239,7 @@ public:
         run_.keepResponsive([&] {
             const double datum = draws_[std::size_t(reference)].datum;
             window_.setStatusPanel(
-                0, passProgress(passesDone + 1, datum,
+                0, passProgress(window_.text(kLinePass), passesDone + 1, datum,
                                 percentOf(reference - first_, double(draws_.size()) - 1 - first_)));
             window_.setStatusPanel(1, shortDate(datum));
         });
@@ -279,7 +270,7 @@ void TForm1::BitBtn19Click()
     if (!draws)
         return;
     if (draws->empty()) {
-        dialogs().showMessage(this, noDraws());
+        dialogs().showMessage(this, text(kLineNoDraws));
         return;
     }
     // A wrong threshold ends the analysis before anything has changed.
@@ -287,7 +278,7 @@ void TForm1::BitBtn19Click()
     bool ok = false;
     const int threshold = answer.trimmed().toInt(&ok);
     if (!ok) {
-        dialogs().showError(this, notANumber(answer));
+        dialogs().showError(this, text(kLineNotANumber).arg(answer));
         return;
     }
 
@@ -335,7 +326,7 @@ void TForm1::BitBtn19Click()
     QStringList lines =
         comparisonReport(result.counts, {text(40), text(41), text(42), text(43)});
     if (result.end == ComparisonResult::End::Stopped)
-        lines << comparisonStopped(result.passes);
+        lines << text(kLineStopped).arg(result.passes);
     lottotippPage()->richEdit()->setPlainText(lines.join(QLatin1Char('\n')));
     const QString path = Home + QStringLiteral("Test.rtf");
     const QString error = ReportFile::save(path, RtfWriter::document(lines));

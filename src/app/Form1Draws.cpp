@@ -30,15 +30,8 @@ Draw designEntry(double day)
     return draw;
 }
 
-QString deleteCaption()
-{
-    return QStringLiteral("Ziehung löschen");
-}
-
-QString deleteQuestion(const QDate& date)
-{
-    return QStringLiteral("Ziehung vom %1 löschen?").arg(date.toString(QStringLiteral("dd.MM.yyyy")));
-}
+constexpr int kLineDeleteCaption = 67;  // "Ziehung löschen"
+constexpr int kLineDeleteQuestion = 68; // "Ziehung vom %1 löschen?"
 
 } // namespace
 
@@ -137,7 +130,9 @@ void TForm1::BitBtn4Click()
     const QDate shown = DateSerial::toDate(Datum1);
     if (Datum1 <= 0.0 || !shown.isValid())
         return; // no draw is shown, so there is none to delete
-    if (!dialogs().askYesNo(this, deleteCaption(), deleteQuestion(shown), Dialogs::Default::No))
+    const QString question =
+        text(kLineDeleteQuestion).arg(shown.toString(QStringLiteral("dd.MM.yyyy")));
+    if (!dialogs().askYesNo(this, text(kLineDeleteCaption), question, Dialogs::Default::No))
         return;
     QString error;
     {

@@ -3,6 +3,8 @@
 #include "app/LanguageItems.h"
 #include "app/dialogs/TForm3.h"
 #include "app/dialogs/TForm6.h"
+#include "app/pages/BerechnungPage.h"
+#include "app/pages/FilterCountLine.h"
 #include "app/pages/LottotippPage.h"
 #include "platform/QtTranslations.h"
 #include "text/Languages.h"
@@ -47,6 +49,7 @@ void TForm1::DateiLaden1Click(const QString& Dateiname, const QString& Sprache)
 {
     LanguageItems({this, form3(), form6()}).apply(Dateiname, Sprache, &textTable);
     showTextTable();
+    berechnungPage()->filterCountLine()->setTexts(FilterCountTexts::from(textTable));
 }
 
 void TForm1::runLanguage(qint32 number)

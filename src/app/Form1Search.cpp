@@ -15,19 +15,9 @@
 
 namespace {
 
-// Messages of the search that are not in the text table yet.
-QString notANumber(const QString& answer)
-{
-    return QStringLiteral("„%1“ ist keine gültige ganze Zahl.").arg(answer);
-}
-QString searchProgress(const QDate& date, int percent)
-{
-    return QStringLiteral("Suche: %1 (%2 %)").arg(date.toString(QStringLiteral("dd.MM.yyyy"))).arg(percent);
-}
-QString searchStopped()
-{
-    return QStringLiteral("Die Suche wurde angehalten.");
-}
+constexpr int kLineProgress = 60;    // "Suche: %1 (%2 %)"
+constexpr int kLineStopped = 61;     // "Die Suche wurde angehalten."
+constexpr int kLineNotANumber = 69;  // "„%1“ ist keine gültige ganze Zahl."
 
 using Rows = std::array<std::array<QString, 6>, TipBoard::RowCount>;
 
@@ -69,7 +59,7 @@ void TForm1::SpeedButton4Click()
     bool ok = false;
     const int threshold = answer.trimmed().toInt(&ok);
     if (!ok) {
-        dialogs().showError(this, notANumber(answer));
+        dialogs().showError(this, text(kLineNotANumber).arg(answer));
         return;
     }
     QString error;
@@ -122,12 +112,13 @@ void TForm1::SpeedButton4Click()
             continue;
         run.keepResponsive([&] {
             showExamined(TipBoard::RowCount);
-            setStatusPanel(0, searchProgress(DateSerial::toDate(draw.datum),
-                                             int(100 * i / draws->size())));
+            setStatusPanel(0, text(kLineProgress)
+                                  .arg(shortDate(draw.datum))
+                                  .arg(int(100 * i / draws->size())));
         });
         if (run.stopRequested()) {
             showExamined(TipBoard::RowCount);
-            setStatusPanel(0, searchStopped());
+            setStatusPanel(0, text(kLineStopped));
             return;
         }
         // The examined draw is the current one; Position stays, so browsing

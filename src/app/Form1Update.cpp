@@ -18,11 +18,9 @@
 
 namespace {
 
+constexpr int kLineNoService = 59; // "Kein Ziehungsdienst eingestellt"
+
 // The update's own German texts, gathered for a later move into the text table.
-QString noServiceText()
-{
-    return QStringLiteral("Kein Ziehungsdienst eingestellt");
-}
 QString badServiceText(const QString& address)
 {
     return QStringLiteral("Die Adresse des Ziehungsdienstes \"%1\" ist keine http://- oder "
@@ -90,7 +88,7 @@ void TForm1::NumerantClick()
     const QString address = internetPage()->serviceUrl().trimmed();
     if (address.isEmpty()) {
         // Nothing to ask: the database stays as it is, quietly, even at start-up.
-        setStatusPanel(0, noServiceText());
+        setStatusPanel(0, text(kLineNoService));
         endUpdate(QString(), QDate());
         return;
     }

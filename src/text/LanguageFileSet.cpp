@@ -7,6 +7,7 @@
 #include "text/TranslationSource.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 
@@ -20,6 +21,18 @@ bool endsWithBlank(const QString& text)
 QString ref(const QString& kind, int index)
 {
     return kind + u' ' + QString::number(index);
+}
+
+// The %1, %2 … a text line has for the numbers and names the program fills
+// in; a translation that drops or adds one shows a wrong or raw message.
+QStringList placeholders(const QString& text)
+{
+    static const QRegularExpression marker(QStringLiteral("%[1-9][0-9]?"));
+    QStringList found;
+    for (auto it = marker.globalMatch(text); it.hasNext();)
+        found << it.next().captured();
+    found.sort();
+    return found;
 }
 
 // Lines of one indexed list, German where the source has none, with the
@@ -39,6 +52,10 @@ QStringList indexedLines(const QString& kind, const QStringList& german, const Q
             *problems << ref(kind, i)
                              + (endsWithBlank(german[i]) ? QStringLiteral(": the German line ends with a blank, this one not")
                                                          : QStringLiteral(": ends with a blank, the German line not"));
+        if (checkBlanks && placeholders(german[i]) != placeholders(*found))
+            *problems << ref(kind, i)
+                             + QStringLiteral(": has the places \"%1\", the German line \"%2\"")
+                                   .arg(placeholders(*found).join(u' '), placeholders(german[i]).join(u' '));
         lines << *found;
     }
     for (auto it = given.cbegin(); it != given.cend(); ++it)

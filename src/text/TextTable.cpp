@@ -74,5 +74,18 @@ QStringList TextTable::defaults()
         QStringLiteral("QS: "),                                               // 56 cross sum of the shown draw
         QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"),       // 57
         QStringLiteral("Bitte warten: ein Vorgang läuft noch."),              // 58
+        QStringLiteral("Kein Ziehungsdienst eingestellt"),                    // 59
+        QStringLiteral("Suche: %1 (%2 %)"),                                   // 60 date, share done
+        QStringLiteral("Die Suche wurde angehalten."),                        // 61
+        QStringLiteral("Durchgang %1: %2 (%3 %)"),                            // 62 pass, date, share done
+        QStringLiteral("Die Filter lassen %1 von %2 möglichen Reihen zu (%3 %)."),        // 63
+        QStringLiteral("%1 der %2 gespeicherten Ziehungen hätten sie bestanden (%3 %)."), // 64
+        QStringLiteral("Es sind noch keine Ziehungen gespeichert."),          // 65
+        QStringLiteral("Die gespeicherten Ziehungen konnten nicht gelesen werden: %1"),   // 66 error text
+        QStringLiteral("Ziehung löschen"),                                    // 67
+        QStringLiteral("Ziehung vom %1 löschen?"),                            // 68 date
+        QStringLiteral("„%1“ ist keine gültige ganze Zahl."),                 // 69 the answer
+        QStringLiteral("Die Datenbank enthält keine Ziehungen."),             // 70
+        QStringLiteral("Die Analyse wurde vorzeitig angehalten, nach %1 Durchgängen."), // 71 passes
     };
 }

@@ -1,6 +1,7 @@
 #include "app/pages/BerechnungPage.h"
 #include "app/pages/FilterCountLine.h"
 #include "platform/UpDown.h"
+#include "text/TextTable.h"
 
 #include "WindowFixture.h"
 
@@ -183,7 +184,7 @@ void FilterCountWindowTest::texts()
     QFETCH(std::optional<DrawPassCount>, draws);
     QFETCH(QString, error);
     QFETCH(QString, expected);
-    QCOMPARE(FilterCountLine::describe(rows, draws, error), expected);
+    QCOMPARE(FilterCountLine::describe(FilterCountTexts::from(TextTable()), rows, draws, error), expected);
 }
 
 QTEST_MAIN(FilterCountWindowTest)

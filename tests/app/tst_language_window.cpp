@@ -15,6 +15,8 @@
 #include "app/LanguageItems.h"
 #include "app/dialogs/TForm3.h"
 #include "app/dialogs/TForm6.h"
+#include "app/pages/BerechnungPage.h"
+#include "app/pages/FilterCountLine.h"
 #include "app/pages/LottotippPage.h"
 #include "app/pages/TipBoard.h"
 #include "draws/DrawText.h"
@@ -138,6 +140,10 @@ void LanguageWindowTest::englishThenGermanKeepsEnglishTextTable()
     QCOMPARE(window_->text(0), QStringLiteral("Number distribution"));
     QCOMPARE(window_->text(2), QString()); // beyond the shorter English table
     QCOMPARE(memoText(), messages.join(u'\n'));
+    // The filter line's sentences are beyond it too: they stay German rather
+    // than leaving bare numbers.
+    const FilterCountLine* filterLine = window_->berechnungPage()->filterCountLine();
+    QTRY_VERIFY2(filterLine->text().startsWith(QStringLiteral("Die Filter lassen ")), qPrintable(filterLine->text()));
 
     window_->Deutsch1->trigger();
     QCOMPARE(window_->Sprache, 0);

@@ -9,6 +9,8 @@
 #include "app/LanguageItems.h"
 #include "app/dialogs/TForm3.h"
 #include "app/dialogs/TForm6.h"
+#include "app/pages/BerechnungPage.h"
+#include "app/pages/FilterCountLine.h"
 #include "draws/DrawText.h"
 #include "platform/RadioGroup.h"
 #include "text/LanguageFileSet.h"
@@ -329,12 +331,19 @@ void TranslationsWindowTest::roundTripReturnsToGerman()
     QCOMPARE(window_->findChild<RadioGroup*>(QStringLiteral("RadioGroup3"))->items(), fileLines(QStringLiteral("Radio3.txt")));
     QCOMPARE(window_->findChild<RadioGroup*>(QStringLiteral("RadioGroup4"))->items(), fileLines(QStringLiteral("Radio3.txt")));
     QCOMPARE(window_->textTable.lines(), fileLines(QStringLiteral("meldungen.txt")));
+    // The computed filter line speaks the language too, its numbers kept.
+    const FilterCountLine* filterLine = window_->berechnungPage()->filterCountLine();
+    const QString filterWords = fileLines(QStringLiteral("meldungen.txt")).value(63).section(u'%', 0, 0);
+    QVERIFY(!filterWords.isEmpty());
+    QTRY_VERIFY2(filterLine->text().startsWith(filterWords), qPrintable(filterLine->text()));
+    QVERIFY2(filterLine->text().contains(QStringLiteral("13.983.816")), qPrintable(filterLine->text()));
     const QLabel* drawLine = window_->findChild<QLabel*>(QStringLiteral("Label35"));
     QVERIFY(drawLine);
     QVERIFY2(drawLine->text().startsWith(shortWeekdayNames(window_->Sprache).at(6) + QStringLiteral(" 05.12.20")),
              qPrintable(drawLine->text()));
 
     switchTo(QStringLiteral("de"));
+    QVERIFY2(filterLine->text().startsWith(QStringLiteral("Die Filter lassen ")), qPrintable(filterLine->text()));
     const QStringList back = snapshot();
     for (qsizetype i = 0; i < german.size(); ++i)
         QCOMPARE(back.value(i), german[i]);

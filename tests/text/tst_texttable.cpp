@@ -32,7 +32,8 @@ void TestTextTable::defaults_data()
         << u"die Datei für die Tippübergabe konnte nicht angelegt werden. Überprüfen Sie die "
            "Zugriffsrechte des Programmes oder starten Sie als Administrator"_qs;
     QTest::newRow("appended, trailing blank 56") << 56 << "QS: ";
-    QTest::newRow("past the end") << 59 << QString();
+    QTest::newRow("appended, with places") << 62 << "Durchgang %1: %2 (%3 %)";
+    QTest::newRow("past the end") << 72 << QString();
     QTest::newRow("negative") << -1 << QString();
 }
 
@@ -41,7 +42,7 @@ void TestTextTable::defaults()
     QFETCH(int, index);
     QFETCH(QString, text);
     const TextTable table;
-    QCOMPARE(table.size(), 59);
+    QCOMPARE(table.size(), 72);
     QCOMPARE(table.line(index), text);
 }
 

@@ -1,32 +1,13 @@
 #include "app/pages/FilterCountLine.h"
 
 #include "draws/DrawFile.h"
+#include "text/TextTable.h"
 
 #include <QLabel>
 #include <QLocale>
 #include <QVBoxLayout>
 
 namespace {
-
-// The texts of this line, in one place for a later translation.
-QString rowsSentence(const QString& passing, const QString& possible, const QString& percent)
-{
-    return QStringLiteral("Die Filter lassen %1 von %2 möglichen Reihen zu (%3 %).")
-        .arg(passing, possible, percent);
-}
-QString drawsSentence(const QString& passing, const QString& stored, const QString& percent)
-{
-    return QStringLiteral("%1 der %2 gespeicherten Ziehungen hätten sie bestanden (%3 %).")
-        .arg(passing, stored, percent);
-}
-QString noDrawsSentence()
-{
-    return QStringLiteral("Es sind noch keine Ziehungen gespeichert.");
-}
-QString unreadableSentence(const QString& error)
-{
-    return QStringLiteral("Die gespeicherten Ziehungen konnten nicht gelesen werden: %1").arg(error);
-}
 
 QString percentOf(const QLocale& german, qint64 part, qint64 whole)
 {
@@ -35,13 +16,20 @@ QString percentOf(const QLocale& german, qint64 part, qint64 whole)
 
 } // namespace
 
-struct FilterCountLine::Result {
-    std::optional<qint64> rows; // none: cancelled
-    std::optional<DrawPassCount> draws; // none: no database yet, or unreadable
-    QString drawsError;
-};
+FilterCountTexts FilterCountTexts::from(const TextTable& table)
+{
+    // A message file from before these lines would leave the numbers
+    // without words: those sentences stay German.
+    const TextTable german;
+    const auto sentence = [&](int index) {
+        const QString text = table.line(index);
+        return text.isEmpty() ? german.line(index) : text;
+    };
+    return {sentence(63), sentence(64), sentence(65), sentence(66)};
+}
 
-FilterCountLine::FilterCountLine(QWidget* parent) : QWidget(parent)
+FilterCountLine::FilterCountLine(QWidget* parent)
+    : QWidget(parent), texts_(FilterCountTexts::from(TextTable()))
 {
     setObjectName(QStringLiteral("FilterCountLine"));
     auto* layout = new QVBoxLayout(this);
@@ -90,21 +78,29 @@ QString FilterCountLine::text() const
     return label_->text();
 }
 
-QString FilterCountLine::describe(qint64 passingRows, const std::optional<DrawPassCount>& draws,
+void FilterCountLine::setTexts(const FilterCountTexts& texts)
+{
+    texts_ = texts;
+    if (shown_)
+        label_->setText(describe(texts_, *shown_->rows, shown_->draws, shown_->drawsError));
+}
+
+QString FilterCountLine::describe(const FilterCountTexts& texts, qint64 passingRows,
+                                  const std::optional<DrawPassCount>& draws,
                                   const QString& drawsError)
 {
     const QLocale german(QLocale::German, QLocale::Germany);
-    QString line = rowsSentence(german.toString(passingRows), german.toString(kPossibleRows),
-                                percentOf(german, passingRows, kPossibleRows));
+    QString line = texts.rows.arg(german.toString(passingRows), german.toString(kPossibleRows),
+                                           percentOf(german, passingRows, kPossibleRows));
     if (!drawsError.isEmpty())
-        return line + QLatin1Char(' ') + unreadableSentence(drawsError);
+        return line + QLatin1Char(' ') + texts.unreadable.arg(drawsError);
     if (!draws)
         return line; // no database named yet
     if (draws->draws == 0)
-        return line + QLatin1Char(' ') + noDrawsSentence();
+        return line + QLatin1Char(' ') + texts.noDraws;
     line += QLatin1Char(' ')
-        + drawsSentence(german.toString(draws->passed), german.toString(draws->draws),
-                        percentOf(german, draws->passed, draws->draws));
+        + texts.draws.arg(german.toString(draws->passed), german.toString(draws->draws),
+                                   percentOf(german, draws->passed, draws->draws));
     return line;
 }
 
@@ -154,6 +150,7 @@ void FilterCountLine::display(quint64 generation, const Result& result)
 {
     if (generation != generation_)
         return; // a newer count is on its way
-    label_->setText(describe(*result.rows, result.draws, result.drawsError));
+    shown_ = result;
+    label_->setText(describe(texts_, *result.rows, result.draws, result.drawsError));
     emit updated();
 }

@@ -12,6 +12,19 @@
 #include <utility>
 
 class QLabel;
+class TextTable;
+
+// The sentences of the line, with %1, %2, %3 for the numbers; they come from
+// text-table lines 63 to 66 of the loaded language, German where its message
+// file ends earlier.
+struct FilterCountTexts {
+    QString rows;       // passing rows, possible rows, share
+    QString draws;      // passing draws, stored draws, share
+    QString noDraws;
+    QString unreadable; // the error text
+
+    static FilterCountTexts from(const TextTable& table);
+};
 
 // The line under the sub-tabs of the "Berechnung" tab that tells how strict
 // the row filters are: how many of all possible rows and how many of the
@@ -20,7 +33,7 @@ class QLabel;
 // latest settings.
 //
 // Its text is computed, never a design caption, so the line is no language
-// item: a language switch leaves it alone.
+// item: a language switch hands it the sentences of the new language.
 class FilterCountLine : public QWidget {
     Q_OBJECT
 public:
@@ -33,13 +46,16 @@ public:
     // every time, since the file may have changed.
     void setDatabasePath(const QString& path);
     void recountDraws();
+    // Shows the last count again in the new sentences.
+    void setTexts(const FilterCountTexts& texts);
 
     QString text() const;
 
-    // The German line for finished counts: the draws sentence is left out
-    // while no database is known, and replaced by the error when it could
-    // not be read.
-    static QString describe(qint64 passingRows, const std::optional<DrawPassCount>& draws,
+    // The line for finished counts: the draws sentence is left out while no
+    // database is known, and replaced by the error when it could not be
+    // read. Numbers keep the program's German format in every language.
+    static QString describe(const FilterCountTexts& texts, qint64 passingRows,
+                            const std::optional<DrawPassCount>& draws,
                             const QString& drawsError = {});
 
 signals:
@@ -47,12 +63,18 @@ signals:
     void updated();
 
 private:
-    struct Result;
+    struct Result {
+        std::optional<qint64> rows; // none: cancelled
+        std::optional<DrawPassCount> draws; // none: no database yet, or unreadable
+        QString drawsError;
+    };
     void scheduleCount();
     void startCount();
     void display(quint64 generation, const Result& result);
 
     QLabel* label_ = nullptr;
+    FilterCountTexts texts_;
+    std::optional<Result> shown_;
     QThreadPool worker_;
     QTimer pending_; // gathers the changes of one event-loop pass into one count
     RowFilterSettings settings_;
