@@ -21,6 +21,23 @@ namespace {
 const char* const kCsvFilter = "CSV-Dateien (Ziehungen)|*.csv";
 constexpr int kProblemsShown = 10;
 constexpr int kDatesShown = 20;
+// The whole delivered history is about 200 KB; a larger file is no list of
+// this lottery's draws, and reading it would only cost memory.
+constexpr qint64 kMaxCsvBytes = 16 * 1024 * 1024;
+
+QString notAFileText(const QString& path)
+{
+    return QStringLiteral("\"%1\" ist keine gewöhnliche Datei und kann nicht importiert werden.")
+        .arg(path);
+}
+
+QString tooLargeText(const QString& path)
+{
+    return QStringLiteral("Die Datei \"%1\" wurde nicht importiert: sie ist größer als %2 MiB, "
+                          "für eine Liste von Ziehungen viel zu groß.")
+        .arg(path)
+        .arg(kMaxCsvBytes / (1024 * 1024));
+}
 
 QString badFileText(const QString& path, const std::vector<CsvProblem>& problems)
 {
@@ -80,10 +97,21 @@ QString readFailedText(const QString& path, const QString& error)
 // text, empty on success. Any bad line leaves the database untouched.
 QString importFile(const QString& path, const DrawFile& database, MergeResult* merge)
 {
+    // Opening a pipe would block and /dev/zero never ends: look before opening.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return notAFileText(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return readFailedText(path, file.errorString());
-    const CsvRead read = parseDrawCsv(file.readAll());
+    if (file.size() > kMaxCsvBytes)
+        return tooLargeText(path);
+    const QByteArray bytes = file.read(kMaxCsvBytes + 1); // it may have grown since
+    if (file.error() != QFileDevice::NoError)
+        return readFailedText(path, file.errorString());
+    if (bytes.size() > kMaxCsvBytes)
+        return tooLargeText(path);
+    const CsvRead read = parseDrawCsv(bytes);
     if (!read.problems.empty())
         return badFileText(path, read.problems);
     QString error;

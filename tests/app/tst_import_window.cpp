@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QPushButton>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray bytesOf(const QString& path)
@@ -33,6 +35,8 @@ private slots:
 
     void shippedHistoryImportsAndRoundTripsExactly();
     void badFileChangesNothing();
+    void refusesWhatIsNoCsvFile_data();
+    void refusesWhatIsNoCsvFile();
     void mergeKeepsStoredDrawsAndNamesDifferences();
     void exportOfTheCountingWindow();
     void failedExportIsReported();
@@ -120,6 +124,45 @@ void TestImportWindow::badFileChangesNothing()
     QVERIFY2(message.contains(QLatin1String("Zeile 3: Zahl 6 \"60\"")), qPrintable(message));
     QVERIFY2(message.contains(QLatin1String("Zeile 5: die Zahl 1 kommt zweimal vor")), qPrintable(message));
     QVERIFY(!message.contains(QLatin1String("Zeile 2")));
+    QCOMPARE(bytesOf(databasePath()), before);
+}
+
+void TestImportWindow::refusesWhatIsNoCsvFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("expected");
+    // Before the check, /dev/zero and the pipe froze the window for good.
+    QTest::newRow("endless device") << "device" << "ist keine gewöhnliche Datei";
+    QTest::newRow("named pipe, no writer") << "fifo" << "ist keine gewöhnliche Datei";
+    QTest::newRow("folder") << "folder" << "ist keine gewöhnliche Datei";
+    QTest::newRow("one byte over the limit") << "large" << "größer als 16 MiB";
+}
+
+void TestImportWindow::refusesWhatIsNoCsvFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, expected);
+    QString path;
+    if (kind == QLatin1String("device")) {
+        path = QStringLiteral("/dev/zero");
+    } else if (kind == QLatin1String("fifo")) {
+        path = dir_->filePath(QStringLiteral("draws.csv"));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QLatin1String("folder")) {
+        path = dir_->filePath(QStringLiteral("folder.csv"));
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        path = writeFile("large.csv", "Datum;Z1;Z2;Z3;Z4;Z5;Z6;ZZ;SZ\n");
+        QFile file(path);
+        QVERIFY(file.resize(16 * 1024 * 1024 + 1)); // sparse: costs no disk
+    }
+    openWindow({makeDraw(QDate(2020, 1, 4), {1, 2, 3, 4, 5, 6}, 7)});
+    const QByteArray before = bytesOf(databasePath());
+    dialogs_.fileAnswers << path;
+    click("ImportButton");
+
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY2(dialogs_.messages.first().contains(expected), qPrintable(dialogs_.messages.first()));
     QCOMPARE(bytesOf(databasePath()), before);
 }
 
