@@ -16,14 +16,21 @@
 
 namespace {
 
-// The import's and export's own German texts, gathered for a later move into
-// the text table.
-const char* const kCsvFilter = "CSV-Dateien (Ziehungen)|*.csv";
+constexpr int kLineImported = 72;
+constexpr int kLineDiffering = 73;
+constexpr int kLineMore = 74;        // "… und %1 weitere"
+constexpr int kLineExportScope = 75; // and 76, its second line
+constexpr int kLineExported = 77;
+constexpr int kLineExportCaption = 78;
+constexpr int kLineCsvFiles = 79;
+
 constexpr int kProblemsShown = 10;
 constexpr int kDatesShown = 20;
 // The whole delivered history is about 200 KB; a larger file is no list of
 // this lottery's draws, and reading it would only cost memory.
 constexpr qint64 kMaxCsvBytes = 16 * 1024 * 1024;
+
+// The import's German error texts, gathered for a later move into the text table.
 
 QString notAFileText(const QString& path)
 {
@@ -39,7 +46,7 @@ QString tooLargeText(const QString& path)
         .arg(kMaxCsvBytes / (1024 * 1024));
 }
 
-QString badFileText(const QString& path, const std::vector<CsvProblem>& problems)
+QString badFileText(const QString& path, const std::vector<CsvProblem>& problems, const QString& more)
 {
     QString text = QStringLiteral("Die Datei \"%1\" wurde nicht importiert; die Datenbank "
                                   "bleibt unverändert. Fehlerhafte Zeilen:")
@@ -47,14 +54,13 @@ QString badFileText(const QString& path, const std::vector<CsvProblem>& problems
     for (std::size_t i = 0; i < problems.size() && i < std::size_t(kProblemsShown); ++i)
         text += QStringLiteral("\nZeile %1: %2").arg(problems[i].line).arg(problems[i].what);
     if (problems.size() > std::size_t(kProblemsShown))
-        text += QStringLiteral("\n… und %1 weitere").arg(problems.size() - std::size_t(kProblemsShown));
+        text += u'\n' + more.arg(problems.size() - std::size_t(kProblemsShown));
     return text;
 }
 
-QString importedText(const MergeResult& merge)
+QString importedText(const TForm1& form, const MergeResult& merge)
 {
-    QString text = QStringLiteral("%1 Ziehungen hinzugefügt, %2 schon gespeichert und behalten, "
-                                  "%3 verworfen (Mittwochsziehungen vor dem 04.06.1986).")
+    QString text = form.text(kLineImported)
                        .arg(merge.added)
                        .arg(merge.kept)
                        .arg(merge.dropped);
@@ -63,24 +69,23 @@ QString importedText(const MergeResult& merge)
         for (qsizetype i = 0; i < merge.differing.size() && i < kDatesShown; ++i)
             dates << merge.differing[i].toString(QStringLiteral("dd.MM.yyyy"));
         if (merge.differing.size() > kDatesShown)
-            dates << QStringLiteral("… und %1 weitere").arg(merge.differing.size() - kDatesShown);
-        text += QStringLiteral("\nAn diesen Tagen weichen die Zahlen der Datei von den gespeicherten "
-                               "ab; die gespeicherten bleiben: ")
-                + dates.join(QStringLiteral(", "));
+            dates << form.text(kLineMore).arg(merge.differing.size() - kDatesShown);
+        text += u'\n' + form.text(kLineDiffering) + dates.join(QStringLiteral(", "));
     }
     return text;
 }
 
-QString exportScopeQuestion(const QDate& from, const QDate& to)
+QString exportScopeQuestion(const TForm1& form, const QDate& from, const QDate& to)
 {
-    return QStringLiteral("Nur die Ziehungen vom %1 bis %2 (Zeitraum des Diagramms) exportieren?\n"
-                          "\"Nein\" exportiert alle gespeicherten Ziehungen.")
-        .arg(from.toString(QStringLiteral("dd.MM.yyyy")), to.toString(QStringLiteral("dd.MM.yyyy")));
+    return form.text(kLineExportScope)
+               .arg(from.toString(QStringLiteral("dd.MM.yyyy")), to.toString(QStringLiteral("dd.MM.yyyy")))
+        + u'\n' + form.text(kLineExportScope + 1);
 }
 
-QString exportedText(std::size_t count, const QString& path)
+// The file dialogs' type line: "name|*.csv".
+QString csvFilter(const TForm1& form)
 {
-    return QStringLiteral("%1 Ziehungen in \"%2\" gespeichert").arg(count).arg(QFileInfo(path).fileName());
+    return form.text(kLineCsvFiles) + QStringLiteral("|*.csv");
 }
 
 QString writeFailedText(const QString& path, const QString& error)
@@ -95,7 +100,7 @@ QString readFailedText(const QString& path, const QString& error)
 
 // Reads the file and merges it into the database in one rewrite; the error
 // text, empty on success. Any bad line leaves the database untouched.
-QString importFile(const QString& path, const DrawFile& database, MergeResult* merge)
+QString importFile(const QString& path, const DrawFile& database, const QString& more, MergeResult* merge)
 {
     // Opening a pipe would block and /dev/zero never ends: look before opening.
     const QFileInfo info(path);
@@ -113,7 +118,7 @@ QString importFile(const QString& path, const DrawFile& database, MergeResult* m
         return tooLargeText(path);
     const CsvRead read = parseDrawCsv(bytes);
     if (!read.problems.empty())
-        return badFileText(path, read.problems);
+        return badFileText(path, read.problems, more);
     QString error;
     const auto stored = database.exists() ? database.readAll(&error) : std::vector<Draw>{};
     if (!stored)
@@ -143,7 +148,7 @@ void TForm1::ImportButtonClick()
     if (refuseWhileBusy())
         return;
     const QString path = dialogs().openFileName(
-        this, {ProgramDir, QStringLiteral("lotto-6aus49.csv"), QLatin1String(kCsvFilter), QStringLiteral("csv")});
+        this, {ProgramDir, QStringLiteral("lotto-6aus49.csv"), csvFilter(*this), QStringLiteral("csv")});
     if (path.isEmpty())
         return;
 
@@ -151,7 +156,7 @@ void TForm1::ImportButtonClick()
     QString error;
     {
         const BusyCursor busy;
-        error = importFile(path, DrawFile(databasePath()), &merge);
+        error = importFile(path, DrawFile(databasePath()), text(kLineMore), &merge);
     }
     if (!error.isEmpty()) {
         dialogs().showMessage(this, error);
@@ -161,17 +166,17 @@ void TForm1::ImportButtonClick()
     if (!merge.draws.empty())
         datenbankPage()->setEndDate(DateSerial::toDate(merge.draws.back().datum));
     SpeedButton5Click();
-    dialogs().showMessage(this, importedText(merge));
+    dialogs().showMessage(this, importedText(*this, merge));
 }
 
 void TForm1::ExportButtonClick()
 {
     const QDate from = diagrammPage()->startDate();
     const QDate to = datenbankPage()->endDate();
-    const bool windowOnly = dialogs().askYesNo(this, QStringLiteral("Ziehungen exportieren"),
-                                               exportScopeQuestion(from, to));
+    const bool windowOnly = dialogs().askYesNo(this, text(kLineExportCaption),
+                                               exportScopeQuestion(*this, from, to));
     const QString path = dialogs().saveFileName(
-        this, {Home, QStringLiteral("Ziehungen.csv"), QLatin1String(kCsvFilter), QStringLiteral("csv")});
+        this, {Home, QStringLiteral("Ziehungen.csv"), csvFilter(*this), QStringLiteral("csv")});
     if (path.isEmpty())
         return;
 
@@ -187,5 +192,5 @@ void TForm1::ExportButtonClick()
         dialogs().showMessage(this, writeFailedText(path, file.errorString()));
         return;
     }
-    setStatusPanel(1, exportedText(draws.size(), path));
+    setStatusPanel(1, text(kLineExported).arg(draws.size()).arg(QFileInfo(path).fileName()));
 }

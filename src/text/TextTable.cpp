@@ -87,5 +87,15 @@ QStringList TextTable::defaults()
         QStringLiteral("„%1“ ist keine gültige ganze Zahl."),                 // 69 the answer
         QStringLiteral("Die Datenbank enthält keine Ziehungen."),             // 70
         QStringLiteral("Die Analyse wurde vorzeitig angehalten, nach %1 Durchgängen."), // 71 passes
+        QStringLiteral("%1 Ziehungen hinzugefügt, %2 schon gespeichert und behalten, %3 verworfen "
+                       "(Mittwochsziehungen vor dem 04.06.1986)."),           // 72 import counts
+        QStringLiteral("An diesen Tagen weichen die Zahlen der Datei von den gespeicherten ab; "
+                       "die gespeicherten bleiben: "),                        // 73 then the dates
+        QStringLiteral("… und %1 weitere"),                                   // 74 the rest of a list
+        QStringLiteral("Nur die Ziehungen vom %1 bis %2 (Zeitraum des Diagramms) exportieren?"), // 75
+        QStringLiteral("\"Nein\" exportiert alle gespeicherten Ziehungen."),    // 76 second line of 75
+        QStringLiteral("%1 Ziehungen in \"%2\" gespeichert"),                  // 77 count, file name
+        QStringLiteral("Ziehungen exportieren"),                              // 78
+        QStringLiteral("CSV-Dateien (Ziehungen)"),                            // 79 file type
     };
 }
