@@ -28,11 +28,11 @@
 
 namespace {
 
-constexpr int kLineStop = 16;       // "Stoppen"
-constexpr int kLinePass = 62;       // "Durchgang %1: %2 (%3 %)"
-constexpr int kLineNotANumber = 69; // "„%1“ ist keine gültige ganze Zahl."
-constexpr int kLineNoDraws = 70;    // "Die Datenbank enthält keine Ziehungen."
-constexpr int kLineStopped = 71;    // "Die Analyse wurde vorzeitig angehalten, nach %1 Durchgängen."
+constexpr int kLineStop = 16;            // "Stoppen"
+constexpr int kLinePass = 62;            // "Durchgang %1: %2 (%3 %)"
+constexpr int kLineNotANumber = 69;      // "„%1“ ist keine gültige ganze Zahl."
+constexpr int kLineNoDraws = 70;         // "Die Datenbank enthält keine Ziehungen."
+constexpr int kLineAnalysisStopped = 71; // "Die Analyse wurde vorzeitig angehalten, nach %1 Durchgängen."
 
 QString passProgress(const QString& line, int pass, double datum, int percent)
 {
@@ -212,7 +212,7 @@ void TForm1::BitBtn9Click()
         lottotippPage()->setGenerateCaption(generateCaption);
         runningAnalysis = Analysis::None;
     }
-    setStatusPanel(0, stopped ? text(kLineStopped).arg(counts.passes) : QString());
+    setStatusPanel(0, stopped ? text(kLineAnalysisStopped).arg(counts.passes) : QString());
 
     const QStringList lines = Backtest::report(counts, {text(33), text(1)}, stopped);
     const QString path = Home + QStringLiteral("Test.txt");
@@ -326,7 +326,7 @@ void TForm1::BitBtn19Click()
     QStringList lines =
         comparisonReport(result.counts, {text(40), text(41), text(42), text(43)});
     if (result.end == ComparisonResult::End::Stopped)
-        lines << text(kLineStopped).arg(result.passes);
+        lines << text(kLineAnalysisStopped).arg(result.passes);
     lottotippPage()->richEdit()->setPlainText(lines.join(QLatin1Char('\n')));
     const QString path = Home + QStringLiteral("Test.rtf");
     const QString error = ReportFile::save(path, RtfWriter::document(lines));

@@ -15,9 +15,9 @@
 
 namespace {
 
-constexpr int kLineProgress = 60;    // "Suche: %1 (%2 %)"
-constexpr int kLineStopped = 61;     // "Die Suche wurde angehalten."
-constexpr int kLineNotANumber = 69;  // "„%1“ ist keine gültige ganze Zahl."
+constexpr int kLineProgress = 60;      // "Suche: %1 (%2 %)"
+constexpr int kLineSearchStopped = 61; // "Die Suche wurde angehalten."
+constexpr int kLineNotANumber = 69;    // "„%1“ ist keine gültige ganze Zahl."
 
 using Rows = std::array<std::array<QString, 6>, TipBoard::RowCount>;
 
@@ -118,7 +118,7 @@ void TForm1::SpeedButton4Click()
         });
         if (run.stopRequested()) {
             showExamined(TipBoard::RowCount);
-            setStatusPanel(0, text(kLineStopped));
+            setStatusPanel(0, text(kLineSearchStopped));
             return;
         }
         // The examined draw is the current one; Position stays, so browsing
