@@ -3,6 +3,7 @@
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/DiagrammPage.h"
 #include "draws/DateSerial.h"
+#include "draws/AtomicFile.h"
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
 #include "draws/DrawImport.h"
@@ -12,7 +13,6 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -187,9 +187,9 @@ void TForm1::ExportButtonClick()
         return;
     }
     const std::vector<Draw> draws = windowOnly ? drawsBetween(*stored, from, to) : *stored;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(drawCsv(draws)) < 0 || !file.commit()) {
-        dialogs().showMessage(this, writeFailedText(path, file.errorString()));
+    const AtomicFile::Result written = AtomicFile::write(path, drawCsv(draws));
+    if (!written.ok()) {
+        dialogs().showError(this, writeFailedText(path, written.reason));
         return;
     }
     setStatusPanel(1, text(kLineExported).arg(draws.size()).arg(QFileInfo(path).fileName()));

@@ -35,6 +35,7 @@
 namespace {
 
 const QDate kEarliestDate(1994, 11, 19);
+constexpr int kLineSettingsNotAFile = 80; // the settings file's path
 
 // The window scales its fonts with its height, so a stored size far beyond
 // the screen would ask for glyph images too large to paint, and because the
@@ -149,6 +150,9 @@ void TForm1::FormShow()
     Berechnunglaeuft = false;
 
     const SettingsStore store(services_.settingsFile);
+    // Said once here; the shutdown then leaves the file alone without a word.
+    if (!store.refusedFile().isEmpty())
+        dialogs().showError(this, text(kLineSettingsNotAFile).arg(QDir::toNativeSeparators(store.refusedFile())));
 
     auto checkBox = [this](const QString& name) {
         return PageControl1->findChild<QCheckBox*>(name);

@@ -1,6 +1,7 @@
 #include "draws/DrawFile.h"
 
-#include <QDir>
+#include "draws/AtomicFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -23,39 +24,6 @@ QString failure(const QFile& file, const QString& what)
 QString systemFailure(const QString& what, const QString& path, int error)
 {
     return QStringLiteral("%1 \"%2\": %3").arg(what, path, QString::fromLocal8Bit(std::strerror(error)));
-}
-
-// The whole buffer or the reason why not. A short write is followed by one
-// more attempt, which then fails with the real cause (a full disk, a quota);
-// a write that makes no progress without saying why counts as a full disk.
-int writeAll(int fd, const QByteArray& bytes)
-{
-    const char* data = bytes.constData();
-    qint64 left = bytes.size();
-    while (left > 0) {
-        const ssize_t done = ::write(fd, data, std::size_t(left));
-        if (done < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        if (done == 0)
-            return ENOSPC;
-        data += done;
-        left -= done;
-    }
-    return 0;
-}
-
-// The rename itself lives in the folder: without this a power loss right
-// after it may bring back the old name's content, or no file at all.
-void syncFolderOf(const QString& path)
-{
-    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd); // some file systems cannot sync a folder; the data is already safe then
-    ::close(fd);
 }
 
 QByteArray encodeAll(const std::vector<Draw>& draws)
@@ -103,10 +71,7 @@ bool DrawFile::exists() const
 
 QString DrawFile::create() const
 {
-    QFile file(path_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return failure(file, QStringLiteral("Cannot create"));
-    return {};
+    return AtomicFile::write(path_, QByteArray()).message;
 }
 
 qint64 DrawFile::recordCount() const
@@ -175,7 +140,7 @@ QString DrawFile::append(const std::vector<Draw>& draws) const
     if (!error && ::lseek(fd, end, SEEK_SET) < 0)
         error = errno;
     if (!error) {
-        error = writeAll(fd, encodeAll(draws));
+        error = AtomicFile::writeFully(fd, encodeAll(draws));
         // A failed append takes back the records it did write: all or none.
         // Should that fail too, the write error is still the one to report.
         if (error) {
@@ -191,49 +156,5 @@ QString DrawFile::append(const std::vector<Draw>& draws) const
 
 QString DrawFile::rewrite(const std::vector<Draw>& draws, const QString& tempPath) const
 {
-    // A database reached through a link is replaced where it really lives,
-    // so the link survives; the temporary file goes beside it, since a rename
-    // cannot cross file systems.
-    const QFileInfo database(path_);
-    const QString canonical = database.canonicalFilePath();
-    const QString target = canonical.isEmpty() ? path_ : canonical;
-    const QString temp = target == path_ || canonical == database.absoluteFilePath()
-                             ? tempPath
-                             : QFileInfo(target).dir().filePath(QFileInfo(tempPath).fileName());
-
-    // Clearing a stale temp file that is really the database would lose it.
-    if (QFileInfo(temp).absoluteFilePath() == QFileInfo(target).absoluteFilePath()
-        || QFileInfo(temp).absoluteFilePath() == database.absoluteFilePath())
-        return QStringLiteral("Cannot replace \"%1\" through itself").arg(path_);
-
-    // The new file takes the old one's permissions: a private database stays
-    // private. A first database gets the usual mode for new files.
-    struct stat old {};
-    const bool hadFile = ::stat(QFile::encodeName(target).constData(), &old) == 0;
-
-    const QByteArray tempName = QFile::encodeName(temp);
-    ::unlink(tempName.constData());
-    const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_EXCL | O_CLOEXEC,
-                          hadFile ? 0600 : 0666);
-    if (fd < 0)
-        return systemFailure(QStringLiteral("Cannot create"), temp, errno);
-    int error = hadFile && ::fchmod(fd, old.st_mode & 07777) != 0 ? errno : 0;
-    if (!error)
-        error = writeAll(fd, encodeAll(draws));
-    // The data must be on disk before the rename makes it the database.
-    if (!error && ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && !error)
-        error = errno;
-    if (error) {
-        ::unlink(tempName.constData());
-        return systemFailure(QStringLiteral("Cannot write"), temp, error);
-    }
-    if (::rename(tempName.constData(), QFile::encodeName(target).constData()) != 0) {
-        const int renameError = errno;
-        ::unlink(tempName.constData());
-        return systemFailure(QStringLiteral("Cannot replace"), path_, renameError);
-    }
-    syncFolderOf(target);
-    return {};
+    return AtomicFile::write(path_, encodeAll(draws), tempPath).message;
 }

@@ -40,12 +40,10 @@ public:
     // Appends records after the last whole record and syncs them to disk.
     QString append(const std::vector<Draw>& draws) const;
 
-    // Replaces the whole content: the records go into tempPath first, which is
-    // flushed to disk and then renamed over the database in one step, so a
-    // crash, a power loss or a full disk leaves the old or the new file,
-    // never none. A database that is a symbolic link is replaced where the
-    // link points (the temporary file then lies beside it), and the new file
-    // keeps the old one's permissions.
+    // Replaces the whole content through AtomicFile, with tempPath as the
+    // temporary file: a crash, a power loss or a full disk leaves the old or
+    // the new file, never none. A database that is a symbolic link is
+    // replaced where the link points, and keeps its permissions.
     QString rewrite(const std::vector<Draw>& draws, const QString& tempPath) const;
 
 private:

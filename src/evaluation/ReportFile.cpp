@@ -1,17 +1,13 @@
 #include "evaluation/ReportFile.h"
 
-#include <QSaveFile>
+#include "draws/AtomicFile.h"
 
 namespace ReportFile {
 
 QString save(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("\"%1\": %2").arg(path, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("\"%1\": %2").arg(path, file.errorString());
-    return {};
+    const AtomicFile::Result written = AtomicFile::write(path, bytes);
+    return written.ok() ? QString() : QStringLiteral("\"%1\": %2").arg(path, written.reason);
 }
 
 QByteArray textLines(const QStringList& lines)

@@ -1,9 +1,10 @@
 #include "generator/WeightList.h"
 
+#include "draws/AtomicFile.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -88,18 +89,7 @@ QStringList WeightList::decode(const QByteArray& bytes)
 
 QString WeightList::save(const QString& path, const QStringList& lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = encode(lines);
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return AtomicFile::write(path, encode(lines)).reason;
 }
 
 QString WeightList::load(const QString& path, QStringList& lines)

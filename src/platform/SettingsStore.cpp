@@ -1,10 +1,14 @@
 #include "platform/SettingsStore.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QVariant>
 #include <QtEndian>
 #include <limits>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -72,15 +76,38 @@ SettingsValue<bool> boolWord(const QVariant& value)
     return wrongType<bool>();
 }
 
+// Where QSettings keeps the per-user store. Worked out here because QSettings
+// reads its file as soon as it is made, before the file could be looked at.
+QString perUserPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
+         + QLatin1String(SettingsStore::Organisation) + QLatin1Char('/')
+         + QLatin1String(SettingsStore::Application) + QStringLiteral(".conf");
+}
+
+// Absent is fine: the first save creates the file. Something that is there
+// but is no regular file, also at the end of a link, is not.
+bool presentButNotRegular(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0)
+        return false; // absent, or unreachable: QSettings reports that itself
+    if (S_ISREG(info.st_mode))
+        return false;
+    return ::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode);
+}
+
 } // namespace
 
+// The per-user store is opened by its file name, like an explicit one, so
+// that no other file (the organisation-wide or system-wide fallbacks) is
+// read unchecked; on Unix the format is the same.
 SettingsStore::SettingsStore(const QString& filePath)
-    : settings_(filePath.isEmpty()
-                    ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                  QLatin1String(Organisation),
-                                                  QLatin1String(Application))
-                    : std::make_unique<QSettings>(filePath, QSettings::IniFormat))
+    : path_(filePath.isEmpty() ? perUserPath() : filePath), refused_(presentButNotRegular(path_))
 {
+    if (!refused_)
+        settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
 }
 
 SettingsStore::SettingsStore(InMemory values) : memory_(std::move(values.values)) {}
@@ -89,7 +116,7 @@ SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::fileName() const
 {
-    return settings_ ? settings_->fileName() : QString();
+    return settings_ ? settings_->fileName() : path_;
 }
 
 bool SettingsStore::contains(const QString& name) const
@@ -199,7 +226,7 @@ void SettingsStore::writeDate(const QString& name, double serial)
 bool SettingsStore::sync()
 {
     if (!settings_)
-        return true;
+        return !refused_;
     settings_->sync();
     return settings_->status() == QSettings::NoError;
 }

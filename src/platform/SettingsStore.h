@@ -31,6 +31,12 @@ struct SettingsValue {
 // (on Linux ~/.config/Vellhorn/Orbisa.conf), or by an explicit file so tests
 // never touch the user's own settings. Nothing here throws; a file that
 // cannot be written is reported by sync().
+//
+// Only a regular file, or a link to one, is read or written. Anything else
+// at that path (a pipe, a device, a folder, a dangling link) is left alone:
+// opening a pipe would block for good, and saving over a device would
+// replace it. The store then starts empty, keeps its values in memory only
+// and says so through refusedFile().
 class SettingsStore {
 public:
     static constexpr const char* Organisation = "Vellhorn";
@@ -50,6 +56,9 @@ public:
     SettingsStore& operator=(const SettingsStore&) = delete;
 
     QString fileName() const;
+    // The settings file when it is there but is not a regular file, so it
+    // was neither read nor will be written; empty otherwise.
+    QString refusedFile() const { return refused_ ? path_ : QString(); }
     bool contains(const QString& name) const;
 
     SettingsValue<qint32> readInt(const QString& name) const;
@@ -71,6 +80,8 @@ private:
     QVariant stored(const QString& name) const;
     void store(const QString& name, const QVariant& value);
 
+    QString path_;
+    bool refused_ = false;
     std::unique_ptr<QSettings> settings_; // null for a store in memory
     QVariantMap memory_;
 };

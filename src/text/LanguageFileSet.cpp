@@ -1,5 +1,7 @@
 #include "text/LanguageFileSet.h"
 
+#include "draws/AtomicFile.h"
+
 #include "text/Languages.h"
 #include "text/MasterList.h"
 #include "text/TextLines.h"
@@ -8,7 +10,6 @@
 
 #include <QDir>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 
 namespace {
@@ -128,15 +129,11 @@ GeneratedLanguageFiles LanguageFileSet::buildGerman(const German& german, const 
 
 QString LanguageFileSet::writeLines(const QString& path, const QStringList& lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return path + QStringLiteral(": ") + file.errorString();
     QByteArray bytes("\xEF\xBB\xBF");
     for (const QString& line : lines)
         bytes += line.toUtf8() + "\r\n";
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return path + QStringLiteral(": ") + file.errorString();
-    return {};
+    const AtomicFile::Result written = AtomicFile::write(path, bytes);
+    return written.ok() ? QString() : path + QStringLiteral(": ") + written.reason;
 }
 
 QString LanguageFileSet::writeAll(const QString& sourceDir, const QString& landDir, QStringList* problems)

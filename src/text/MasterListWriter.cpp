@@ -1,9 +1,10 @@
 #include "text/MasterListWriter.h"
 
+#include "draws/AtomicFile.h"
+
 #include "text/LanguageItem.h"
 #include "text/MasterList.h"
 
-#include <QSaveFile>
 #include <QSet>
 
 namespace {
@@ -58,15 +59,10 @@ QString MasterListWriter::write(const QString& path, const std::vector<LanguageI
     if (!problems.isEmpty())
         return problems.join(u'\n');
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
     QByteArray bytes("\xEF\xBB\xBF");
     for (const QString& line : lines)
         bytes += line.toUtf8() + "\r\n";
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
+    return AtomicFile::write(path, bytes).reason;
 }
 
 QStringList MasterListWriter::differences(const QStringList& masterLines,

@@ -97,5 +97,7 @@ QStringList TextTable::defaults()
         QStringLiteral("%1 Ziehungen in \"%2\" gespeichert"),                  // 77 count, file name
         QStringLiteral("Ziehungen exportieren"),                              // 78
         QStringLiteral("CSV-Dateien (Ziehungen)"),                            // 79 file type
+        QStringLiteral("Die Einstellungsdatei „%1“ ist keine gewöhnliche Datei. Das Programm "
+                       "startet mit den Grundeinstellungen und schreibt nichts hinein."), // 80 path
     };
 }

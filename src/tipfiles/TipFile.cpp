@@ -1,10 +1,10 @@
 #include "tipfiles/TipFile.h"
 
+#include "draws/AtomicFile.h"
 #include "draws/DateSerial.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace {
@@ -81,13 +81,7 @@ QByteArray format(const TipRows& rows, const QString& losNr)
 
 QString write(const QString& path, const TipRows& rows, const QString& losNr)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot create \"%1\": %2").arg(path, file.errorString());
-    const QByteArray bytes = format(rows, losNr);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
-    return {};
+    return AtomicFile::write(path, format(rows, losNr)).message;
 }
 
 std::array<QString, 6> splitLine(const QString& line)

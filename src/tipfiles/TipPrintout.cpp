@@ -1,8 +1,8 @@
 #include "tipfiles/TipPrintout.h"
 
+#include "draws/AtomicFile.h"
 #include "draws/DateSerial.h"
 
-#include <QSaveFile>
 
 namespace TipPrintout {
 
@@ -49,14 +49,12 @@ std::optional<QStringList> lines(const TipRows& rows, const QDate& nextDraw,
 
 QString write(const QString& path, const QStringList& lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("„%1“ kann nicht angelegt werden: %2").arg(path, file.errorString());
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.toUtf8() + "\r\n";
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("„%1“ kann nicht geschrieben werden: %2").arg(path, file.errorString());
+    const AtomicFile::Result written = AtomicFile::write(path, bytes);
+    if (!written.ok())
+        return QStringLiteral("„%1“ kann nicht geschrieben werden: %2").arg(path, written.reason);
     return {};
 }
 

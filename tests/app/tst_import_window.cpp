@@ -3,12 +3,15 @@
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
 
+#include "FileSizeLimit.h"
 #include "WindowFixture.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -39,6 +42,7 @@ private slots:
     void refusesWhatIsNoCsvFile();
     void mergeKeepsStoredDrawsAndNamesDifferences();
     void exportOfTheCountingWindow();
+    void failedExportIsReported_data();
     void failedExportIsReported();
 
 private:
@@ -211,13 +215,38 @@ void TestImportWindow::exportOfTheCountingWindow()
     QCOMPARE(dialogs_.messages, QStringList());
 }
 
+void TestImportWindow::failedExportIsReported_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing folder") << "no-such-folder/x.csv" << false << QString::fromLocal8Bit(std::strerror(ENOENT));
+    // Used to cut the file off (or empty it) without a word.
+    QTest::newRow("full disk over an earlier export")
+        << "x.csv" << true << QString::fromLocal8Bit(std::strerror(EFBIG));
+}
+
 void TestImportWindow::failedExportIsReported()
 {
+    QFETCH(QString, name);
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, reason);
     openWindow({makeDraw(QDate(2020, 1, 4), {1, 2, 3, 4, 5, 6}, 7, 1)});
-    dialogs_.fileAnswers << dir_->filePath(QStringLiteral("no-such-folder/x.csv"));
-    click("ExportButton");
-    QCOMPARE(dialogs_.messages.size(), 1);
-    QVERIFY(dialogs_.messages.first().startsWith(QLatin1String("Die Datei")));
+    const QString path = dir_->filePath(name);
+    const QByteArray earlier = "date,n1,n2,n3,n4,n5,n6,bonus,super\n2019-12-28,1,2,3,4,5,6,7,0\n";
+    if (fullDisk)
+        QVERIFY(!writeFile(qPrintable(name), earlier).isEmpty());
+    dialogs_.fileAnswers << path;
+    {
+        const FileSizeLimit limit(fullDisk ? 0 : RLIM_INFINITY);
+        click("ExportButton");
+    }
+    QCOMPARE(dialogs_.errors.size(), 1);
+    const QString message = dialogs_.errors.first();
+    QVERIFY2(message.startsWith(QLatin1String("Die Datei")) && message.contains(path) && message.contains(reason),
+             qPrintable(message));
+    if (fullDisk)
+        QCOMPARE(bytesOf(path), earlier);
 }
 
 QTEST_MAIN(TestImportWindow)

@@ -5,6 +5,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/UpDown.h"
 
+#include "PipeUnblocker.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
@@ -18,6 +19,8 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include <cmath>
 #include <csignal>
@@ -134,6 +137,7 @@ private slots:
     void unknownLanguageLeavesGermanTexts();
     void closeBeforeStartUpKeepsStoredSettings();
     void startUpRunsOnce();
+    void settingsPipeIsNeitherReadNorWritten();
     void terminationSignalSavesSettings_data();
     void terminationSignalSavesSettings();
 
@@ -619,6 +623,26 @@ void TestStartup::startUpRunsOnce()
     QCoreApplication::processEvents();
     window->FormShow();
     QCOMPARE(cell->text(), QStringLiteral("23"));
+}
+
+// A pipe in place of the settings file used to block the start for good,
+// with the window black and deaf to SIGTERM.
+void TestStartup::settingsPipeIsNeitherReadNorWritten()
+{
+    QVERIFY(QFile::remove(settingsPath_) || !QFileInfo::exists(settingsPath_));
+    QVERIFY(::mkfifo(QFile::encodeName(settingsPath_).constData(), 0600) == 0);
+    PipeUnblocker guard(settingsPath_, std::chrono::seconds(10));
+
+    auto window = startWindow();
+    QCOMPARE(window->Sprache, 0);
+    QVERIFY(window->LosNr.isEmpty());
+    control<QLineEdit>(*window, QStringLiteral("Edit1"))->setText(QStringLiteral("17"));
+    window->close();
+    QVERIFY2(!guard.finish(), "the settings were opened although they are a pipe");
+
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY2(dialogs_.errors.value(0).contains(settingsPath_), qPrintable(dialogs_.messages.first()));
+    QVERIFY(QFileInfo(settingsPath_).exists() && !QFileInfo(settingsPath_).isFile());
 }
 
 void TestStartup::terminationSignalSavesSettings_data()

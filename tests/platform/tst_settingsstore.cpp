@@ -1,10 +1,19 @@
 #include "platform/SettingsStore.h"
 
+#include "PipeUnblocker.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVariant>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 // Values are written by one store and read by a fresh one, so what is checked
 // is what survives the file, not the in-memory cache.
@@ -22,6 +31,8 @@ private slots:
     void absentValueDoesNotEndGroup();
     void corruptFileReadsAsAbsent();
     void unwritableFileFailsQuietly();
+    void notARegularFileIsLeftAlone_data();
+    void notARegularFileIsLeftAlone();
 
 private:
     QString writeRaw(const QByteArray& ini);
@@ -52,6 +63,10 @@ void TestSettingsStore::perUserStoreLivesUnderVendorAndProduct()
              qPrintable(store.fileName()));
     // Test mode keeps the user's real settings out of reach.
     QVERIFY(store.fileName().contains(QLatin1String("qttest")));
+    // The file that earlier versions wrote through QSettings' own lookup.
+    const QSettings qtStore(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(SettingsStore::Organisation),
+                            QLatin1String(SettingsStore::Application));
+    QCOMPARE(store.fileName(), qtStore.fileName());
 }
 
 void TestSettingsStore::roundTrip_data()
@@ -256,6 +271,81 @@ void TestSettingsStore::unwritableFileFailsQuietly()
     store.writeInt(QStringLiteral("Sprache"), 3);
     store.writeDate(QStringLiteral("DateTimePicker2"), 42284.0);
     QVERIFY(!store.sync());
+}
+
+void TestSettingsStore::notARegularFileIsLeftAlone_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("perUser");
+    QTest::newRow("pipe") << "pipe" << false;
+    QTest::newRow("pipe as the per-user store") << "pipe" << true;
+    QTest::newRow("link to a pipe") << "link to a pipe" << false;
+    QTest::newRow("device") << "device" << false;
+    QTest::newRow("link to a device") << "link to a device" << false;
+    QTest::newRow("folder") << "folder" << false;
+    QTest::newRow("link to nothing") << "link to nothing" << false;
+}
+
+// A pipe used to block start-up for good inside QSettings, and saving over a
+// link to a device replaced the device node with a plain file.
+void TestSettingsStore::notARegularFileIsLeftAlone()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, perUser);
+    QTemporaryDir dir;
+    const QString path = perUser ? SettingsStore().fileName() : dir.filePath(QStringLiteral("Orbisa.conf"));
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QFile::remove(path);
+    const bool linked = kind.startsWith(QLatin1String("link"));
+    const QString node = linked ? dir.filePath(QStringLiteral("node")) : path;
+    const QByteArray nodeName = QFile::encodeName(node);
+    if (kind.endsWith(QLatin1String("pipe"))) {
+        QVERIFY(::mkfifo(nodeName.constData(), 0600) == 0);
+    } else if (kind.endsWith(QLatin1String("device"))) {
+        // A node of the null device in the test's own folder, never a real one.
+        if (::mknod(nodeName.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+            QSKIP("no right to make a device node here");
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(node));
+    }
+    if (linked)
+        QVERIFY(QFile::link(node, path));
+    struct stat before {};
+    QVERIFY(::lstat(nodeName.constData(), &before) == 0 || kind == QLatin1String("link to nothing"));
+
+    // Everything a start and a shutdown do with the store, on a thread of its
+    // own so that a blocked open shows as a failure instead of a hang.
+    QString refused;
+    bool absent = false;
+    bool synced = true;
+    {
+        PipeUnblocker guard(node, std::chrono::seconds(10));
+        std::thread run([&] {
+            SettingsStore store(perUser ? QString() : path);
+            refused = store.refusedFile();
+            absent = store.readInt(QStringLiteral("Sprache")).absent();
+            store.writeInt(QStringLiteral("Sprache"), 3);
+            synced = store.sync();
+        });
+        run.join();
+        QVERIFY2(!guard.finish(), "reading the settings blocked on the pipe");
+    }
+
+    QCOMPARE(refused, path);
+    QVERIFY(absent);
+    QVERIFY(!synced);
+    if (linked)
+        QCOMPARE(QFileInfo(path).symLinkTarget(), node);
+    struct stat after {};
+    if (kind == QLatin1String("link to nothing")) {
+        QVERIFY(!QFileInfo::exists(node));
+    } else {
+        QVERIFY(::lstat(nodeName.constData(), &after) == 0);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_rdev, before.st_rdev);
+    }
+    if (perUser)
+        QVERIFY(QFile::remove(path));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
