@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "WindowFixture.h"
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/TipBoard.h"
@@ -9,6 +10,9 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTest>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -50,7 +54,8 @@ private slots:
     void savedBoardLoadsBackUnchanged();
     void saveProposesTheNextDrawAndCancelWritesNothing_data();
     void saveProposesTheNextDrawAndCancelWritesNothing();
-    void saveIntoMissingFolderShowsTheError();
+    void failedSaveShowsTheErrorAndKeepsTheFile_data();
+    void failedSaveShowsTheErrorAndKeepsTheFile();
     void loadFillsTheFileRowsAndKeepsLockedRowsElsewhere();
     void everyLoadAttemptButAFailedReadRates_data();
     void everyLoadAttemptButAFailedReadRates();
@@ -177,15 +182,39 @@ void TipFilesWindowTest::saveProposesTheNextDrawAndCancelWritesNothing()
     QVERIFY(dialogs_.messages.isEmpty());
 }
 
-void TipFilesWindowTest::saveIntoMissingFolderShowsTheError()
+void TipFilesWindowTest::failedSaveShowsTheErrorAndKeepsTheFile_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<int>("error");
+    QTest::newRow("missing folder") << "missing/tips.vlt" << false << ENOENT;
+    // Used to leave an empty file and no message.
+    QTest::newRow("full disk over an earlier file") << "tips.vlt" << true << EFBIG;
+}
+
+void TipFilesWindowTest::failedSaveShowsTheErrorAndKeepsTheFile()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, fullDisk);
+    QFETCH(int, error);
+    const QString file = path(name);
+    const QByteArray earlier = "7,8,9,10,11,12\r\n";
+    if (fullDisk)
+        QVERIFY(writeFile(file, earlier));
     fill({row({"1", "2", "3", "4", "5", "6"})});
-    dialogs_.fileAnswers.enqueue(path(QStringLiteral("missing/tips.vlt")));
-    click("SpeedButton15");
+    dialogs_.fileAnswers.enqueue(file);
+    {
+        const FileSizeLimit limit(fullDisk ? 0 : RLIM_INFINITY);
+        click("SpeedButton15");
+    }
     QCOMPARE(dialogs_.messages.size(), 1);
-    QVERIFY2(dialogs_.messages.first().contains(QStringLiteral("tips.vlt")),
-             qPrintable(dialogs_.messages.first()));
-    QVERIFY(!QFile::exists(path(QStringLiteral("missing/tips.vlt"))));
+    const QString message = dialogs_.messages.first();
+    QVERIFY2(message.contains(file) && message.contains(QString::fromLocal8Bit(std::strerror(error))),
+             qPrintable(message));
+    if (fullDisk)
+        QCOMPARE(readAll(file), earlier);
+    else
+        QVERIFY(!QFile::exists(file));
 }
 
 void TipFilesWindowTest::loadFillsTheFileRowsAndKeepsLockedRowsElsewhere()
@@ -335,18 +364,22 @@ void TipFilesWindowTest::failedPrintoutWritesAndOpensNothing_data()
 {
     QTest::addColumn<Rows>("rows");
     QTest::addColumn<bool>("tippIsFolder");
+    QTest::addColumn<bool>("fullDisk");
     QTest::newRow("empty cell in a listed row")
         << Rows{row({"3", "11", "19", "27", "38", "45"}), row({"4", "5", "", "7", "8", "9"})}
-        << false;
-    QTest::newRow("last cell empty") << Rows{row({"3", "11", "19", "27", "38", ""})} << false;
+        << false << false;
+    QTest::newRow("last cell empty") << Rows{row({"3", "11", "19", "27", "38", ""})} << false << false;
     QTest::newRow("Tipp.txt cannot be replaced")
-        << Rows{row({"3", "11", "19", "27", "38", "45"})} << true;
+        << Rows{row({"3", "11", "19", "27", "38", "45"})} << true << false;
+    // Used to open an empty Tipp.txt as if all went well.
+    QTest::newRow("full disk") << Rows{row({"3", "11", "19", "27", "38", "45"})} << false << true;
 }
 
 void TipFilesWindowTest::failedPrintoutWritesAndOpensNothing()
 {
     QFETCH(Rows, rows);
     QFETCH(bool, tippIsFolder);
+    QFETCH(bool, fullDisk);
     window_->Datum1 = DateSerial::fromDate(saturday);
     const QString tipp = path(QStringLiteral("Tipp.txt"));
     if (tippIsFolder)
@@ -355,7 +388,10 @@ void TipFilesWindowTest::failedPrintoutWritesAndOpensNothing()
         QVERIFY(writeFile(tipp, "earlier printout\r\n"));
     fill(rows);
 
-    click("BitBtn7");
+    {
+        const FileSizeLimit limit(fullDisk ? 0 : RLIM_INFINITY);
+        click("BitBtn7");
+    }
     QCOMPARE(dialogs_.messages.size(), 1);
     QVERIFY(!dialogs_.messages.first().isEmpty());
     QVERIFY(shell_.openedFiles.isEmpty());
