@@ -93,7 +93,8 @@ Result write(const QString& path, const QByteArray& bytes, const QString& tempPa
         // Clearing a stale temp file that is really the target would lose it.
         const QString tempAbsolute = QFileInfo(temp).absoluteFilePath();
         if (tempAbsolute == QFileInfo(target).absoluteFilePath() || tempAbsolute == asked.absoluteFilePath())
-            return failure(QStringLiteral("Cannot replace"), path, QStringLiteral("the temporary file is the file itself"));
+            return failure(QStringLiteral("Cannot replace"), path,
+                           QStringLiteral("the temporary file is the file itself"));
         ::unlink(QFile::encodeName(temp).constData());
     }
 

@@ -220,7 +220,8 @@ void TestImportWindow::failedExportIsReported_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("fullDisk");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing folder") << "no-such-folder/x.csv" << false << QString::fromLocal8Bit(std::strerror(ENOENT));
+    QTest::newRow("missing folder")
+        << "no-such-folder/x.csv" << false << QString::fromLocal8Bit(std::strerror(ENOENT));
     // Used to cut the file off (or empty it) without a word.
     QTest::newRow("full disk over an earlier export")
         << "x.csv" << true << QString::fromLocal8Bit(std::strerror(EFBIG));
