@@ -73,7 +73,6 @@ void DrawUpdater::start(const QUrl& service, const QString& databasePath, const 
     last_ = last;
     stopAfter_ = QDate();
     proxy_ = std::move(proxy);
-    sent_ = 0;
     added_ = 0;
     running_ = true;
     if (first > last) {
@@ -122,7 +121,13 @@ bool DrawUpdater::send(const QDate& day)
             return false;
         }
     }
-    QNetworkAccessManager* network = networks_[std::size_t(sent_++) % networks_.size()];
+    // The manager with fewer requests open, so neither queues one of its own.
+    std::array<int, std::tuple_size_v<decltype(networks_)>> open{};
+    for (const Request& other : std::as_const(requests_))
+        if (other.reply)
+            ++open[other.network];
+    request.network = std::size_t(std::min_element(open.begin(), open.end()) - open.begin());
+    QNetworkAccessManager* network = networks_[request.network];
     network->setProxy(proxy);
 
     QUrl url = service_;

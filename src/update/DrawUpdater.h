@@ -74,6 +74,7 @@ private:
         QPointer<QNetworkReply> reply;
         QTimer* idleTimer = nullptr;
         QTimer* totalTimer = nullptr;
+        std::size_t network = 0; // which of networks_ carries it
         bool done = false;
         QString failure; // when done: why the update must end here
         int status = 0;
@@ -103,7 +104,6 @@ private:
     QDate last_;
     QDate stopAfter_; // no request goes out for a day after one that failed
     ProxySource proxy_;
-    int sent_ = 0;
     int added_ = 0;
     bool running_ = false;
     bool pumpScheduled_ = false;
