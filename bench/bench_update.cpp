@@ -103,9 +103,9 @@ private:
 
 void catchUp(benchmark::State& state, const QDate& lastStored)
 {
-    static std::map<int, std::unique_ptr<Service>> services;
+    static std::map<int, std::unique_ptr<Service>> byDelay;
     const int delayMs = int(state.range(0));
-    std::unique_ptr<Service>& running = services[delayMs];
+    std::unique_ptr<Service>& running = byDelay[delayMs];
     if (!running)
         running = std::make_unique<Service>(delayMs);
     const Service& service = *running;
