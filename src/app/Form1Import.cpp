@@ -24,8 +24,8 @@ constexpr int kLineExportScope = 75; // and 76, its second line
 constexpr int kLineExported = 77;
 constexpr int kLineExportCaption = 78;
 constexpr int kLineCsvFiles = 79;
-constexpr int kLineOfferHistory = 81; // "Die Datenbank ist leer. … vom %1 bis %2 laden?"
-constexpr int kLineOfferCaption = 82;
+constexpr int kLineOfferHistory = 82; // "Die Datenbank ist leer. … vom %1 bis %2 laden?"
+constexpr int kLineOfferCaption = 83;
 
 // Set once the user has answered the offer of the delivered draws; its value
 // is the answer.

@@ -19,7 +19,7 @@
 namespace {
 
 constexpr int kLineNoService = 59; // "Kein Ziehungsdienst eingestellt"
-constexpr int kLineDrawsAdded = 80; // "Neue Ziehungen: %1"
+constexpr int kLineDrawsAdded = 81; // "Neue Ziehungen: %1"
 
 // The update's own German texts, gathered for a later move into the text table.
 QString badServiceText(const QString& address)

@@ -97,8 +97,8 @@ QStringList TextTable::defaults()
         QStringLiteral("%1 Ziehungen in \"%2\" gespeichert"),                  // 77 count, file name
         QStringLiteral("Ziehungen exportieren"),                              // 78
         QStringLiteral("CSV-Dateien (Ziehungen)"),                            // 79 file type
-        QStringLiteral("Neue Ziehungen: %1"),                                 // 80 after an update
-        QStringLiteral("Die Datenbank ist leer. Die mitgelieferten Ziehungen vom %1 bis %2 laden?"), // 81
-        QStringLiteral("Mitgelieferte Ziehungen"),                            // 82 caption of 81
+        QStringLiteral("Neue Ziehungen: %1"),                                 // 81 after an update
+        QStringLiteral("Die Datenbank ist leer. Die mitgelieferten Ziehungen vom %1 bis %2 laden?"), // 82
+        QStringLiteral("Mitgelieferte Ziehungen"),                            // 83 caption of 82
     };
 }
