@@ -1,6 +1,8 @@
 // The online update from the real draw service program on loopback, measured
 // from the click to the rated current draw: a year's catch-up and the whole
-// shipped history into a database that holds only its first draw.
+// shipped history into a database that holds only its first draw. The
+// argument is the service's delay per answer in milliseconds (0: loopback as
+// it is; 20: a round trip like a real network's).
 #include "app/AppPaths.h"
 #include "app/TForm1.h"
 #include "app/pages/DatenbankPage.h"
@@ -25,6 +27,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <map>
+#include <memory>
 
 namespace {
 
@@ -65,13 +69,14 @@ std::vector<Draw> shippedHistory()
     return parseDrawCsv(file.readAll()).draws;
 }
 
-// The draw service program, started once for all runs.
+// The draw service program, started once per delay for all runs.
 class Service {
 public:
-    Service()
+    explicit Service(int delayMs)
     {
         process_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/numerant-drawservice"),
-                       {QStringLiteral("--port"), QStringLiteral("0")});
+                       {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--delay-ms"),
+                        QString::number(delayMs)});
         process_.setReadChannel(QProcess::StandardOutput);
         const QRegularExpression listening(QStringLiteral("listening on (http://\\S+)"));
         QElapsedTimer waited;
@@ -98,7 +103,12 @@ private:
 
 void catchUp(benchmark::State& state, const QDate& lastStored)
 {
-    static Service service;
+    static std::map<int, std::unique_ptr<Service>> byDelay;
+    const int delayMs = int(state.range(0));
+    std::unique_ptr<Service>& running = byDelay[delayMs];
+    if (!running)
+        running = std::make_unique<Service>(delayMs);
+    const Service& service = *running;
     const std::vector<Draw> history = shippedHistory();
     if (service.address().isEmpty() || history.empty()) {
         state.SkipWithError("no draw service or no shipped history beside the program");
@@ -148,13 +158,13 @@ void BM_CatchUpOneYear(benchmark::State& state)
 {
     catchUp(state, QDate::currentDate().addDays(-365));
 }
-BENCHMARK(BM_CatchUpOneYear)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_CatchUpOneYear)->ArgName("delay_ms")->Arg(0)->Arg(20)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_CatchUpWholeHistory(benchmark::State& state)
 {
     catchUp(state, QDate(1955, 10, 9));
 }
-BENCHMARK(BM_CatchUpWholeHistory)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_CatchUpWholeHistory)->ArgName("delay_ms")->Arg(0)->Arg(20)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

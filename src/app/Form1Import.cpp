@@ -9,6 +9,7 @@
 #include "draws/DrawImport.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
 
 #include <QDateEdit>
 #include <QFile>
@@ -23,6 +24,13 @@ constexpr int kLineExportScope = 75; // and 76, its second line
 constexpr int kLineExported = 77;
 constexpr int kLineExportCaption = 78;
 constexpr int kLineCsvFiles = 79;
+constexpr int kLineOfferHistory = 82; // "Die Datenbank ist leer. … vom %1 bis %2 laden?"
+constexpr int kLineOfferCaption = 83;
+
+// Set once the user has answered the offer of the delivered draws; its value
+// is the answer.
+const QString kHistoryOfferedValue = QStringLiteral("HistoryOffered");
+const QString kShippedHistory = QStringLiteral("lotto-6aus49.csv");
 
 constexpr int kProblemsShown = 10;
 constexpr int kDatesShown = 20;
@@ -148,10 +156,14 @@ void TForm1::ImportButtonClick()
     if (refuseWhileBusy())
         return;
     const QString path = dialogs().openFileName(
-        this, {ProgramDir, QStringLiteral("lotto-6aus49.csv"), csvFilter(*this), QStringLiteral("csv")});
+        this, {ProgramDir, kShippedHistory, csvFilter(*this), QStringLiteral("csv")});
     if (path.isEmpty())
         return;
+    importDraws(path);
+}
 
+void TForm1::importDraws(const QString& path)
+{
     MergeResult merge;
     QString error;
     {
@@ -167,6 +179,34 @@ void TForm1::ImportButtonClick()
         datenbankPage()->setEndDate(DateSerial::toDate(merge.draws.back().datum));
     SpeedButton5Click();
     dialogs().showMessage(this, importedText(*this, merge));
+}
+
+void TForm1::offerShippedHistory()
+{
+    SettingsStore store(services_.settingsFile);
+    if (store.contains(kHistoryOfferedValue))
+        return;
+    const DrawFile database(databasePath());
+    if (!database.exists() || database.recordCount() != 0)
+        return;
+    // Only a delivered file that would import cleanly is offered.
+    const QString path = ProgramDir + kShippedHistory;
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxCsvBytes)
+        return;
+    const CsvRead read = parseDrawCsv(file.read(kMaxCsvBytes + 1));
+    if (!read.problems.empty() || read.draws.empty())
+        return;
+    const auto shown = [](double serial) {
+        return DateSerial::toDate(serial).toString(QStringLiteral("dd.MM.yyyy"));
+    };
+    const bool load = dialogs().askYesNo(
+        this, text(kLineOfferCaption),
+        text(kLineOfferHistory).arg(shown(read.draws.front().datum), shown(read.draws.back().datum)));
+    store.writeBool(kHistoryOfferedValue, load);
+    store.sync();
+    if (load)
+        importDraws(path);
 }
 
 void TForm1::ExportButtonClick()

@@ -314,6 +314,7 @@ void TForm1::FormShow()
     // A notice of the start-up itself (a copied database) outranks the note
     // that no draw service is set.
     const QString notice = statusPanel(0);
+    offerShippedHistory();
     NumerantClick();
     if (!notice.isEmpty() && !isBusy() && internetPage()->serviceUrl().trimmed().isEmpty())
         setStatusPanel(0, notice);

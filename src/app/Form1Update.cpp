@@ -19,6 +19,7 @@
 namespace {
 
 constexpr int kLineNoService = 59; // "Kein Ziehungsdienst eingestellt"
+constexpr int kLineDrawsAdded = 81; // "Neue Ziehungen: %1"
 
 // The update's own German texts, gathered for a later move into the text table.
 QString badServiceText(const QString& address)
@@ -126,8 +127,8 @@ void TForm1::NumerantClick()
 
     if (!updater_) {
         updater_ = new DrawUpdater(this);
-        connect(updater_, &DrawUpdater::dayStarted, this, [this](const QDate& day) {
-            // The picker follows the day asked for, as far as its range allows.
+        connect(updater_, &DrawUpdater::dayApplied, this, [this](const QDate& day) {
+            // The picker follows the day applied last, as far as its range allows.
             datenbankPage()->setEndDate(day);
         });
         connect(updater_, &DrawUpdater::statusText, this,
@@ -143,7 +144,16 @@ void TForm1::NumerantClick()
             showDrawLine();
             aktDatum = draw.datum;
         });
-        connect(updater_, &DrawUpdater::finished, this, &TForm1::endUpdate);
+        connect(updater_, &DrawUpdater::finished, this,
+                [this](const QString& message, const QDate& nextDay, int added) {
+                    // What the last day said stays beside the count.
+                    const QString last = statusPanel(0);
+                    endUpdate(message, nextDay);
+                    QString status = text(kLineDrawsAdded).arg(added);
+                    if (!last.isEmpty() && last != UpdateRules::loadingText())
+                        status += QStringLiteral(" – ") + last;
+                    setStatusPanel(0, status);
+                });
     }
     DrawUpdater::Limits limits;
     limits.idleTimeoutMs = updateIdleTimeoutMs;

@@ -116,8 +116,11 @@ public:
 
     // ---- draw import and export (Form1Import.cpp) ---------------------------
     void ImportButtonClick();
+    // At a start with an empty database, offers the delivered draws once.
+    void offerShippedHistory();
     void ExportButtonClick();
     void connectImport();
+    void importDraws(const QString& path); // merges a CSV file of draws, says how it went
     // ---- end of draw import and export --------------------------------------
 
     // ---- languages (Form1Language.cpp) --------------------------------------

@@ -99,5 +99,8 @@ QStringList TextTable::defaults()
         QStringLiteral("CSV-Dateien (Ziehungen)"),                            // 79 file type
         QStringLiteral("Die Einstellungsdatei „%1“ ist keine gewöhnliche Datei. Das Programm "
                        "startet mit den Grundeinstellungen und schreibt nichts hinein."), // 80 path
+        QStringLiteral("Neue Ziehungen: %1"),                                 // 81 after an update
+        QStringLiteral("Die Datenbank ist leer. Die mitgelieferten Ziehungen vom %1 bis %2 laden?"), // 82
+        QStringLiteral("Mitgelieferte Ziehungen"),                            // 83 caption of 82
     };
 }

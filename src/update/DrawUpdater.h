@@ -2,12 +2,16 @@
 
 #include "draws/Draw.h"
 
+#include <QByteArray>
 #include <QDate>
+#include <QElapsedTimer>
+#include <QMap>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QUrl>
 
+#include <array>
 #include <functional>
 
 class QNetworkAccessManager;
@@ -16,10 +20,12 @@ class QNetworkProxy;
 class QTimer;
 
 // Brings the draw database up to date from the draw service: one GET per
-// calendar day, in the background, appending a record for every draw line of
-// a day. Each record is written and flushed on its own, so whatever ends the
-// update (the end of the range, a stop, an error, a crash) leaves only whole
-// records behind.
+// calendar day, in the background. Several days are asked for at once, since
+// over a real network the time goes into waiting, but their answers are
+// applied strictly in day order: a day's records are appended only when every
+// earlier day has been answered and applied. Each record is written and
+// flushed on its own, so whatever ends the update (the end of the range, a
+// stop, an error, a crash) leaves the database a prefix of the full result.
 class DrawUpdater : public QObject {
     Q_OBJECT
 public:
@@ -30,11 +36,13 @@ public:
     // and returns an error text when the settings cannot be used.
     using ProxySource = std::function<QString(QNetworkProxy& proxy)>;
 
+    // Every limit holds for each request on its own.
     struct Limits {
         int idleTimeoutMs = 15000;      // no data for this long fails the request
         int totalTimeoutMs = 60000;     // nor may a trickle of data go on forever
         qint64 maxBodyBytes = 1 << 20;  // a larger answer is no day's draws
         int maxRedirects = 5;
+        int inFlight = 8;               // requests open at once
     };
 
     void setLimits(const Limits& limits) { limits_ = limits; }
@@ -45,37 +53,58 @@ public:
                const QDate& last, ProxySource proxy);
     bool isRunning() const { return running_; }
 
-    // Ends the update at once: the request in flight is aborted and nothing
-    // of it is stored. finished() is emitted before this returns.
+    // Ends the update at once: the requests in flight are aborted and no
+    // answer that was not applied yet is stored. finished() is emitted
+    // before this returns.
     void stop();
 
 signals:
-    void dayStarted(const QDate& day);     // a request goes out
-    void bodyReceived(qint64 bytes);       // its answer has arrived
+    void dayApplied(const QDate& day);     // a day's answer has been dealt with
+    void bodyReceived(qint64 bytes);       // the size of that answer
     void statusText(const QString& text);  // for status panel 0
     void drawStored(const Draw& draw);     // appended to the database
     // The update is over; message is empty, or what the user must read
     // (a line that is no draw, a failed request). nextDay is the day after
-    // the last one handled completely.
-    void finished(const QString& message, const QDate& nextDay);
+    // the last one applied completely; added counts the records appended.
+    void finished(const QString& message, const QDate& nextDay, int added);
 
 private:
-    void requestDay();
-    void onFinished();
-    void abortWith(const QString& reason);
-    void finish(const QString& message);
-    void armIdleTimer();
+    // One day asked for: in flight until `done`, then waiting for its turn.
+    struct Request {
+        QPointer<QNetworkReply> reply;
+        QTimer* idleTimer = nullptr;
+        QTimer* totalTimer = nullptr;
+        std::size_t network = 0; // which of networks_ carries it
+        bool done = false;
+        QString failure; // when done: why the update must end here
+        int status = 0;
+        QString reasonPhrase;
+        QByteArray body;
+    };
 
-    QNetworkAccessManager* network_ = nullptr;
-    QTimer* idleTimer_ = nullptr;
-    QTimer* totalTimer_ = nullptr;
-    QPointer<QNetworkReply> reply_;
-    QString abortReason_;
+    bool send(const QDate& day);
+    void fillWindow();
+    void endsAt(const QDate& day);
+    void onReplyFinished(const QDate& day);
+    void failRequest(const QDate& day, const QString& reason);
+    void schedulePump();
+    void pump();
+    bool apply(const QDate& day, const Request& request);
+    void releaseRequest(Request& request);
+    void dropAll();
+    void finish(const QString& message);
+
+    std::array<QNetworkAccessManager*, 2> networks_{};
+    QMap<QDate, Request> requests_;
     Limits limits_;
     QUrl service_;
     QString databasePath_;
-    QDate day_;
+    QDate nextToSend_;
+    QDate nextToApply_;
     QDate last_;
+    QDate stopAfter_; // no request goes out for a day after one that failed
     ProxySource proxy_;
+    int added_ = 0;
     bool running_ = false;
+    bool pumpScheduled_ = false;
 };

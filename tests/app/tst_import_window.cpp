@@ -7,6 +7,7 @@
 #include "WindowFixture.h"
 
 #include <QFile>
+#include <QSettings>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -44,6 +45,8 @@ private slots:
     void exportOfTheCountingWindow();
     void failedExportIsReported_data();
     void failedExportIsReported();
+    void firstStartOffersTheShippedHistory_data();
+    void firstStartOffersTheShippedHistory();
 
 private:
     void openWindow(const std::vector<Draw>& draws);
@@ -248,6 +251,75 @@ void TestImportWindow::failedExportIsReported()
              qPrintable(message));
     if (fullDisk)
         QCOMPARE(bytesOf(path), earlier);
+}
+
+
+void TestImportWindow::firstStartOffersTheShippedHistory_data()
+{
+    QTest::addColumn<bool>("shipped");   // the history lies beside the program
+    QTest::addColumn<bool>("emptyStart"); // the database holds no draw
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<int>("records");    // in the database after the start
+
+    QTest::newRow("yes loads it") << true << true << true << true << 3;
+    QTest::newRow("no leaves it empty") << true << true << false << true << 0;
+    QTest::newRow("draws stored already") << true << false << true << false << 1;
+    QTest::newRow("nothing delivered") << false << true << true << false << 0;
+}
+
+void TestImportWindow::firstStartOffersTheShippedHistory()
+{
+    QFETCH(bool, shipped);
+    QFETCH(bool, emptyStart);
+    QFETCH(bool, answer);
+    QFETCH(bool, asked);
+    QFETCH(int, records);
+
+    QVERIFY(setUp(Folders::Separate));
+    const QByteArray history = "date,n1,n2,n3,n4,n5,n6,bonus,super\n"
+                               "1955-10-09,3,12,13,16,23,41,,\n"
+                               "1994-11-19,2,9,13,21,23,37,44,\n"
+                               "2026-08-22,7,16,22,28,30,31,,4\n";
+    if (shipped) {
+        QFile file(programDir_ + QStringLiteral("lotto-6aus49.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(history);
+    }
+    std::vector<Draw> draws;
+    if (!emptyStart)
+        draws.push_back(makeDraw(QDate(2020, 1, 4), {1, 2, 3, 4, 5, 6}, 7));
+    QVERIFY(writeDraws(draws));
+    dialogs_.yesNoAnswers.enqueue(answer);
+    window_ = makeWindow();
+    showWindow();
+    QTRY_VERIFY(!window_->isBusy());
+
+    const QString question = QStringLiteral("Mitgelieferte Ziehungen|Die Datenbank ist leer. Die "
+                                            "mitgelieferten Ziehungen vom 09.10.1955 bis 22.08.2026 laden?");
+    QCOMPARE(dialogs_.questions, asked ? QStringList{question} : QStringList());
+    const std::vector<Draw> stored = DrawFile(databasePath()).readAll().value_or(std::vector<Draw>{});
+    QCOMPARE(int(stored.size()), records);
+    if (asked && answer) {
+        // As the import button does: the summary, and the latest draw current.
+        QCOMPARE(dialogs_.messages.size(), 1);
+        QVERIFY2(dialogs_.messages.first().startsWith(QLatin1String("3 ")), qPrintable(dialogs_.messages.first()));
+        QCOMPARE(window_->Datum1, stored.back().datum);
+    }
+
+    // The answer is remembered: a later start never asks again.
+    window_->close();
+    window_.reset();
+    if (asked)
+        QCOMPARE(QSettings(settingsPath_, QSettings::IniFormat).value(QStringLiteral("HistoryOffered")).toBool(), answer);
+    dialogs_.questions.clear();
+    dialogs_.yesNoAnswers.enqueue(true);
+    window_ = makeWindow();
+    showWindow();
+    QTRY_VERIFY(!window_->isBusy());
+    if (asked)
+        QCOMPARE(dialogs_.questions, QStringList());
+    QCOMPARE(int(DrawFile(databasePath()).recordCount()), records);
 }
 
 QTEST_MAIN(TestImportWindow)

@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -51,12 +53,17 @@ private slots:
     void nothingToAsk_data();
     void nothingToAsk();
     void catchUpOverSeveralDaysAppendsInDateOrder();
+    void answersAreAppliedInDayOrder_data();
+    void answersAreAppliedInDayOrder();
     void stopEndsTheUpdateAtOnce();
+    void refusedAnswerIsCutOffBeforeTheMessage_data();
+    void refusedAnswerIsCutOffBeforeTheMessage();
     void whileUpdatingTheDatabaseIsLocked();
     void unusableServiceAddressIsRefused();
     void startUp_data();
     void startUp();
     void serviceAddressIsStoredWithTheSettings();
+    void realDrawServiceFillsTheDatabase_data();
     void realDrawServiceFillsTheDatabase();
 
 private:
@@ -65,8 +72,13 @@ private:
     void runUpdate(); // clicks BitBtn1 and waits for the end
     std::vector<Draw> stored() const;
     bool idleAgain() const;
+    // Holds every request unanswered, by day ("yyyymmdd"), for answer() later.
+    void holdRequests();
+    void answer(const QDate& day, const QByteArray& reply);
 
     FakeDrawService service_;
+    QHash<QString, QPointer<QTcpSocket>> held_;
+    qint64 streamed_ = 0; // body bytes an endless answer has sent so far
 };
 
 void TestUpdateWindow::init()
@@ -77,6 +89,8 @@ void TestUpdateWindow::init()
     service_.responder = nullptr;
     service_.targets.clear();
     service_.heads.clear();
+    held_.clear();
+    streamed_ = 0;
     if (!service_.isListening())
         QVERIFY(service_.listen());
 }
@@ -111,6 +125,21 @@ std::vector<Draw> TestUpdateWindow::stored() const
     return DrawFile(databasePath()).readAll().value_or(std::vector<Draw>{});
 }
 
+void TestUpdateWindow::holdRequests()
+{
+    service_.responder = [this](QTcpSocket& socket, const QString& target) {
+        held_.insert(FakeDrawService::day(target), &socket);
+        service_.hanging << &socket;
+    };
+}
+
+void TestUpdateWindow::answer(const QDate& day, const QByteArray& reply)
+{
+    const QPointer<QTcpSocket> socket = held_.value(day.toString(QStringLiteral("yyyyMMdd")));
+    QVERIFY2(socket, qPrintable(day.toString()));
+    socket->write(reply);
+}
+
 bool TestUpdateWindow::idleAgain() const
 {
     return !window_->isBusy() && window_->datenbankPage()->updateButton()->isEnabled()
@@ -123,7 +152,7 @@ void TestUpdateWindow::answersOfOneDay_data()
     QTest::addColumn<QString>("kind");        // how the service misbehaves, if at all
     QTest::addColumn<QByteArray>("answer");   // what it sends for today
     QTest::addColumn<QStringList>("appended"); // "n1 .. n6 bonus super" per new record
-    QTest::addColumn<QString>("panel0");      // status panel 0 at the end; empty: not checked
+    QTest::addColumn<QString>("panel0");      // the day's text in status panel 0 at the end; empty: not checked
     QTest::addColumn<QString>("message");     // the message box; "~text": contains text
 
     using F = FakeDrawService;
@@ -222,7 +251,8 @@ void TestUpdateWindow::answersOfOneDay()
             QCOMPARE(dialogs_.messages.first(), message);
     }
     if (!panel0.isEmpty())
-        QCOMPARE(window_->statusPanel(0), panel0);
+        QCOMPARE(window_->statusPanel(0),
+                 QStringLiteral("Neue Ziehungen: %1 – ").arg(appended.size()) + panel0);
     QVERIFY(idleAgain());
     // The latest stored draw is current and shown.
     const std::vector<Draw> now = stored();
@@ -287,42 +317,194 @@ void TestUpdateWindow::catchUpOverSeveralDaysAppendsInDateOrder()
 
     runUpdate();
 
-    QCOMPARE(service_.targets.size(), 5); // one per calendar day, today included
-    for (int i = 0; i < 5; ++i)
-        QCOMPARE(FakeDrawService::day(service_.targets[i]), dayKey(i + 1));
+    // One request per calendar day, today included; they go out together,
+    // so they may arrive in any order.
+    QStringList days;
+    for (const QString& target : std::as_const(service_.targets))
+        days << FakeDrawService::day(target);
+    days.sort();
+    QCOMPARE(days, (QStringList{dayKey(1), dayKey(2), dayKey(3), dayKey(4), dayKey(5)}));
     QCOMPARE(numbersOf(stored()), (QStringList{start.toString(Qt::ISODate) + " 1 2 3 4 5 6 7 0",
                                               start.addDays(1).toString(Qt::ISODate) + " 11 12 13 14 15 16 17 0",
                                               start.addDays(3).toString(Qt::ISODate) + " 21 22 23 24 25 26 0 0"}));
-    // Today's 500 is the last word in panel 0; the 503 before it did not stop the update.
-    QCOMPARE(window_->statusPanel(0), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) + " noch nicht da!");
+    // The count, and today's 500 as the last word; the 503 before it did not stop the update.
+    QCOMPARE(window_->statusPanel(0), "Neue Ziehungen: 2 – " + QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) + " noch nicht da!");
     QCOMPARE(window_->Datum1, DateSerial::fromDate(start.addDays(3)));
     QCOMPARE(window_->datenbankPage()->endDate(), start.addDays(3));
 }
 
+void TestUpdateWindow::answersAreAppliedInDayOrder_data()
+{
+    QTest::addColumn<QList<int>>("answerOrder"); // days 1..6 in the order their answers go out
+    QTest::addColumn<int>("badDay");             // the day whose answer is no draw; 0: none
+    QTest::addColumn<QList<int>>("storedDays");  // the days appended, in file order
+    QTest::addColumn<QString>("message");
+
+    // Day 4 has no draw; every other day has one.
+    QTest::newRow("reverse order") << QList<int>{6, 5, 4, 3, 2, 1} << 0 << QList<int>{1, 2, 3, 5, 6} << "";
+    QTest::newRow("interleaved") << QList<int>{2, 5, 1, 6, 4, 3} << 0 << QList<int>{1, 2, 3, 5, 6} << "";
+    QTest::newRow("bad line on day 3, later days answered first")
+        << QList<int>{6, 5, 4, 3, 2, 1} << 3 << QList<int>{1, 2} << "drei,4,5,6,7;";
+    QTest::newRow("bad line on day 3, answered last")
+        << QList<int>{1, 2, 4, 5, 6, 3} << 3 << QList<int>{1, 2} << "drei,4,5,6,7;";
+}
+
+void TestUpdateWindow::answersAreAppliedInDayOrder()
+{
+    QFETCH(QList<int>, answerOrder);
+    QFETCH(int, badDay);
+    QFETCH(QList<int>, storedDays);
+    QFETCH(QString, message);
+
+    const QDate start = QDate::currentDate().addDays(-6);
+    const Draw first = makeDraw(start, {1, 2, 3, 4, 5, 6}, 7);
+    const auto drawOf = [&](int day) {
+        return makeDraw(start.addDays(day), {day, day + 10, day + 20, day + 30, day + 40, 49}, day);
+    };
+    const auto answerOf = [&](int day) {
+        if (day == badDay)
+            return FakeDrawService::ok("x,1,2,drei,4,5,6,7;");
+        if (day == 4)
+            return FakeDrawService::ok("");
+        const Draw draw = drawOf(day);
+        QByteArray line = "x";
+        for (int i = 0; i < 7; ++i)
+            line += ',' + QByteArray::number(draw.zahlen[std::size_t(i)]);
+        return FakeDrawService::ok(line + ";;;\r\n");
+    };
+    openWindow({first}, service_.address());
+    holdRequests();
+    QTest::mouseClick(window_->datenbankPage()->updateButton(), Qt::LeftButton);
+    QTRY_COMPARE(held_.size(), 6); // every day is asked for before any answer
+
+    QList<int> answered;
+    for (int day : answerOrder) {
+        answer(start.addDays(day), answerOf(day));
+        answered << day;
+        // At every moment the file holds the days before the first unanswered one.
+        int firstOpen = 1;
+        while (answered.contains(firstOpen))
+            ++firstOpen;
+        std::vector<Draw> expected{first};
+        for (int stored : storedDays)
+            if (stored < firstOpen)
+                expected.push_back(drawOf(stored));
+        QTest::qWait(20);
+        QTRY_COMPARE(numbersOf(stored()), numbersOf(expected));
+    }
+    QTRY_VERIFY(idleAgain());
+    QCOMPARE(dialogs_.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(service_.targets.size(), 6);
+    QCOMPARE(window_->statusPanel(0).section(u' ', 0, 2),
+             QStringLiteral("Neue Ziehungen: %1").arg(storedDays.size()));
+}
+
 void TestUpdateWindow::stopEndsTheUpdateAtOnce()
 {
-    const QDate start = QDate::currentDate().addDays(-4);
+    const QDate start = QDate::currentDate().addDays(-6);
     openWindow({makeDraw(start, {1, 2, 3, 4, 5, 6}, 7)}, service_.address());
-    // The first day answers, the second never does.
-    service_.responder = [this, start](QTcpSocket& socket, const QString& target) {
-        if (FakeDrawService::day(target) == start.addDays(1).toString(QStringLiteral("yyyyMMdd")))
-            socket.write(FakeDrawService::ok("x,11,12,13,14,15,16,17;"));
-        else
-            service_.hanging << &socket;
-    };
+    holdRequests();
     QTest::mouseClick(window_->datenbankPage()->updateButton(), Qt::LeftButton);
-    QTRY_COMPARE(service_.targets.size(), 2);
+    QTRY_COMPARE(held_.size(), 6);
+    // Day 1 is applied; days 3 and 4 have answered but wait for day 2.
+    answer(start.addDays(1), FakeDrawService::ok("x,11,12,13,14,15,16,17;"));
+    answer(start.addDays(3), FakeDrawService::ok("x,21,22,23,24,25,26,27;"));
+    answer(start.addDays(4), FakeDrawService::ok("x,31,32,33,34,35,36,37;"));
+    QTRY_COMPARE(stored().size(), std::size_t(2));
+    QTest::qWait(50);
     QVERIFY(window_->isBusy());
     QVERIFY(window_->datenbankPage()->stopButtonShown());
 
     QTest::mouseClick(control<QToolButton>(QStringLiteral("SpeedButton8")), Qt::LeftButton);
 
-    QVERIFY(idleAgain()); // no waiting for the request in flight
+    QVERIFY(idleAgain()); // no waiting for the requests in flight
     QCOMPARE(stored().size(), std::size_t(2));
     QCOMPARE(window_->Datum1, DateSerial::fromDate(start.addDays(1)));
     QCOMPARE(dialogs_.messages, QStringList());
+    // The open requests are given up, and nothing more is asked for.
+    answer(start.addDays(2), FakeDrawService::ok("x,41,42,43,44,45,46,47;"));
+    for (const QString& day : held_.keys()) {
+        const QPointer<QTcpSocket> socket = held_.value(day);
+        if (day != start.addDays(1).toString(QStringLiteral("yyyyMMdd"))
+            && day != start.addDays(3).toString(QStringLiteral("yyyyMMdd"))
+            && day != start.addDays(4).toString(QStringLiteral("yyyyMMdd")))
+            QTRY_VERIFY2(!socket || socket->state() != QAbstractSocket::ConnectedState, qPrintable(day));
+    }
     QTest::qWait(100);
-    QCOMPARE(service_.targets.size(), 2); // and no further day asked for
+    QCOMPARE(service_.targets.size(), 6);
+    QCOMPARE(stored().size(), std::size_t(2));
+}
+
+void TestUpdateWindow::refusedAnswerIsCutOffBeforeTheMessage_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("endless body") << "endless" << "größer als 1024 KiB";
+    QTest::newRow("stalled body") << "stall" << "Sekunden lang nichts gesendet";
+}
+
+// A refused answer must end its transfer at once: the message that says so
+// may stay open for as long as the user likes.
+void TestUpdateWindow::refusedAnswerIsCutOffBeforeTheMessage()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    constexpr qint64 kChunk = 256 * 1024;
+    constexpr qint64 kCap = qint64(512) << 20; // a bound for the server, far beyond the limit
+
+    openWindow({makeDraw(QDate::currentDate().addDays(-1), {1, 2, 3, 4, 5, 6}, 7)}, service_.address());
+    const bool endless = kind == u"endless";
+    if (!endless)
+        window_->updateIdleTimeoutMs = 300;
+    QPointer<QTcpSocket> server;
+    service_.responder = [this, &server, endless](QTcpSocket& socket, const QString&) {
+        server = &socket;
+        service_.hanging << &socket;
+        socket.write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nConnection: close\r\n\r\n");
+        if (!endless) {
+            socket.write("x,1,2,");
+            return;
+        }
+        QObject::connect(&socket, &QTcpSocket::bytesWritten, &socket, [this, &socket](qint64 bytes) {
+            streamed_ += bytes;
+            if (socket.bytesToWrite() < kChunk && streamed_ < kCap)
+                socket.write(QByteArray(kChunk, 'x'));
+        });
+        socket.write(QByteArray(kChunk, 'x'));
+    };
+    bool closedBehindMessage = false;
+    qint64 streamedAtMessage = -1;
+    // The message runs its own event loop, as a modal box does; unlike
+    // QTest::qWait, such a loop leaves objects deleted later alone.
+    dialogs_.whileMessageShown = [&](const QString&) {
+        streamedAtMessage = streamed_;
+        QEventLoop modal;
+        QTimer tick;
+        int ticks = 0;
+        QObject::connect(&tick, &QTimer::timeout, &modal, [&] {
+            ++ticks;
+            const bool open = server && server->state() == QAbstractSocket::ConnectedState;
+            if (!open && !closedBehindMessage) {
+                closedBehindMessage = true;
+                ticks = std::max(ticks, 280); // then a little longer, to see nothing more comes
+            }
+            if (ticks >= 300)
+                modal.quit();
+        });
+        tick.start(10);
+        modal.exec();
+    };
+
+    runUpdate();
+
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY2(dialogs_.messages.first().contains(message), qPrintable(dialogs_.messages.first()));
+    QVERIFY2(closedBehindMessage, "the connection stayed open behind the message");
+    // What was under way when the limit struck may still arrive; no more.
+    const qint64 limit = 1 << 20;
+    QVERIFY2(streamed_ < limit + (16 << 20), qPrintable(QString::number(streamed_)));
+    QVERIFY2(streamed_ - streamedAtMessage < (16 << 20), qPrintable(QString::number(streamed_)));
+    QCOMPARE(stored().size(), std::size_t(1));
 }
 
 void TestUpdateWindow::whileUpdatingTheDatabaseIsLocked()
@@ -396,8 +578,17 @@ void TestUpdateWindow::serviceAddressIsStoredWithTheSettings()
     window_->close(); // nothing leaves with the empty address
 }
 
+void TestUpdateWindow::realDrawServiceFillsTheDatabase_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("loopback") << QStringList();
+    // Answers then come back out of order.
+    QTest::newRow("delay with jitter") << QStringList{"--delay-ms", "30", "--jitter-ms", "25"};
+}
+
 void TestUpdateWindow::realDrawServiceFillsTheDatabase()
 {
+    QFETCH(QStringList, options);
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/numerant-drawservice");
     QVERIFY2(QFileInfo::exists(program), qPrintable(program));
     const QDate first = QDate::currentDate().addDays(-20);
@@ -411,7 +602,8 @@ void TestUpdateWindow::realDrawServiceFillsTheDatabase()
         csv.write(first.addDays(11).toString(Qt::ISODate).toLatin1() + ",2,4,6,8,10,12,49,0\n");
     }
     QProcess service;
-    service.start(program, {QStringLiteral("--csv"), csvPath, QStringLiteral("--port"), QStringLiteral("0")});
+    service.start(program, QStringList{QStringLiteral("--csv"), csvPath, QStringLiteral("--port"),
+                                       QStringLiteral("0")} + options);
     QVERIFY(service.waitForStarted());
     QString address;
     const QRegularExpression listening(QStringLiteral("listening on (http://\\S+)"));
@@ -434,7 +626,7 @@ void TestUpdateWindow::realDrawServiceFillsTheDatabase()
                                               first.addDays(4).toString(Qt::ISODate) + " 9 19 29 39 40 41 0 0",
                                               first.addDays(11).toString(Qt::ISODate) + " 2 4 6 8 10 12 49 0"}));
     // Every day after the newest draw of the file is "not yet there".
-    QCOMPARE(window_->statusPanel(0), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) + " noch nicht da!");
+    QCOMPARE(window_->statusPanel(0), "Neue Ziehungen: 2 – " + QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) + " noch nicht da!");
     QCOMPARE(window_->Datum1, DateSerial::fromDate(first.addDays(11)));
     // One log line per request.
     const QStringList log = QString::fromLocal8Bit(service.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);

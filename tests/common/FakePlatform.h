@@ -25,6 +25,8 @@ public:
     QList<Default> questionDefaults;   // the preset answer of every askYesNo
     QStringList inputPrompts;          // "caption|prompt|preset" of every inputText
     QList<FileDialogSetup> fileDialogs;
+    // Runs while a message is "on screen", to look at what goes on behind it.
+    std::function<void(const QString&)> whileMessageShown;
 
     bool askYesNo(QWidget*, const QString& caption, const QString& text,
                   Default preset = Default::Yes) override
@@ -33,11 +35,18 @@ public:
         questionDefaults << preset;
         return yesNoAnswers.isEmpty() ? false : yesNoAnswers.dequeue();
     }
-    void showMessage(QWidget*, const QString& text) override { messages << text; }
+    void showMessage(QWidget*, const QString& text) override
+    {
+        messages << text;
+        if (whileMessageShown)
+            whileMessageShown(text);
+    }
     void showError(QWidget*, const QString& text) override
     {
         messages << text;
         errors << text;
+        if (whileMessageShown)
+            whileMessageShown(text);
     }
     QString inputText(QWidget*, const QString& caption, const QString& prompt,
                       const QString& preset) override

@@ -11,8 +11,15 @@
 #include <QHttpServer>
 #include <QHttpServerRequest>
 #include <QHttpServerResponse>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QTcpSocket>
 #include <QTextStream>
+#include <QTimer>
 
+#include <memory>
+
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -54,8 +61,26 @@ int main(int argc, char* argv[])
     const QCommandLineOption bindOption(QStringLiteral("bind"),
                                         QStringLiteral("Address to listen on (default: loopback)."),
                                         QStringLiteral("ADDRESS"), QStringLiteral("127.0.0.1"));
-    parser.addOptions({csvOption, portOption, bindOption});
+    const QCommandLineOption delayOption(
+        QStringLiteral("delay-ms"),
+        QStringLiteral("Answer each request after N milliseconds, like a distant server."),
+        QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption jitterOption(
+        QStringLiteral("jitter-ms"),
+        QStringLiteral("Vary that delay at random by up to N milliseconds either way."),
+        QStringLiteral("N"), QStringLiteral("0"));
+    parser.addOptions({csvOption, portOption, bindOption, delayOption, jitterOption});
     parser.process(app);
+
+    bool delayOk = false;
+    bool jitterOk = false;
+    const int delayMs = parser.value(delayOption).toInt(&delayOk);
+    const int jitterMs = parser.value(jitterOption).toInt(&jitterOk);
+    if (!delayOk || !jitterOk || delayMs < 0 || jitterMs < 0 || delayMs > 600000
+        || jitterMs > 600000) {
+        std::fprintf(stderr, "numerant-drawservice: bad --delay-ms or --jitter-ms\n");
+        return 2;
+    }
 
     bool portOk = false;
     const uint port = parser.value(portOption).toUInt(&portOk);
@@ -80,15 +105,31 @@ int main(int argc, char* argv[])
     }
 
     QHttpServer server;
-    server.route(QStringLiteral("/zahlen/lotto_neu.asp"), [&service](const QHttpServerRequest& request) {
+    server.route(QStringLiteral("/zahlen/lotto_neu.asp"),
+                 [&service, delayMs, jitterMs](const QHttpServerRequest& request,
+                                               QHttpServerResponder&& responder) {
         const DrawService::Answer answer = service.answer(request.query());
         logLine(QStringLiteral("%1 %2 %3 %4 %5")
                     .arg(QDateTime::currentDateTime().toString(Qt::ISODate),
                          request.remoteAddress().toString(), request.url().toString(QUrl::RemoveScheme | QUrl::RemoveAuthority))
                     .arg(answer.status)
                     .arg(answer.body.size()));
-        return QHttpServerResponse(QByteArrayLiteral("text/plain"), answer.body,
-                                   statusCode(answer.status));
+        const int wait = jitterMs == 0
+                             ? delayMs
+                             : std::max(0, delayMs + int(QRandomGenerator::global()->bounded(
+                                                         -jitterMs, jitterMs + 1)));
+        if (wait == 0) {
+            responder.write(answer.body, QByteArrayLiteral("text/plain"), statusCode(answer.status));
+            return;
+        }
+        // The answer waits on a timer, so other connections are served meanwhile;
+        // a client that has gone away by then gets nothing.
+        auto held = std::make_shared<QHttpServerResponder>(std::move(responder));
+        const QPointer<QTcpSocket> socket = held->socket();
+        QTimer::singleShot(wait, socket.data(), [held, socket, answer] {
+            if (socket && socket->state() == QAbstractSocket::ConnectedState)
+                held->write(answer.body, QByteArrayLiteral("text/plain"), statusCode(answer.status));
+        });
     });
     const quint16 bound = server.listen(address, quint16(port));
     if (bound == 0) {
