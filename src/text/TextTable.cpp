@@ -97,5 +97,11 @@ QStringList TextTable::defaults()
         QStringLiteral("%1 Ziehungen in \"%2\" gespeichert"),                  // 77 count, file name
         QStringLiteral("Ziehungen exportieren"),                              // 78
         QStringLiteral("CSV-Dateien (Ziehungen)"),                            // 79 file type
+        QStringLiteral("Weniger als sechs Zahlen im Zahlenpool: wählen Sie mehr Zahlen. "
+                       "Die Tipps bleiben unverändert."),                     // 80
+        QStringLiteral("Berechnungsläufe aufgebraucht, keine Reihe bestand die Filter. "
+                       "Die Tipps bleiben unverändert."),                     // 81
+        QStringLiteral("Das Datumsfeld zeigt den %1, gelöscht wird aber die angezeigte "
+                       "Ziehung vom %2."),                                    // 82 picker date, shown draw's date
     };
 }
