@@ -302,7 +302,6 @@ void GenerationRun::run()
     busy_.emplace();
 
     const ReferenceDraws draws = referenceDraws();
-    form_.clearNotice(); // a notice from the last run is old news
     userBoard_ = form_.tipBoard()->cells();
     form_.SpeedButton11Click(); // the unlocked rows, without the question
 
@@ -443,6 +442,7 @@ void TForm1::Label28Click()
         if (lottotippPage()->generateCaption() == text(kLineStop))
             lottotippPage()->setGenerateCaption(QString());
     });
+    clearNotice(); // what the last run ended with is old news
     generateTips();
     endActivity();
 }
