@@ -7,6 +7,7 @@
 #include "app/pages/DiagrammPage.h"
 #include "app/pages/InternetPage.h"
 #include "app/pages/LottotippPage.h"
+#include "app/pages/TipBoard.h"
 #include "platform/RadioGroup.h"
 #include "platform/Shell.h"
 #include "platform/StatusPanel.h"
@@ -60,6 +61,9 @@ TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    // Closing moves the focus out of a tip cell after this part of the
+    // window is gone; its rating must not run then.
+    tipBoard()->disconnect(this);
 }
 
 void TForm1::buildUi()

@@ -47,8 +47,11 @@ void DateField::keyPressEvent(QKeyEvent* event)
     }
 
     QLineEdit* edit = lineEdit();
-    // A click behind the text, then typing: the user means the whole date.
-    if (firstKey && !edit->hasSelectedText() && edit->cursorPosition() == edit->text().size())
+    // All of it selected, or a click behind the text and then typing: the
+    // user means the whole date.
+    const bool behindText = firstKey && !edit->hasSelectedText()
+        && edit->cursorPosition() == edit->text().size();
+    if (behindText || edit->selectedText() == edit->text())
         setSelectedSection(sectionAt(0));
     const Section before = currentSection();
     if (edit->selectedText() != sectionText(before) && sectionComplete(before))

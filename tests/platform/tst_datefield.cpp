@@ -25,7 +25,7 @@ void TestDateField::typedDate_data()
     const QDate whole(2026, 8, 26);
     for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::German, QLocale::Germany)}) {
         const QByteArray name = locale.name().toLatin1() + ": ";
-        const auto row = [&](const char* what) { return QTest::newRow(name + what); };
+        const auto row = [&](const char* what) -> QTestData& { return QTest::newRow(name + what); };
         row("before the text, digits only") << locale << 0 << "26082026" << whole;
         row("inside the day, with dots") << locale << 1 << "26.08.2026" << whole;
         row("behind the text: the whole date") << locale << 99 << "26.08.2026" << whole;
