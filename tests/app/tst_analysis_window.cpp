@@ -317,7 +317,13 @@ void AnalysisWindowTest::generatorButtonStopsTheBacktest()
     QFETCH(bool, duringAPass);
     QFETCH(int, passesDone);
     QVERIFY(writeDraws(fiveSaturdays()));
-    window_->backtestGenerator = realGenerator_;
+    bool lastPassFull = false;
+    window_->backtestGenerator = [&] {
+        realGenerator_();
+        lastPassFull = true;
+        for (int row = 1; row <= 12; ++row)
+            lastPassFull = lastPassFull && !window_->tipBoard()->cellText(row, 6).isEmpty();
+    };
     window_->datenbankPage()->setEndDate(QDate(2020, 1, 4));
     dialogs_.inputAnswers.enqueue(QStringLiteral("4711"));
     const QString idleCaption = window_->lottotippPage()->generateCaption();
@@ -345,10 +351,7 @@ void AnalysisWindowTest::generatorButtonStopsTheBacktest()
     QVERIFY(!window_->isBusy());
     QCOMPARE(window_->lottotippPage()->generateCaption(), idleCaption);
     // A pass that was running finished all its rows and was counted.
-    if (passesDone > 0) {
-        for (int row = 1; row <= 12; ++row)
-            QVERIFY2(!window_->tipBoard()->cellText(row, 6).isEmpty(), qPrintable(QString::number(row)));
-    }
+    QCOMPARE(lastPassFull, passesDone > 0);
     QCOMPARE(reportLines().value(15), QStringLiteral("%1 Ziehungen").arg(passesDone));
     QCOMPARE(reportLines().value(reportLines().size() - 2),
              QStringLiteral("Die Analyse wurde vorzeitig angehalten, nach %1 Durchgängen.").arg(passesDone));
