@@ -32,7 +32,7 @@ Draw designEntry(double day)
 
 constexpr int kLineDeleteCaption = 67;  // "Ziehung löschen"
 constexpr int kLineDeleteQuestion = 68; // "Ziehung vom %1 löschen?"
-constexpr int kLineOtherDateChosen = 82; // the picker's date, the shown draw's date
+constexpr int kLineOtherDateChosen = 86; // the picker's date, the shown draw's date
 
 } // namespace
 

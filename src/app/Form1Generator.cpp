@@ -35,8 +35,8 @@ constexpr int kLineStart = 23;    // "Beginn der Tippberechnung"
 constexpr int kLineTip = 24;      // "Tipp"
 constexpr int kLineExhausted = 25; // "Ändern Sie die Parameter um 12 Tipps zuberechnen"
 constexpr int kLineDone = 26;     // "Tipps wurden neu berechnet"
-constexpr int kLinePoolTooSmall = 80; // the pool has fewer than six different numbers
-constexpr int kLineNoRowPassed = 81;  // the run limit was used up before any row passed
+constexpr int kLinePoolTooSmall = 84; // the pool has fewer than six different numbers
+constexpr int kLineNoRowPassed = 85;  // the run limit was used up before any row passed
 
 // Messages of this subsystem that are not in the text table yet.
 QString badWeightMessage(int number, const QString& weight)

@@ -98,10 +98,10 @@ QStringList TextTable::defaults()
         QStringLiteral("Ziehungen exportieren"),                              // 78
         QStringLiteral("CSV-Dateien (Ziehungen)"),                            // 79 file type
         QStringLiteral("Weniger als sechs Zahlen im Zahlenpool: wählen Sie mehr Zahlen. "
-                       "Die Tipps bleiben unverändert."),                     // 80
+                       "Die Tipps bleiben unverändert."),                     // 84
         QStringLiteral("Berechnungsläufe aufgebraucht, keine Reihe bestand die Filter. "
-                       "Die Tipps bleiben unverändert."),                     // 81
+                       "Die Tipps bleiben unverändert."),                     // 85
         QStringLiteral("Das Datumsfeld zeigt den %1, gelöscht wird aber die angezeigte "
-                       "Ziehung vom %2."),                                    // 82 picker date, shown draw's date
+                       "Ziehung vom %2."),                                    // 86 picker date, shown draw's date
     };
 }
