@@ -174,6 +174,8 @@ void TForm1::BitBtn9Click()
     const double firstDate = loopDate;
     const double lastDate = draws->empty() ? loopDate : draws->back().datum;
     bool stopped = false;
+    // The passes write their tips into the board; the user's own come back after.
+    const TipBoard::Cells userBoard = tipBoard()->cells();
     {
         LongRun run(*this, Activity::Analysing);
         runningAnalysis = Analysis::Backtest;
@@ -212,6 +214,8 @@ void TForm1::BitBtn9Click()
         lottotippPage()->setGenerateCaption(generateCaption);
         runningAnalysis = Analysis::None;
     }
+    tipBoard()->setCells(userBoard);
+    Komplettcheck();
     setStatusPanel(0, stopped ? text(kLineAnalysisStopped).arg(counts.passes) : QString());
 
     const QStringList lines = Backtest::report(counts, {text(33), text(1)}, stopped);

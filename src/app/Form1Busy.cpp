@@ -5,6 +5,13 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace {
+
+// Long enough to read; then the progress underneath shows again.
+constexpr int kRefusalNoticeMs = 5000;
+
+} // namespace
+
 void TForm1::beginActivity(Activity activity, std::function<void()> stop)
 {
     activity_ = activity;
@@ -47,7 +54,8 @@ bool TForm1::refuseWhileBusy()
 {
     if (!isBusy())
         return false;
-    setStatusPanel(1, text(58));
+    // Panel 1 would show the running operation's progress over it at once.
+    showNotice(text(58), kRefusalNoticeMs);
     return true;
 }
 

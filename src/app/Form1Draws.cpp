@@ -32,6 +32,7 @@ Draw designEntry(double day)
 
 constexpr int kLineDeleteCaption = 67;  // "Ziehung löschen"
 constexpr int kLineDeleteQuestion = 68; // "Ziehung vom %1 löschen?"
+constexpr int kLineOtherDateChosen = 86; // the picker's date, the shown draw's date
 
 } // namespace
 
@@ -130,8 +131,14 @@ void TForm1::BitBtn4Click()
     const QDate shown = DateSerial::toDate(Datum1);
     if (Datum1 <= 0.0 || !shown.isValid())
         return; // no draw is shown, so there is none to delete
-    const QString question =
-        text(kLineDeleteQuestion).arg(shown.toString(QStringLiteral("dd.MM.yyyy")));
+    const QString shownText = shown.toString(QStringLiteral("dd.MM.yyyy"));
+    QString question = text(kLineDeleteQuestion).arg(shownText);
+    // The date field may have been moved on since the draw was shown; the
+    // user must not take its date for the one that goes.
+    const QDate chosen = datenbankPage()->endDate();
+    if (chosen.isValid() && chosen != shown)
+        question += QLatin1Char('\n')
+            + text(kLineOtherDateChosen).arg(chosen.toString(QStringLiteral("dd.MM.yyyy")), shownText);
     if (!dialogs().askYesNo(this, text(kLineDeleteCaption), question, Dialogs::Default::No))
         return;
     QString error;

@@ -35,6 +35,8 @@ constexpr int kLineStart = 23;    // "Beginn der Tippberechnung"
 constexpr int kLineTip = 24;      // "Tipp"
 constexpr int kLineExhausted = 25; // "Ändern Sie die Parameter um 12 Tipps zuberechnen"
 constexpr int kLineDone = 26;     // "Tipps wurden neu berechnet"
+constexpr int kLinePoolTooSmall = 84; // the pool has fewer than six different numbers
+constexpr int kLineNoRowPassed = 85;  // the run limit was used up before any row passed
 
 // Messages of this subsystem that are not in the text table yet.
 QString badWeightMessage(int number, const QString& weight)
@@ -195,9 +197,14 @@ private:
     BoardState lockedRows() const;
     void endWithoutRows();
     void finish(const RowRunResult& result);
+    // The board is the user's: a run that made no row puts it back as it was.
+    // A backtest pass is rated on what it made, so it keeps the empty rows.
+    void putBackUserBoard();
+    void tell(int line);
 
     TForm1& form_;
     WindowHost host_;
+    TipBoard::Cells userBoard_;
     std::optional<BusyCursor> busy_;
     QString caption_;
     bool forcePair_ = false;
@@ -295,6 +302,7 @@ void GenerationRun::run()
     busy_.emplace();
 
     const ReferenceDraws draws = referenceDraws();
+    userBoard_ = form_.tipBoard()->cells();
     form_.SpeedButton11Click(); // the unlocked rows, without the question
 
     std::optional<NumberPool> pool = buildPool(host_.settings().params, draws, host_);
@@ -322,19 +330,45 @@ void GenerationRun::run()
     finish(generateRows(input, Random::global(), host_));
 }
 
+void GenerationRun::putBackUserBoard()
+{
+    if (form_.activity() == TForm1::Activity::Analysing)
+        return;
+    form_.tipBoard()->setCells(userBoard_);
+}
+
+void GenerationRun::tell(int line)
+{
+    const QString text = form_.text(line);
+    form_.setStatusPanel(1, text);
+    // In a backtest the notice would cover the passes' progress.
+    if (form_.activity() != TForm1::Activity::Analysing)
+        form_.showNotice(text);
+}
+
 void GenerationRun::endWithoutRows()
 {
-    // The board stays cleared; nothing else of the run remains.
+    // Nothing of the run remains.
     form_.lottotippPage()->setGenerateCaption(caption_);
     form_.sortieren = true;
     busy_.reset();
+    putBackUserBoard();
+    form_.Komplettcheck();
 }
 
 void GenerationRun::finish(const RowRunResult& result)
 {
     form_.sortieren = true;
     busy_.reset();
-    form_.setStatusPanel(1, form_.text(result.exhausted ? kLineExhausted : kLineDone));
+    if (result.rowsGenerated == 0)
+        putBackUserBoard();
+    // Fewer than six numbers: more runs would not help, other numbers would.
+    if (result.poolTooSmall)
+        tell(kLinePoolTooSmall);
+    else if (result.exhausted)
+        tell(result.rowsGenerated == 0 ? kLineNoRowPassed : kLineExhausted);
+    else
+        form_.setStatusPanel(1, form_.text(kLineDone));
     BerechnungPage* page = form_.berechnungPage();
     page->checkBox(8)->setChecked(forcePair_);
     page->upDown(4)->setPosition(lastLimit_);
@@ -408,6 +442,7 @@ void TForm1::Label28Click()
         if (lottotippPage()->generateCaption() == text(kLineStop))
             lottotippPage()->setGenerateCaption(QString());
     });
+    clearNotice(); // what the last run ended with is old news
     generateTips();
     endActivity();
 }

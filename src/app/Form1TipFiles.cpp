@@ -9,6 +9,7 @@
 #include "tipfiles/TipFile.h"
 #include "tipfiles/TipPrintout.h"
 
+#include <QAction>
 #include <QDate>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -88,6 +89,10 @@ void TForm1::connectTipFiles()
                     break;
                 }
             });
+    connect(Tippspeichern1, &QAction::triggered, this, &TForm1::SpeedButton15Click);
+    connect(Tippladen1, &QAction::triggered, this, &TForm1::SpeedButton16Click);
+    // Loading changes the board: not while a long operation runs, like SpeedButton16.
+    addBusyLockedControl(Tippladen1);
 }
 
 void TForm1::SpeedButton15Click()

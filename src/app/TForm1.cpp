@@ -7,6 +7,7 @@
 #include "app/pages/DiagrammPage.h"
 #include "app/pages/InternetPage.h"
 #include "app/pages/LottotippPage.h"
+#include "app/pages/TipBoard.h"
 #include "platform/RadioGroup.h"
 #include "platform/Shell.h"
 #include "platform/StatusPanel.h"
@@ -15,10 +16,12 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -58,6 +61,9 @@ TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    // Closing moves the focus out of a tip cell after this part of the
+    // window is gone; its rating must not run then.
+    tipBoard()->disconnect(this);
 }
 
 void TForm1::buildUi()
@@ -132,11 +138,24 @@ void TForm1::buildMenu()
     };
 
     Aktualisieren1 = action("Aktualisieren1", QStringLiteral("&Aktualisieren"));
-    Aktualisieren1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    // F5 is the usual key for fetching anew.
+    Aktualisieren1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_A), QKeySequence(Qt::Key_F5)});
     MainMenu1->addAction(Aktualisieren1);
 
     Berechnen1 = action("Berechnen1", QStringLiteral("&Berechnen"));
     MainMenu1->addAction(Berechnen1);
+
+    // The tip file's commands have keys; a menu is where the user sees them.
+    Tipps1 = action("Tipps1", QStringLiteral("&Tipps"));
+    auto* tips = new QMenu(this);
+    Tipps1->setMenu(tips);
+    MainMenu1->addAction(Tipps1);
+    Tippspeichern1 = action("Tippspeichern1", QStringLiteral("Tipps &speichern…"));
+    Tippspeichern1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    tips->addAction(Tippspeichern1);
+    Tippladen1 = action("Tippladen1", QStringLiteral("Tipps &laden…"));
+    Tippladen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    tips->addAction(Tippladen1);
 
     SpracheLanguageLangue1 = action("SpracheLanguageLangue1", QStringLiteral("Sprache/Language/Langue"));
     auto* languages = new QMenu(this);
@@ -169,6 +188,7 @@ void TForm1::buildMenu()
     Hilfe1->setMenu(help);
     MainMenu1->addAction(Hilfe1);
     Dokumentationanzeigen1 = action("Dokumentationanzeigen1", QStringLiteral("Dokumentation anzeigen"));
+    Dokumentationanzeigen1->setShortcut(QKeySequence(Qt::Key_F1));
     help->addAction(Dokumentationanzeigen1);
     connect(Dokumentationanzeigen1, &QAction::triggered, this, &TForm1::Dokumentationanzeigen1Click);
 
@@ -190,7 +210,13 @@ void TForm1::buildHiddenOptionTabs()
                                   howOften);
     howOftenLayout->addWidget(radioGroup3_);
     howOftenLayout->addStretch(1);
-    PageControl1->setTabVisible(PageControl1->addTab(howOften, QStringLiteral("Wie oft")), false);
+    // Ctrl+Tab passes over disabled tabs only, not over hidden ones; the
+    // pages themselves stay enabled.
+    const auto hide = [this](int tab) {
+        PageControl1->setTabVisible(tab, false);
+        PageControl1->tabBar()->setTabEnabled(tab, false);
+    };
+    hide(PageControl1->addTab(howOften, QStringLiteral("Wie oft")));
 
     auto* overdue = new QWidget(stack);
     overdue->setObjectName(QStringLiteral("TabSheet11"));
@@ -199,7 +225,7 @@ void TForm1::buildHiddenOptionTabs()
                                   0, overdue);
     overdueLayout->addWidget(radioGroup4_);
     overdueLayout->addStretch(1);
-    PageControl1->setTabVisible(PageControl1->addTab(overdue, QStringLiteral("Ausstehend")), false);
+    hide(PageControl1->addTab(overdue, QStringLiteral("Ausstehend")));
 }
 
 TipBoard* TForm1::tipBoard() const
@@ -225,6 +251,21 @@ QString TForm1::statusPanel(int index) const
     return {};
 }
 
+void TForm1::showNotice(const QString& text, int timeoutMs)
+{
+    StatusBar1->showMessage(text, timeoutMs);
+}
+
+QString TForm1::notice() const
+{
+    return StatusBar1->currentMessage();
+}
+
+void TForm1::clearNotice()
+{
+    StatusBar1->clearMessage();
+}
+
 void TForm1::Dokumentationanzeigen1Click()
 {
     // A copy in Home wins; after a system-wide install Home is the per-user
@@ -246,9 +287,29 @@ void TForm1::showHintOf(QWidget* widget)
     setStatusPanel(1, widget && widget != this ? widget->toolTip() : QString());
 }
 
+bool TForm1::claimsKey(const QKeyEvent& key) const
+{
+    const QKeySequence pressed(key.keyCombination());
+    for (const QAction* action : {Aktualisieren1, Tippspeichern1, Tippladen1, Dokumentationanzeigen1}) {
+        if (action->isEnabled() && action->shortcuts().contains(pressed))
+            return true;
+    }
+    return false;
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::ShortcutOverride && watched->isWidgetType()
+        && static_cast<QWidget*>(watched)->window() == this
+        && claimsKey(*static_cast<QKeyEvent*>(event))) {
+        // Not overridden: the key goes on to the window's shortcut.
+        event->ignore();
+        return true;
+    }
+    if ((type == QEvent::MouseButtonPress || type == QEvent::KeyPress) && watched->isWidgetType()
+        && static_cast<QWidget*>(watched)->window() == this && !notice().isEmpty())
+        clearNotice(); // the user has moved on
     if ((type == QEvent::Enter || type == QEvent::MouseMove || type == QEvent::Leave)
         && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);

@@ -24,6 +24,7 @@ class Dialogs;
 class InternetPage;
 class LottotippPage;
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenuBar;
 class QStatusBar;
@@ -300,6 +301,9 @@ public:
 
     QAction* Aktualisieren1 = nullptr;
     QAction* Berechnen1 = nullptr;
+    QAction* Tipps1 = nullptr;         // submenu: the tip file's two commands
+    QAction* Tippspeichern1 = nullptr; // Ctrl+S, as SpeedButton15
+    QAction* Tippladen1 = nullptr;     // Ctrl+O, as SpeedButton16
     QAction* SpracheLanguageLangue1 = nullptr;
     QAction* Deutsch1 = nullptr; // language items, in menu order
     QAction* Englisch1 = nullptr;
@@ -329,6 +333,13 @@ public:
     // Status bar: panel 0 for download progress, panel 1 for hints and progress.
     void setStatusPanel(int index, const QString& text);
     QString statusPanel(int index) const;
+    // A notice the user must get to read (a refusal, why a run made no
+    // tips): neither progress nor hints overwrite it. It covers the panels
+    // until the user's next click or key in the window, or for `timeoutMs`
+    // when that is not 0.
+    void showNotice(const QString& text, int timeoutMs = 0);
+    QString notice() const;
+    void clearNotice();
 
     // Factor by which the page control is drawn against its design size;
     // follows the window height (see resizeEvent).
@@ -349,6 +360,9 @@ private:
     void buildMenu();
     void buildHiddenOptionTabs();
     void showHintOf(QWidget* widget);
+    // The window's own keys win over a text field's use of the same key
+    // (Ctrl+A selects the field's text otherwise).
+    bool claimsKey(const QKeyEvent& key) const;
     void applyScale(double scale);
 
     Services services_;

@@ -57,6 +57,7 @@ RowRunResult generateRows(const RowRunInput& input, Random& random, GeneratorHos
                     // No row can ever be completed: end now instead of
                     // waiting for six different numbers forever.
                     result.exhausted = true;
+                    result.poolTooSmall = true;
                     break;
                 }
                 host.processEvents();
@@ -81,6 +82,8 @@ RowRunResult generateRows(const RowRunInput& input, Random& random, GeneratorHos
             if (result.runCounter >= host.runLimit())
                 candidate = Row{};
             std::sort(candidate.begin(), candidate.end());
+            if (candidate != Row{})
+                ++result.rowsGenerated;
         }
         rowsProcessed = r;
         rowsMade.push_back(candidate);

@@ -82,6 +82,10 @@ struct RowRunResult {
     // The run limit was used up, or the pool could not make a row (fewer than
     // six different numbers): not every row could be made.
     bool exhausted = false;
+    // Of these, the pool's ending: no candidate was ever drawn. More
+    // candidates would not help, other numbers would.
+    bool poolTooSmall = false;
+    int rowsGenerated = 0; // unlocked rows that got six numbers
 };
 
 RowRunResult generateRows(const RowRunInput& input, Random& random, GeneratorHost& host);

@@ -102,5 +102,11 @@ QStringList TextTable::defaults()
         QStringLiteral("Neue Ziehungen: %1"),                                 // 81 after an update
         QStringLiteral("Die Datenbank ist leer. Die mitgelieferten Ziehungen vom %1 bis %2 laden?"), // 82
         QStringLiteral("Mitgelieferte Ziehungen"),                            // 83 caption of 82
+        QStringLiteral("Weniger als sechs Zahlen im Zahlenpool: wählen Sie mehr Zahlen. "
+                       "Die Tipps bleiben unverändert."),                     // 84
+        QStringLiteral("Berechnungsläufe aufgebraucht, keine Reihe bestand die Filter. "
+                       "Die Tipps bleiben unverändert."),                     // 85
+        QStringLiteral("Das Datumsfeld zeigt den %1, gelöscht wird aber die angezeigte "
+                       "Ziehung vom %2."),                                    // 86 picker date, shown draw's date
     };
 }

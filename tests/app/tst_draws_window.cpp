@@ -125,6 +125,7 @@ private slots:
     void drawWithoutBonusKeepsNone();
     void deletion_data();
     void deletion();
+    void deletionWithThePickerMovedNamesBothDates();
     void failedRewriteKeepsDatabase_data();
     void failedRewriteKeepsDatabase();
     void missingDatabaseIsReported_data();
@@ -534,6 +535,28 @@ void TestDrawsWindow::deletion()
     if (confirmed)
         QCOMPARE(label(QStringLiteral("Label35")),
                  germanLine(draws[std::size_t(nowShown)], nowShown == 1 && shown == 0));
+}
+
+void TestDrawsWindow::deletionWithThePickerMovedNamesBothDates()
+{
+    std::vector<Draw> draws;
+    for (int i = 0; i < 3; ++i)
+        draws.push_back(fullDraw(QDate(2026, 8, 12).addDays(7 * i), {1 + i, 10, 20, 30, 40, 45}, 49, i));
+    makeWindow(draws);
+    showDraw(1); // 19.08.2026
+    // The date field moved on without the draw being shown anew.
+    window_->datenbankPage()->setEndDate(QDate(2026, 8, 26));
+    QCOMPARE(window_->Datum1, draws[1].datum);
+    dialogs_.yesNoAnswers.enqueue(true);
+
+    click(QStringLiteral("BitBtn6"));
+
+    QCOMPARE(dialogs_.questions,
+             QStringList{QStringLiteral("Ziehung löschen|Ziehung vom 19.08.2026 löschen?\n"
+                                        "Das Datumsfeld zeigt den 26.08.2026, gelöscht wird aber "
+                                        "die angezeigte Ziehung vom 19.08.2026.")});
+    // The draw named is the one that went.
+    QCOMPARE(fileBytes(database_), recordBytes(draws[0]) + recordBytes(draws[2]));
 }
 
 void TestDrawsWindow::failedRewriteKeepsDatabase_data()

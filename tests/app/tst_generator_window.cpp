@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -33,6 +34,10 @@ using DialogAnswer = std::function<int(QDialog&)>;
 
 const QString kDone = QStringLiteral("Tipps wurden neu berechnet");
 const QString kExhausted = QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen");
+const QString kNoRowPassed = QStringLiteral(
+    "Berechnungsläufe aufgebraucht, keine Reihe bestand die Filter. Die Tipps bleiben unverändert.");
+const QString kPoolTooSmall = QStringLiteral(
+    "Weniger als sechs Zahlen im Zahlenpool: wählen Sie mehr Zahlen. Die Tipps bleiben unverändert.");
 const QString kIdleCaption = QStringLiteral("Tipps &berechnen");
 
 const QDate kFirstDraw(2016, 1, 2);
@@ -93,6 +98,8 @@ private slots:
     void allTwelveLocked();
     void withoutDatabaseRowsAreStillMade();
     void poolWithoutSixNumbersEndsAtOnce();
+    void endingNoticeStaysUntilTheNextAction();
+    void duringARunRefusalsStayReadableAndLocksHold();
     void weightingDialogEndings_data();
     void weightingDialogEndings();
     void busyRunRefusesBoardChangesButNotCharts();
@@ -284,6 +291,7 @@ void GeneratorWindowTest::runLimitSwitchesPairOffAndRestoresControls()
     upDown(1)->setPosition(260);    // no row can reach this cross sum and stay at most 250
     upDown(2)->setPosition(250);
     QSignalSpy pair(check(8), &QCheckBox::toggled);
+    window_->tipBoard()->setCellText(4, 1, QStringLiteral("17"));
     // A user change during the run is put back too.
     duringRun([this] { upDown(4)->setPosition(3); });
     click();
@@ -294,9 +302,11 @@ void GeneratorWindowTest::runLimitSwitchesPairOffAndRestoresControls()
     QVERIFY(check(8)->isChecked());
     QCOMPARE(upDown(4)->position(), 0);
     QCOMPARE(window_->LaufMax, 1000);
-    QCOMPARE(window_->statusPanel(1), kExhausted);
+    // No row was made: the board is as the user left it.
+    QCOMPARE(window_->notice(), kNoRowPassed);
+    QCOMPARE(window_->statusPanel(1), kNoRowPassed);
     for (int r = 1; r <= 12; ++r)
-        QVERIFY(row(r).empty());
+        QCOMPARE(row(r), r == 4 ? Numbers{17} : Numbers{});
 }
 
 void GeneratorWindowTest::lockedRowsAndRowCount()
@@ -349,12 +359,70 @@ void GeneratorWindowTest::poolWithoutSixNumbersEndsAtOnce()
     check(14)->setChecked(false);
     check(10)->setChecked(false);
     lockRow(5, {"1", "2", "3", "4", "5", "6"});
+    for (int k = 1; k <= TipBoard::CellCount; ++k)
+        window_->tipBoard()->setCellText(2, k, QString::number(10 + 5 * k));
+    window_->Komplettcheck();
+    const QString crossSum = window_->tipBoard()->crossSumText(2);
     click();
 
-    QCOMPARE(window_->statusPanel(1), kExhausted);
+    // Not the run limit's advice: more runs would not help.
+    QCOMPARE(window_->notice(), kPoolTooSmall);
+    QCOMPARE(window_->statusPanel(1), kPoolTooSmall);
+    // The user's tips stay, rated as before.
+    QCOMPARE(row(2), (Numbers{15, 20, 25, 30, 35, 40}));
+    QCOMPARE(window_->tipBoard()->crossSumText(2), crossSum);
     for (int r = 1; r <= 12; ++r)
-        QCOMPARE(row(r).empty(), r != 5);
+        QCOMPARE(row(r).empty(), r != 5 && r != 2);
     QVERIFY(!window_->isBusy());
+}
+
+void GeneratorWindowTest::endingNoticeStaysUntilTheNextAction()
+{
+    showWindow();
+    check(15)->setChecked(true);
+    check(14)->setChecked(false);
+    check(10)->setChecked(false);
+    click();
+    QCOMPARE(window_->notice(), kPoolTooSmall);
+
+    // Hints of the controls the pointer passes over do not replace it ...
+    auto* search = control<QToolButton>(QStringLiteral("SpeedButton4"));
+    QTest::mouseMove(search);
+    QTRY_COMPARE(window_->statusPanel(1), search->toolTip());
+    QCOMPARE(window_->notice(), kPoolTooSmall);
+    // ... the user's next click does.
+    QTest::mouseClick(control<QWidget>(QStringLiteral("Edit80")), Qt::LeftButton);
+    QCOMPARE(window_->notice(), QString());
+}
+
+void GeneratorWindowTest::duringARunRefusalsStayReadableAndLocksHold()
+{
+    // A run that would go on for a long while: no row can pass.
+    upDown(7)->setPosition(30000);
+    upDown(1)->setPosition(260);
+    upDown(2)->setPosition(250);
+    bool checked = false;
+    QString progressAtRefusal;
+    duringRun([&] {
+        // The board is disabled, its row labels too.
+        QTest::mouseClick(control<QLabel>(TipBoard::rowLabelName(3)), Qt::LeftButton);
+        QVERIFY(!window_->tipBoard()->isLocked(3));
+        // Refused while the run goes; the progress keeps coming underneath.
+        control<QToolButton>(QStringLiteral("SpeedButton4"))->click();
+        QCOMPARE(window_->notice(), window_->text(58));
+        progressAtRefusal = window_->statusPanel(1);
+        QTimer::singleShot(300, window_.get(), [&] {
+            checked = true;
+            QVERIFY(window_->statusPanel(1) != progressAtRefusal);
+            QCOMPARE(window_->notice(), window_->text(58));
+            click(); // stop
+        });
+    });
+    click();
+
+    QVERIFY(checked);
+    QVERIFY(!window_->isBusy());
+    QVERIFY(!window_->tipBoard()->isLocked(3));
 }
 
 void GeneratorWindowTest::weightingDialogEndings_data()
@@ -425,7 +493,8 @@ void GeneratorWindowTest::weightingDialogEndings()
 
     QVERIFY(dialogs_.dialogAnswers.isEmpty());
     QCOMPARE(row(1).size(), rowsMade ? std::size_t(6) : std::size_t(0));
-    QVERIFY(row(2).empty() || rowsMade);
+    // A run that ends before making rows leaves the user's tips as they were.
+    QCOMPARE(row(2) == Numbers{44}, !rowsMade);
     QCOMPARE(row(7), (Numbers{11, 12, 13, 14, 15, 16}));
     for (int n : row(1))
         QVERIFY(onlyFrom.empty() || std::count(onlyFrom.begin(), onlyFrom.end(), n) == 1);

@@ -46,6 +46,10 @@ private slots:
     void dialogsHaveOwnTitleAndNoMaximize();
     void unopenableFileIsNamedToUser_data();
     void unopenableFileIsNamedToUser();
+    void keysWorkFromAnyField_data();
+    void keysWorkFromAnyField();
+    void ctrlTabPassesOverHiddenPages_data();
+    void ctrlTabPassesOverHiddenPages();
 };
 
 void MainWindowTest::init()
@@ -222,8 +226,14 @@ void MainWindowTest::menuInOrder()
     QStringList top;
     for (QAction* action : menu->actions())
         top << action->objectName();
-    QCOMPARE(top, QStringList({"Aktualisieren1", "Berechnen1", "SpracheLanguageLangue1",
+    QCOMPARE(top, QStringList({"Aktualisieren1", "Berechnen1", "Tipps1", "SpracheLanguageLangue1",
                                "Hilfe1", "Schlieen1"}));
+    // Items in a menu show their keys.
+    QCOMPARE(window_->Tipps1->menu()->actions(),
+             (QList<QAction*>{window_->Tippspeichern1, window_->Tippladen1}));
+    QCOMPARE(window_->Tippspeichern1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(window_->Tippladen1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QCOMPARE(window_->Dokumentationanzeigen1->shortcut(), QKeySequence(Qt::Key_F1));
 
     QStringList names, captions;
     for (QAction* action : window_->SpracheLanguageLangue1->menu()->actions()) {
@@ -498,6 +508,94 @@ void MainWindowTest::unopenableFileIsNamedToUser()
     if (told)
         QVERIFY2(dialogs_.errors.first().contains(QDir::toNativeSeparators(manual)),
                  qPrintable(dialogs_.errors.first()));
+}
+
+void MainWindowTest::keysWorkFromAnyField_data()
+{
+    QTest::addColumn<QString>("field");  // has the focus
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("action"); // triggered by the key
+
+    // A text field would take Ctrl+A for itself (select all).
+    const QKeySequence ctrlA(Qt::CTRL | Qt::Key_A);
+    const QKeySequence f5(Qt::Key_F5);
+    QTest::newRow("Ctrl+A in a tip cell") << "Edit1" << ctrlA << "Aktualisieren1";
+    QTest::newRow("Ctrl+A in the date field") << "DateTimePicker1" << ctrlA << "Aktualisieren1";
+    QTest::newRow("Ctrl+A in a parameter") << "Edit80" << ctrlA << "Aktualisieren1";
+    QTest::newRow("F5 in a tip cell") << "Edit1" << f5 << "Aktualisieren1";
+    QTest::newRow("F5 in the proxy field") << "ProxyHostEdit" << f5 << "Aktualisieren1";
+    QTest::newRow("Ctrl+S in a tip cell") << "Edit1" << QKeySequence(Qt::CTRL | Qt::Key_S)
+                                          << "Tippspeichern1";
+    QTest::newRow("Ctrl+O in the date field") << "DateTimePicker1" << QKeySequence(Qt::CTRL | Qt::Key_O)
+                                              << "Tippladen1";
+    QTest::newRow("F1 in a tip cell") << "Edit1" << QKeySequence(Qt::Key_F1)
+                                      << "Dokumentationanzeigen1";
+}
+
+void MainWindowTest::keysWorkFromAnyField()
+{
+    QFETCH(QString, field);
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, action);
+
+    showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    auto* widget = window_->findChild<QWidget*>(field);
+    auto* triggered = window_->findChild<QAction*>(action);
+    QVERIFY(widget && triggered);
+    for (QWidget* page = widget; page; page = page->parentWidget())
+        if (window_->PageControl1->indexOf(page) >= 0)
+            window_->PageControl1->setCurrentWidget(page);
+    widget->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(widget->hasFocus() || widget->isAncestorOf(QApplication::focusWidget()));
+    int count = 0;
+    QObject guard;
+    connect(triggered, &QAction::triggered, &guard, [&count] { ++count; });
+    for (QAction* other : window_->findChildren<QAction*>())
+        if (other != triggered && !other->shortcuts().isEmpty())
+            connect(other, &QAction::triggered, &guard, [other] {
+                QFAIL(qPrintable(QStringLiteral("also triggered: ") + other->objectName()));
+            });
+
+    QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
+
+    QCOMPARE(count, 1);
+}
+
+void MainWindowTest::ctrlTabPassesOverHiddenPages_data()
+{
+    QTest::addColumn<QString>("pages");
+    QTest::addColumn<int>("page"); // of PageControl1, where the keys start
+    QTest::newRow("main tabs, from Internet-Optionen") << "PageControl1" << 4;
+    QTest::newRow("inside Berechnung") << "PageControl2" << 1;
+}
+
+void MainWindowTest::ctrlTabPassesOverHiddenPages()
+{
+    QFETCH(QString, pages);
+    QFETCH(int, page);
+
+    showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    auto* tabs = window_->findChild<QTabWidget*>(pages);
+    QVERIFY(tabs);
+    window_->PageControl1->setCurrentIndex(page);
+    // The last visible page: the next one along is hidden.
+    int last = tabs->count() - 1;
+    while (!tabs->isTabVisible(last))
+        --last;
+    tabs->setCurrentIndex(last);
+    auto* start = tabs->currentWidget()->findChild<QLineEdit*>();
+    QVERIFY(start);
+    start->setFocus(Qt::TabFocusReason);
+
+    // Twice round: every page reached is one the user can see.
+    for (int step = 0; step < 2 * tabs->count(); ++step) {
+        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : tabs;
+        QTest::keyClick(focus, Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY2(tabs->isTabVisible(tabs->currentIndex()),
+                 qPrintable(tabs->currentWidget()->objectName()));
+    }
 }
 
 QTEST_MAIN(MainWindowTest)

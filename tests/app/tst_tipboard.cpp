@@ -16,6 +16,8 @@ private slots:
     void rowsAddressTheNamedControls_data();
     void rowsAddressTheNamedControls();
     void clickingTheRowLabelTogglesTheLock();
+    void disabledBoardKeepsItsLocks();
+    void hitsAndCrossSumColumnsHaveHeadings();
     void clearingKeepsLockedRows();
     void leavingACellAndTheEditButtonsReportTheirRow();
     void outOfRangeAddressesAreIgnored();
@@ -148,6 +150,47 @@ void TipBoardTest::clickingTheRowLabelTogglesTheLock()
     // A right click is no click on the label.
     QTest::mouseClick(label, Qt::RightButton);
     QVERIFY(!board.isLocked(5));
+}
+
+void TipBoardTest::disabledBoardKeepsItsLocks()
+{
+    // A run disables the board while it fills the rows.
+    QWidget parent;
+    auto* board = new TipBoard(&parent);
+    board->toggleLock(2);
+    parent.setEnabled(false);
+
+    QTest::mouseClick(board->findChild<QLabel*>(TipBoard::rowLabelName(5)), Qt::LeftButton);
+    QTest::mouseClick(board->findChild<QLabel*>(TipBoard::rowLabelName(2)), Qt::LeftButton);
+
+    QVERIFY(!board->isLocked(5));
+    QVERIFY(board->isLocked(2));
+}
+
+void TipBoardTest::hitsAndCrossSumColumnsHaveHeadings()
+{
+    TipBoard board;
+    board.resize(board.sizeHint());
+    board.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board));
+    const struct {
+        const char* heading;
+        QString caption;
+        QString column; // a label of that column
+    } columns[] = {
+        {"HitsHeading", QStringLiteral("Treffer"), TipBoard::hitsLabelName(1)},
+        {"CrossSumHeading", QStringLiteral("QS"), TipBoard::crossSumLabelName(1)},
+    };
+    for (const auto& column : columns) {
+        auto* heading = board.findChild<QLabel*>(QLatin1String(column.heading));
+        auto* first = board.findChild<QLabel*>(column.column);
+        QVERIFY2(heading && first, column.heading);
+        QCOMPARE(heading->text(), column.caption);
+        QVERIFY(!heading->toolTip().isEmpty());
+        // Above the column, right-aligned like its numbers.
+        QCOMPARE(heading->geometry().right(), first->geometry().right());
+        QVERIFY(heading->geometry().bottom() < first->geometry().top());
+    }
 }
 
 void TipBoardTest::clearingKeepsLockedRows()

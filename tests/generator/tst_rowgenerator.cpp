@@ -95,6 +95,7 @@ void TestRowGenerator::fillsEveryRowWithPassingRows()
     const RowRunResult result = run.go();
     QVERIFY(!result.exhausted);
     QVERIFY(!result.stopped);
+    QCOMPARE(result.rowsGenerated, 12);
     QCOMPARE(run.host.rowsReported.size(), 12);
     std::vector<Row> before;
     for (const Row& row : result.rows) {
@@ -149,6 +150,7 @@ void TestRowGenerator::lockedRowsAndRowCount()
     QCOMPARE(run.host.rowsReported,
              QStringList({"1L", "2L", "3", "4", "5", "6", "7", "8L", "9", "10", "11", "12"}));
     QVERIFY(!result.exhausted);
+    QCOMPARE(result.rowsGenerated, 1); // locked rows are not counted
 }
 
 void TestRowGenerator::allTwelveLocked()
@@ -196,6 +198,8 @@ void TestRowGenerator::runLimitUsedUp()
     const RowRunResult result = run.go();
     QCOMPARE(result.runCounter, 1000);
     QVERIFY(result.exhausted);
+    QVERIFY(!result.poolTooSmall); // more runs or other filters could help
+    QCOMPARE(result.rowsGenerated, 0);
     QCOMPARE(run.host.pairSwitchedAt, 500);
     for (const Row& row : result.rows)
         QVERIFY(isEmpty(row));
@@ -249,6 +253,7 @@ void TestRowGenerator::stopKeepsFinishedRows()
     const RowRunResult result = run.go();
     QVERIFY(result.stopped);
     QVERIFY(!result.exhausted);
+    QCOMPARE(result.rowsGenerated, 3);
     for (std::size_t i = 0; i < 3; ++i)
         QCOMPARE(result.rows[i], unstopped.rows[i]);
     for (std::size_t i : {3, 4, 5, 6, 7, 8, 10, 11})
@@ -269,6 +274,8 @@ void TestRowGenerator::poolTooSmallEndsAtOnce()
     run.board.rows[4] = {1, 2, 3, 4, 5, 6};
     const RowRunResult result = run.go();
     QVERIFY(result.exhausted);
+    QVERIFY(result.poolTooSmall);
+    QCOMPARE(result.rowsGenerated, 0);
     QCOMPARE(result.runCounter, 0);
     QCOMPARE(result.rows[4], (Row{1, 2, 3, 4, 5, 6}));
     for (std::size_t i : {0, 1, 2, 3, 5, 6, 7, 8, 9, 10, 11})

@@ -1,6 +1,7 @@
 #include "app/dialogs/TForm3.h"
 
 #include "draws/DateSerial.h"
+#include "platform/DateField.h"
 #include "platform/Dialogs.h"
 #include "platform/UpDown.h"
 
@@ -68,7 +69,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(6);
 
-    DateTimePicker1 = new QDateEdit(this);
+    DateTimePicker1 = new DateField(this);
     DateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
     DateTimePicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     DateTimePicker1->setCalendarPopup(true);

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -101,6 +102,9 @@ BerechnungPage::BerechnungPage(QWidget* parent) : QWidget(parent)
     // The additional games are not offered; their option groups are only
     // stored and translated.
     pageControl2_->setTabVisible(4, false);
+    // Ctrl+Tab passes over disabled tabs only, not over hidden ones; the
+    // pages themselves stay enabled.
+    pageControl2_->tabBar()->setTabEnabled(4, false);
     filterLine_ = new FilterCountLine(this);
     layout->addWidget(filterLine_);
 

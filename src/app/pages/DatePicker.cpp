@@ -1,6 +1,6 @@
 #include "app/pages/DatePicker.h"
 
-#include <QDateEdit>
+#include "platform/DateField.h"
 
 QDate DatePicker::earliestDate()
 {
@@ -9,7 +9,7 @@ QDate DatePicker::earliestDate()
 
 QDateEdit* DatePicker::create(const QString& name, const QDate& date, QWidget* parent)
 {
-    auto* picker = new QDateEdit(parent);
+    auto* picker = new DateField(parent);
     picker->setObjectName(name);
     picker->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     picker->setCalendarPopup(true);

@@ -52,9 +52,22 @@ TipBoard::TipBoard(QWidget* parent) : QWidget(parent)
     // Twelve rows must fit the design height with any Arial-like font.
     grid->setVerticalSpacing(1);
 
+    // Line 0 names the two columns of numbers that follow the cells.
+    const auto heading = [this, grid](const char* name, const QString& caption,
+                                      const QString& hint, int column) {
+        auto* label = new QLabel(caption, this);
+        label->setObjectName(QLatin1String(name));
+        label->setToolTip(hint);
+        label->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+        grid->addWidget(label, 0, column);
+    };
+    heading("HitsHeading", QStringLiteral("Treffer"),
+            QStringLiteral("Treffer der Reihe in der angezeigten Ziehung, + B mit der Zusatzzahl"), 8);
+    heading("CrossSumHeading", QStringLiteral("QS"), QStringLiteral("Quersumme der Reihe"), 9);
+
     for (int r = 1; r <= RowCount; ++r) {
         Row& row = rows_[r - 1];
-        const int line = r - 1;
+        const int line = r;
 
         row.label = new QLabel(QString::number(r) + QStringLiteral(". Tipp"), this);
         row.label->setObjectName(rowLabelName(r));
@@ -252,6 +265,22 @@ void TipBoard::clearUnlockedRows()
     }
 }
 
+TipBoard::Cells TipBoard::cells() const
+{
+    Cells all;
+    for (int r = 1; r <= RowCount; ++r)
+        for (int c = 1; c <= CellCount; ++c)
+            all[std::size_t(r - 1)][std::size_t(c - 1)] = cellText(r, c);
+    return all;
+}
+
+void TipBoard::setCells(const Cells& cells)
+{
+    for (int r = 1; r <= RowCount; ++r)
+        for (int c = 1; c <= CellCount; ++c)
+            setCellText(r, c, cells[std::size_t(r - 1)][std::size_t(c - 1)]);
+}
+
 void TipBoard::updateMetrics()
 {
     // Cells wide enough for two digits at the current font, so the board
@@ -281,7 +310,9 @@ bool TipBoard::eventFilter(QObject* watched, QEvent* event)
     for (int r = 1; r <= RowCount; ++r) {
         const Row& row = rows_[r - 1];
         if (watched == row.label) {
-            if (event->type() == QEvent::MouseButtonRelease) {
+            // A disabled board (a run is filling it) is not disabled for
+            // this filter, which sees the click before the label does.
+            if (event->type() == QEvent::MouseButtonRelease && row.label->isEnabled()) {
                 const auto* mouse = static_cast<QMouseEvent*>(event);
                 if (mouse->button() == Qt::LeftButton
                     && row.label->rect().contains(mouse->position().toPoint()))

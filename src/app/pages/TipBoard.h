@@ -54,6 +54,12 @@ public:
     void clearRow(int row);
     void clearUnlockedRows();
 
+    // The texts of all cells, row by row: what a run that may fail keeps to
+    // put the user's tips back. Hits and cross sums follow from a rating.
+    using Cells = std::array<std::array<QString, CellCount>, RowCount>;
+    Cells cells() const;
+    void setCells(const Cells& cells);
+
     static const QColor LockedColor; // RGB 255, 0, 0
 
 signals:
