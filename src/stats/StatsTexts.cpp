@@ -21,5 +21,19 @@ StatsTexts StatsTexts::fromLines(const std::function<QString(int)>& line)
     t.warenUngerade = line(47);
     t.geradeBei = line(48);
     t.warenGerade = line(49);
+    t.zahl = line(80);
+    t.wieOftGezogen = line(81);
+    t.seitLetztem = line(82);
+    t.anzahlZiehungen = line(83);
+    t.superzahlAchse = line(84);
+    t.anzahlInTipps = line(85);
+    t.folgeAb = line(86);
+    t.primzahlenJe = line(87);
+    t.ungeradeJe = line(88);
+    t.geradeJe = line(89);
+    t.primzahl = line(90);
+    t.keinePrimzahl = line(91);
+    t.gezaehltAb = line(92);
+    t.gezaehltNach = line(93);
     return t;
 }

@@ -25,6 +25,20 @@ struct StatsTexts {
     QString warenUngerade = QStringLiteral("waren Ungerade");                            // line 47
     QString geradeBei = QStringLiteral("Anzahl der geraden Zahlen pro Tipp bei");        // line 48
     QString warenGerade = QStringLiteral("waren Gerade");                                // line 49
+    QString zahl = QStringLiteral("Zahl");                                               // line 80
+    QString wieOftGezogen = QStringLiteral("Wie oft gezogen");                           // line 81
+    QString seitLetztem = QStringLiteral("Ziehungen seit dem letzten Erscheinen");       // line 82
+    QString anzahlZiehungen = QStringLiteral("Anzahl der Ziehungen");                    // line 83
+    QString superzahlAchse = QStringLiteral("Superzahl");                                // line 84
+    QString anzahlInTipps = QStringLiteral("Anzahl in den Tipps");                       // line 85
+    QString folgeAb = QStringLiteral("Folge ab Zahl");                                   // line 86
+    QString primzahlenJe = QStringLiteral("Primzahlen je Ziehung");                      // line 87
+    QString ungeradeJe = QStringLiteral("Ungerade Zahlen je Ziehung");                   // line 88
+    QString geradeJe = QStringLiteral("Gerade Zahlen je Ziehung");                       // line 89
+    QString primzahl = QStringLiteral("Primzahl");                                       // line 90
+    QString keinePrimzahl = QStringLiteral("keine Primzahl");                            // line 91
+    QString gezaehltAb = QStringLiteral("Gezählt: Ziehungen vom %1 bis %2, beide Tage eingeschlossen"); // line 92
+    QString gezaehltNach = QStringLiteral("Gezählt: Ziehungen nach dem %1 bis einschließlich %2"); // line 93
 
     // Fills every field from a line lookup, e.g. [&](int n) { return table.line(n); }.
     static StatsTexts fromLines(const std::function<QString(int)>& line);
