@@ -127,6 +127,26 @@ manual() {
   done < <(cat "$source"/data/manual/*.html | sed -n 's/.*<h1[^>]*>\(.*\)<\/h1>.*/\1/p')
   [[ $missing -eq 0 ]] || fail "chapter titles missing"
 
+  # Headings print larger than the body text: the first word of every
+  # heading must appear somewhere taller than the most common word height.
+  local words="$tmp/words.txt" body word small=0
+  pdftotext -bbox "$pdf" - \
+    | sed -n 's/.*yMin="\([0-9.]*\)".*yMax="\([0-9.]*\)">\(.*\)<\/word>/\1 \2 \3/p' \
+    | awk '{ printf "%.1f %s\n", $2 - $1, $3 }' >"$words"
+  body=$(cut -d' ' -f1 "$words" | sort | uniq -c | sort -nr | awk 'NR == 1 { print $2 }')
+  while read -r title; do
+    word=${title%% *}
+    [[ $word =~ ^[[:alpha:]]+$ ]] || continue
+    awk -v w="$word" -v b="$body" '$2 == w && $1 > b { found = 1 } END { exit !found }' "$words" \
+      || { echo "heading not larger than the body text ($body): $title" >&2; small=1; }
+  done < <(cat "$source"/data/manual/*.html | sed -n 's/.*<h[12][^>]*>\(.*\)<\/h[12]>.*/\1/p')
+  [[ $small -eq 0 ]] || fail "headings print too small"
+
+  # Captions are quoted as the user reads them, without accelerator marks.
+  if grep -oE '„[^“]*&[^“]*“' "$text"; then
+    fail "accelerator marks in the manual"
+  fi
+
   # A broken chapter stops the build with a message instead of a manual
   # with a hole.
   local generator="$build/tools/manual/manualgen" case

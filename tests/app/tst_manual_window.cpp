@@ -1,0 +1,178 @@
+// The manual quotes the window: every caption it puts in „…“ must be one the
+// user can find, on a shown control, a tab, a menu item, a hint, one of the
+// two dialogs, or a message of the text table.
+#include "WindowFixture.h"
+
+#include "app/dialogs/TForm3.h"
+#include "app/dialogs/TForm6.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+// What the user reads: accelerator marks gone, blanks folded, no closing colon.
+QString readable(QString caption)
+{
+    caption.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+    caption.remove(QLatin1Char('&'));
+    caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    caption = caption.simplified();
+    if (caption.endsWith(QLatin1Char(':')))
+        caption.chop(1);
+    return caption.trimmed();
+}
+
+// A widget the user can see once its tab is brought to the front: not
+// hidden itself, nor inside something hidden other than a tab page in waiting.
+bool canBeSeen(const QWidget* widget)
+{
+    for (const QWidget* w = widget; w && !w->isWindow(); w = w->parentWidget()) {
+        const auto* stack = qobject_cast<const QStackedWidget*>(w->parentWidget());
+        if (stack) {
+            const auto* tabs = qobject_cast<const QTabWidget*>(stack->parentWidget());
+            const int index = tabs ? tabs->indexOf(const_cast<QWidget*>(w)) : -1;
+            if (tabs && index >= 0 && !tabs->isTabVisible(index))
+                return false;
+            continue;
+        }
+        if (w->isHidden())
+            return false;
+    }
+    return true;
+}
+
+void collect(const QWidget& window, QSet<QString>& into)
+{
+    into << readable(window.windowTitle());
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!canBeSeen(widget))
+            continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            into << readable(button->text());
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            into << readable(label->text());
+        else if (auto* box = qobject_cast<QGroupBox*>(widget))
+            into << readable(box->title());
+        if (auto* tabs = qobject_cast<QTabWidget*>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->isTabVisible(i))
+                    into << readable(tabs->tabText(i));
+        into << readable(widget->toolTip());
+    }
+    for (QAction* action : window.findChildren<QAction*>())
+        if (!action->isSeparator())
+            into << readable(action->text()) << readable(action->statusTip());
+}
+
+} // namespace
+
+class ManualWindowTest : public QObject, private WindowFixture {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void quotedCaptionsExist();
+    void noAcceleratorMarks();
+
+private:
+    QString manualText(QString* error) const;
+};
+
+void ManualWindowTest::init()
+{
+    QVERIFY(setUp());
+    window_ = makeWindow();
+    showWindow();
+}
+
+void ManualWindowTest::cleanup()
+{
+    tearDown();
+}
+
+// The chapters as plain text, tags gone and entities read.
+QString ManualWindowTest::manualText(QString* error) const
+{
+    const QString source = qEnvironmentVariable("NUMERANT_SOURCE_DIR");
+    const QDir chapters(source + QStringLiteral("/data/manual"));
+    QString text;
+    const QStringList files = chapters.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+    if (source.isEmpty() || files.isEmpty()) {
+        *error = QStringLiteral("no chapters under %1").arg(chapters.path());
+        return {};
+    }
+    for (const QString& name : files) {
+        QFile file(chapters.filePath(name));
+        if (!file.open(QIODevice::ReadOnly)) {
+            *error = file.errorString();
+            return {};
+        }
+        text += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
+    }
+    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    text.replace(QLatin1String("&lt;"), QLatin1String("<"));
+    text.replace(QLatin1String("&gt;"), QLatin1String(">"));
+    return text;
+}
+
+void ManualWindowTest::quotedCaptionsExist()
+{
+    QString error;
+    const QString text = manualText(&error);
+    if (text.isEmpty())
+        QSKIP(qPrintable(error));
+
+    QSet<QString> known;
+    collect(*window_, known);
+    TForm3 form3;
+    collect(form3, known);
+    TForm6 form6;
+    collect(form6, known);
+    for (const QString& line : window_->textTable.lines())
+        known << readable(line);
+    // Quoted for what they are, not as captions of this window.
+    const QStringList notCaptions{
+        QStringLiteral("Numerant"),     // the desktop's menu entry
+        QStringLiteral("Zubehör"),      // the desktop's menu category
+        QStringLiteral("6 aus 49"),     // the lottery
+        QStringLiteral(";"),            // a CSV separator
+        QStringLiteral("dd.mm.yyyy"),   // a date format
+        QStringLiteral("vlt"),          // file endings
+        QStringLiteral("vlw"),
+        QStringLiteral("+ B"),          // shown beside a row's hits
+    };
+
+    QStringList unknown;
+    static const QRegularExpression quote(QStringLiteral("„([^“]*)“"));
+    for (const auto& match : quote.globalMatch(text)) {
+        const QString quoted = readable(match.captured(1));
+        if (!known.contains(quoted) && !notCaptions.contains(quoted) && !unknown.contains(quoted))
+            unknown << quoted;
+    }
+    QVERIFY2(unknown.isEmpty(), qPrintable(QStringLiteral("quoted, but not in the window: ") + unknown.join(QStringLiteral(" | "))));
+}
+
+void ManualWindowTest::noAcceleratorMarks()
+{
+    QString error;
+    const QString text = manualText(&error);
+    if (text.isEmpty())
+        QSKIP(qPrintable(error));
+    static const QRegularExpression mark(QStringLiteral("„[^“]*&[^“]*“"));
+    const QRegularExpressionMatch found = mark.match(text);
+    QVERIFY2(!found.hasMatch(), qPrintable(found.captured(0)));
+}
+
+QTEST_MAIN(ManualWindowTest)
+#include "tst_manual_window.moc"
