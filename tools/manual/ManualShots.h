@@ -1,5 +1,7 @@
 #pragma once
 
+#include "draws/Draw.h"
+
 #include <QImage>
 #include <QMap>
 #include <QString>
@@ -30,6 +32,7 @@ private:
     bool add(const QString& name, const QImage& image);
 
     QString programDir_;
+    Draw latest_; // the last draw of the history, shown and rated
     QTemporaryDir home_;
     QMap<QString, QImage> shots_;
     QStringList messages_;

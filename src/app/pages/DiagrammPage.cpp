@@ -62,13 +62,17 @@ DiagrammPage::DiagrammPage(QWidget* parent) : QWidget(parent)
     row->addStretch(1);
 
     chart_ = new Chart1(this);
-    zoom_ = new QCheckBox(QStringLiteral("Ausschnitt"), tools);
+    // Above the chart, right-aligned: the tool row below is full.
+    auto* chartRow = new QHBoxLayout;
+    chartRow->setContentsMargins(0, 0, 0, 0);
+    chartRow->addStretch(1);
+    zoom_ = new QCheckBox(QStringLiteral("Ausschnitt"), this);
     zoom_->setObjectName(QStringLiteral("ChartZoom"));
     zoom_->setToolTip(QStringLiteral("Werteachse beim kleinsten Wert statt bei 0 beginnen"));
     connect(zoom_, &QCheckBox::toggled, chart_, &Chart1::setZoomed);
-    row->addWidget(zoom_);
+    chartRow->addWidget(zoom_);
 
-    auto* keep = new QToolButton(tools);
+    auto* keep = new QToolButton(this);
     keep->setObjectName(QStringLiteral("ChartKeep"));
     keep->setText(QStringLiteral("Diagramm"));
     keep->setToolTip(QStringLiteral("Diagramm speichern, drucken oder kopieren"));
@@ -91,7 +95,8 @@ DiagrammPage::DiagrammPage(QWidget* parent) : QWidget(parent)
                     QStringLiteral("Das Diagramm als Bild in die Zwischenablage kopieren"), Keep::Copy);
     keep->setMenu(menu);
     chart_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    row->addWidget(keep);
+    chartRow->addWidget(keep);
+    outer->addLayout(chartRow);
 
     outer->addWidget(chart_, 1);
     outer->addWidget(tools);
