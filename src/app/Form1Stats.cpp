@@ -137,7 +137,7 @@ void keepChart(TForm1& form, DiagrammPage::Keep keep)
     Chart1& chart = *form.chart();
     switch (keep) {
     case DiagrammPage::Keep::Save: {
-        const FileDialogSetup setup{form.Home, QString(),
+        const FileDialogSetup setup{form.tipFileFolder(), QString(),
                                     form.text(kLinePngPicture) + QStringLiteral("|*.png|")
                                         + form.text(kLineSvgPicture) + QStringLiteral("|*.svg"),
                                     QStringLiteral("png")};

@@ -353,10 +353,18 @@ void Chart1::paintInto(QPainter& painter, const QRect& target) const
     painter.restore();
 }
 
-QImage Chart1::image()
+void Chart1::prepareForPainting()
 {
+    // A chart saved before it was ever shown still needs its layout.
+    if (layout())
+        layout()->activate();
     if (refreshPending_)
         refresh();
+}
+
+QImage Chart1::image()
+{
+    prepareForPainting();
     QImage picture(size(), QImage::Format_ARGB32_Premultiplied);
     picture.fill(palette().color(QPalette::Window));
     QPainter painter(&picture);
@@ -375,8 +383,7 @@ QByteArray Chart1::png()
 
 QByteArray Chart1::svg()
 {
-    if (refreshPending_)
-        refresh();
+    prepareForPainting();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QSvgGenerator generator;
@@ -399,8 +406,7 @@ QByteArray Chart1::imageFile(const QString& path)
 
 void Chart1::print(QPrinter& printer)
 {
-    if (refreshPending_)
-        refresh();
+    prepareForPainting();
     QPainter painter(&printer);
     paintInto(painter, painter.viewport());
 }

@@ -135,6 +135,7 @@ private:
     void showBarToolTip(bool hovering, int index);
     void updateLegend();
     void paintInto(QPainter& painter, const QRect& target) const;
+    void prepareForPainting();
 
     SeriesData series_[2];
     bool marksVisible_ = true;

@@ -461,7 +461,8 @@ void StatsWindowTest::missingDatabase()
 // each chart over a long synthetic history, for a person to look at.
 void StatsWindowTest::chartCanBeKept()
 {
-    click(QStringLiteral("SpeedButton200"));
+    // Overdue counts never reach 0, so a zoomed axis is cut.
+    click(QStringLiteral("SpeedButton9"));
     DiagrammPage& page = *window_->diagrammPage();
 
     // Counts from zero unless the user asks for the zoom, which says so.
@@ -470,11 +471,13 @@ void StatsWindowTest::chartCanBeKept()
     page.zoomBox()->click();
     QVERIFY(chart().zoomed());
     chart().refresh();
-    QVERIFY(chart().drawnLeftMinimum() >= 0.0);
+    QVERIFY(chart().drawnLeftMinimum() > 0.0);
     const QString title = chart().findChild<QChartView*>()->chart()->title();
     QVERIFY2(title.contains(window_->text(94).arg(chart().drawnLeftMinimum())), qPrintable(title));
     page.zoomBox()->click();
+    QVERIFY(!chart().zoomed());
 
+    click(QStringLiteral("SpeedButton200"));
     // What the axes and colours mean, in the interface language.
     QCOMPARE(chart().bottomTitle(), window_->text(80));
     QCOMPARE(chart().leftTitle(), window_->text(81));
