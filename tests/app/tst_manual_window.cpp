@@ -5,6 +5,8 @@
 
 #include "app/dialogs/TForm3.h"
 #include "app/dialogs/TForm6.h"
+#include "text/LanguageFileSet.h"
+#include "text/Languages.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -81,11 +83,14 @@ class ManualWindowTest : public QObject, private WindowFixture {
 private slots:
     void init();
     void cleanup();
+    void quotedCaptionsExist_data();
     void quotedCaptionsExist();
+    void noAcceleratorMarks_data();
     void noAcceleratorMarks();
 
 private:
-    QString manualText(QString* error) const;
+    QString manualText(const QString& folder, QString* error, QStringList* headings = nullptr) const;
+    bool switchTo(const QString& code);
 };
 
 void ManualWindowTest::init()
@@ -101,10 +106,10 @@ void ManualWindowTest::cleanup()
 }
 
 // The chapters as plain text, tags gone and entities read.
-QString ManualWindowTest::manualText(QString* error) const
+QString ManualWindowTest::manualText(const QString& folder, QString* error, QStringList* headings) const
 {
     const QString source = qEnvironmentVariable("NUMERANT_SOURCE_DIR");
-    const QDir chapters(source + QStringLiteral("/data/manual"));
+    const QDir chapters(source + QStringLiteral("/data/") + folder);
     QString text;
     const QStringList files = chapters.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
     if (source.isEmpty() || files.isEmpty()) {
@@ -119,6 +124,11 @@ QString ManualWindowTest::manualText(QString* error) const
         }
         text += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
     }
+    // Chapter and section titles may be quoted as references.
+    static const QRegularExpression heading(QStringLiteral("<h[12][^>]*>(.*?)</h[12]>"));
+    for (const auto& match : heading.globalMatch(text))
+        if (headings)
+            *headings << match.captured(1);
     text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
     text.replace(QLatin1String("&amp;"), QLatin1String("&"));
     text.replace(QLatin1String("&lt;"), QLatin1String("<"));
@@ -126,19 +136,49 @@ QString ManualWindowTest::manualText(QString* error) const
     return text;
 }
 
+bool ManualWindowTest::switchTo(const QString& code)
+{
+    if (code == QLatin1String("de"))
+        return true;
+    // The language files as the build makes them, beside the program.
+    const QString source = qEnvironmentVariable("NUMERANT_SOURCE_DIR");
+    const QString land = programDir_ + QStringLiteral("land/");
+    if (!QDir().mkpath(land)
+        || !QFile::copy(source + QStringLiteral("/data/land/bezeich.txt"), land + QStringLiteral("bezeich.txt")))
+        return false;
+    QStringList problems;
+    if (!LanguageFileSet::writeAll(source + QStringLiteral("/data/translations"), land, &problems).isEmpty())
+        return false;
+    for (const Language& language : Languages::all())
+        if (language.code == code)
+            window_->findChild<QAction*>(language.menuItem)->trigger();
+    QCoreApplication::processEvents();
+    return dialogs_.messages.isEmpty();
+}
+
+void ManualWindowTest::quotedCaptionsExist_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("German") << "manual" << "de";
+    QTest::newRow("English") << "manual/en" << "en";
+}
+
 void ManualWindowTest::quotedCaptionsExist()
 {
+    QFETCH(QString, folder);
+    QFETCH(QString, language);
     QString error;
-    const QString text = manualText(&error);
+    QStringList headings;
+    const QString text = manualText(folder, &error, &headings);
     if (text.isEmpty())
         QSKIP(qPrintable(error));
+    QVERIFY(switchTo(language));
 
     QSet<QString> known;
     collect(*window_, known);
-    TForm3 form3;
-    collect(form3, known);
-    TForm6 form6;
-    collect(form6, known);
+    collect(*window_->form3(), known);
+    collect(*window_->form6(), known);
     for (const QString& line : window_->textTable.lines())
         known << readable(line);
     // Quoted for what they are, not as captions of this window.
@@ -155,6 +195,8 @@ void ManualWindowTest::quotedCaptionsExist()
 
     QStringList unknown;
     static const QRegularExpression quote(QStringLiteral("„([^“]*)“"));
+    for (const QString& heading : headings)
+        known << readable(heading);
     for (const auto& match : quote.globalMatch(text)) {
         const QString quoted = readable(match.captured(1));
         if (!known.contains(quoted) && !notCaptions.contains(quoted) && !unknown.contains(quoted))
@@ -163,10 +205,18 @@ void ManualWindowTest::quotedCaptionsExist()
     QVERIFY2(unknown.isEmpty(), qPrintable(QStringLiteral("quoted, but not in the window: ") + unknown.join(QStringLiteral(" | "))));
 }
 
+void ManualWindowTest::noAcceleratorMarks_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("German") << "manual";
+    QTest::newRow("English") << "manual/en";
+}
+
 void ManualWindowTest::noAcceleratorMarks()
 {
+    QFETCH(QString, folder);
     QString error;
-    const QString text = manualText(&error);
+    const QString text = manualText(folder, &error);
     if (text.isEmpty())
         QSKIP(qPrintable(error));
     static const QRegularExpression mark(QStringLiteral("„[^“]*&[^“]*“"));

@@ -116,7 +116,8 @@ bool ManualDocument::writePdf(const QString& pdfPath, const QMap<QString, QImage
         QPdfWriter writer(partial);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setResolution(300);
-        writer.setTitle(QStringLiteral("Numerant – Handbuch"));
+        const QRegularExpressionMatch title = kChapterTitle.match(chapters_.value(0));
+        writer.setTitle(title.hasMatch() ? title.captured(1) : QStringLiteral("Numerant"));
         writer.setCreator(QStringLiteral("Numerant"));
         document.print(&writer);
     }

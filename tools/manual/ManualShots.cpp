@@ -10,7 +10,9 @@
 #include "draws/Draw.h"
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
+#include "text/Languages.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -103,7 +105,10 @@ QStringList ManualShots::names()
             QStringLiteral("eingabe")};
 }
 
-ManualShots::ManualShots(QString programDir) : programDir_(std::move(programDir)) {}
+ManualShots::ManualShots(QString programDir, QString language)
+    : programDir_(std::move(programDir)), language_(std::move(language))
+{
+}
 
 bool ManualShots::writeExampleDatabase(const QString& path)
 {
@@ -187,6 +192,24 @@ bool ManualShots::take()
     if (window->isBusy()) {
         error_ = QStringLiteral("the window was still busy 20 s after start-up");
         return false;
+    }
+
+    if (language_ != QLatin1String("de")) {
+        QAction* item = nullptr;
+        for (const Language& known : Languages::all())
+            if (known.code == language_)
+                item = window->findChild<QAction*>(known.menuItem);
+        if (!item) {
+            error_ = QStringLiteral("unknown language \"%1\"").arg(language_);
+            return false;
+        }
+        const qsizetype before = dialogs.messages.size();
+        item->trigger();
+        settle(100);
+        if (dialogs.messages.size() != before) {
+            error_ = QStringLiteral("switching to \"%1\" failed: %2").arg(language_, dialogs.messages.constLast());
+            return false;
+        }
     }
 
     QTabWidget* tabs = window->PageControl1;
