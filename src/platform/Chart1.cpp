@@ -325,9 +325,11 @@ QString Chart1::barToolTip(int index) const
     if (!bars || index < 0 || index >= bars->size())
         return {};
     const ChartBar& bar = (*bars)[index];
-    const QString name = index < barNames_.size() && !barNames_[index].isEmpty() ? barNames_[index]
-                                                                                  : xLabel(bar.x);
-    const QString what = bottomTitle_.isEmpty() ? name : bottomTitle_ + QLatin1Char(' ') + name;
+    // A name says what the bar is by itself ("5–6"); a bare X value needs
+    // the axis title beside it ("Zahl 7").
+    const bool named = index < barNames_.size() && !barNames_[index].isEmpty();
+    const QString name = named ? barNames_[index] : xLabel(bar.x);
+    const QString what = named || bottomTitle_.isEmpty() ? name : bottomTitle_ + QLatin1Char(' ') + name;
     const QString count = QString::number(bar.y, 'g', 10);
     return leftTitle_.isEmpty() ? what + QStringLiteral(": ") + count
                                 : what + QLatin1Char('\n') + leftTitle_ + QStringLiteral(": ") + count;

@@ -291,8 +291,7 @@ void TestTipFile::proposedFileName()
     QCOMPARE(TipFile::proposedFileName(picker, QDate(2021, 1, 5)), name);
 }
 
-QTEST_GUILESS_MAIN(TestTipFile)
-#include "tst_tipfile.moc"void TestTipFile::startFolder_data()
+void TestTipFile::startFolder_data()
 {
     // Folders inside one temporary folder: "program" holds the executable,
     // "data" is a per-user data folder, "docs" the documents folder.
@@ -322,4 +321,5 @@ void TestTipFile::startFolder()
              expected == home ? at(home) + u'/' : at(expected));
 }
 
-
+QTEST_GUILESS_MAIN(TestTipFile)
+#include "tst_tipfile.moc"
