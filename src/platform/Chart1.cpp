@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QGraphicsLayout>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLabel>
@@ -574,4 +575,9 @@ void Chart1::refresh()
         title += QStringLiteral("<br><b style=\"color:%1\">%2</b>")
                      .arg(kZoomInk.name(), captionHtml(zoomNote_.arg(QString::number(low, 'g', 10))));
     chart_->setTitle(title);
+    // Titles are laid out only when the chart's layout runs, which Qt leaves
+    // to a later turn of the event loop; a picture taken before it would
+    // show the new bars under the old chart's texts.
+    if (QGraphicsLayout* layout = chart_->layout())
+        layout->activate();
 }

@@ -89,6 +89,7 @@ private slots:
     void hoveringABarShowsItsCount();
     void legendNamesTheColours();
     void keepingTheChart();
+    void drawnTextsFollowEachChart();
 };
 
 void TestChart1::defaultValues()
@@ -475,6 +476,34 @@ void TestChart1::keepingTheChart()
     const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
     QVERIFY(copied && copied->hasImage());
     QCOMPARE(qvariant_cast<QImage>(copied->imageData()).size(), chart.size());
+}
+
+void TestChart1::drawnTextsFollowEachChart()
+{
+    Chart1 chart;
+    chart.resize(550, 380);
+    chart.show();
+    const auto drawnTexts = [&chart] {
+        QStringList drawn;
+        for (QGraphicsItem* item : chart.findChild<QChartView*>()->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible())
+                drawn << text->toPlainText().replace(QChar(0xA0), QLatin1Char(' '));
+        return drawn.join(QLatin1Char('|'));
+    };
+    chart.setBars(Chart1::Series2, numberBars(49));
+    chart.setBottomCaption(QStringLiteral("Zahlenverteilung"));
+    chart.setAxisTitles(QStringLiteral("Zahl"), QStringLiteral("Wie oft gezogen"));
+    QTRY_VERIFY2(drawnTexts().contains(QLatin1String("Wie oft gezogen")), qPrintable(drawnTexts()));
+
+    // The next chart replaces every text, not only the bars, by the time
+    // the chart is drawn: a picture taken then must not mix two charts.
+    chart.setBars(Chart1::Series2, numberBars(10));
+    chart.setBottomCaption(QStringLiteral("Welche Zahl ist überfällig?"));
+    chart.setAxisTitles(QStringLiteral("Zahl"), QStringLiteral("Ziehungen seit dem letzten Erscheinen"));
+    chart.refresh();
+    QVERIFY2(drawnTexts().contains(QStringLiteral("Welche Zahl ist überfällig?")), qPrintable(drawnTexts()));
+    QVERIFY2(drawnTexts().contains(QLatin1String("Ziehungen seit dem letzten Erscheinen")), qPrintable(drawnTexts()));
+    QVERIFY2(!drawnTexts().contains(QLatin1String("Zahlenverteilung")), qPrintable(drawnTexts()));
 }
 
 QTEST_MAIN(TestChart1)
