@@ -557,8 +557,9 @@ void Chart1::refresh()
         high += 1.0;
     } else if (cut) {
         // A bar at the lowest counter would have no height and look like a
-        // missing one; a little room below the range keeps it visible.
-        low = std::max(0.0, low - (high - low) * 0.05);
+        // missing one; a little room below the range keeps it visible. A
+        // whole number, as the note names it.
+        low = std::floor(std::max(0.0, low - (high - low) * 0.05));
     }
     if (leftAutomatic_ && stacked_->isLabelsVisible())
         high += (high - low) * 0.08; // room for the marks above the tallest bar
