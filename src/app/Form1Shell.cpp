@@ -10,10 +10,10 @@
 
 namespace {
 
-constexpr int kLineSaveAs = 97;        // "Speichern unter…"
-constexpr int kLinePrint = 98;         // "Drucken…"
-constexpr int kLineOpenElsewhere = 99; // "Mit anderem Programm öffnen"
-constexpr int kLineClose = 100;        // "Schließen"
+constexpr int kLineSaveAs = 104;        // "Speichern unter…"
+constexpr int kLinePrint = 105;         // "Drucken…"
+constexpr int kLineOpenElsewhere = 106; // "Mit anderem Programm öffnen"
+constexpr int kLineClose = 107;        // "Schließen"
 
 const QString productPage = QStringLiteral("https://www.vellhorn.de/numerant");
 // A link whose text names the partner portal goes to the partner's own

@@ -28,9 +28,9 @@
 
 namespace {
 
-constexpr int kLineZoomNote = 94;   // "Ausschnitt: die Achse beginnt bei %1, nicht bei 0"
-constexpr int kLinePngPicture = 95; // "PNG-Bild"
-constexpr int kLineSvgPicture = 96; // "SVG-Grafik"
+constexpr int kLineZoomNote = 101;   // "Ausschnitt: die Achse beginnt bei %1, nicht bei 0"
+constexpr int kLinePngPicture = 102; // "PNG-Bild"
+constexpr int kLineSvgPicture = 103; // "SVG-Grafik"
 
 using Statistic = std::function<StatResult(const DrawSource&, const CountingWindow&, const StatsTexts&)>;
 

@@ -97,26 +97,26 @@ QStringList TextTable::defaults()
         QStringLiteral("%1 Ziehungen in \"%2\" gespeichert"),                  // 77 count, file name
         QStringLiteral("Ziehungen exportieren"),                              // 78
         QStringLiteral("CSV-Dateien (Ziehungen)"),                            // 79 file type
-        QStringLiteral("Zahl"),                                                                // 80
-        QStringLiteral("Wie oft gezogen"),                                                     // 81
-        QStringLiteral("Ziehungen seit dem letzten Erscheinen"),                               // 82
-        QStringLiteral("Anzahl der Ziehungen"),                                                // 83
-        QStringLiteral("Superzahl"),                                                           // 84
-        QStringLiteral("Anzahl in den Tipps"),                                                 // 85
-        QStringLiteral("Folge ab Zahl"),                                                       // 86
-        QStringLiteral("Primzahlen je Ziehung"),                                               // 87
-        QStringLiteral("Ungerade Zahlen je Ziehung"),                                          // 88
-        QStringLiteral("Gerade Zahlen je Ziehung"),                                            // 89
-        QStringLiteral("Primzahl"),                                                            // 90
-        QStringLiteral("keine Primzahl"),                                                      // 91
-        QStringLiteral("Gezählt: Ziehungen vom %1 bis %2, beide Tage eingeschlossen"),         // 92
-        QStringLiteral("Gezählt: Ziehungen nach dem %1 bis einschließlich %2"),                // 93
-        QStringLiteral("Ausschnitt: die Achse beginnt bei %1, nicht bei 0"),                   // 94
-        QStringLiteral("PNG-Bild"),                                                            // 95
-        QStringLiteral("SVG-Grafik"),                                                          // 96
-        QStringLiteral("Speichern unter…"),                                                    // 97
-        QStringLiteral("Drucken…"),                                                            // 98
-        QStringLiteral("Mit anderem Programm öffnen"),                                         // 99
-        QStringLiteral("Schließen"),                                                           // 100
+        QStringLiteral("Zahl"),                                                                // 87
+        QStringLiteral("Wie oft gezogen"),                                                     // 88
+        QStringLiteral("Ziehungen seit dem letzten Erscheinen"),                               // 89
+        QStringLiteral("Anzahl der Ziehungen"),                                                // 90
+        QStringLiteral("Superzahl"),                                                           // 91
+        QStringLiteral("Anzahl in den Tipps"),                                                 // 92
+        QStringLiteral("Folge ab Zahl"),                                                       // 93
+        QStringLiteral("Primzahlen je Ziehung"),                                               // 94
+        QStringLiteral("Ungerade Zahlen je Ziehung"),                                          // 95
+        QStringLiteral("Gerade Zahlen je Ziehung"),                                            // 96
+        QStringLiteral("Primzahl"),                                                            // 97
+        QStringLiteral("keine Primzahl"),                                                      // 98
+        QStringLiteral("Gezählt: Ziehungen vom %1 bis %2, beide Tage eingeschlossen"),         // 99
+        QStringLiteral("Gezählt: Ziehungen nach dem %1 bis einschließlich %2"),                // 100
+        QStringLiteral("Ausschnitt: die Achse beginnt bei %1, nicht bei 0"),                   // 101
+        QStringLiteral("PNG-Bild"),                                                            // 102
+        QStringLiteral("SVG-Grafik"),                                                          // 103
+        QStringLiteral("Speichern unter…"),                                                    // 104
+        QStringLiteral("Drucken…"),                                                            // 105
+        QStringLiteral("Mit anderem Programm öffnen"),                                         // 106
+        QStringLiteral("Schließen"),                                                           // 107
     };
 }

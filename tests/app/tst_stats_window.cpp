@@ -482,12 +482,12 @@ void StatsWindowTest::chartCanBeKept()
     chart().refresh();
     QVERIFY(chart().drawnLeftMinimum() > 0.0);
     const QString title = chart().findChild<QChartView*>()->chart()->title();
-    QVERIFY2(title.contains(window_->text(94).arg(chart().drawnLeftMinimum())), qPrintable(title));
+    QVERIFY2(title.contains(window_->text(101).arg(chart().drawnLeftMinimum())), qPrintable(title));
     page.zoomBox()->click();
     QVERIFY(!chart().zoomed());
     // What the axes and colours mean, in the interface language.
-    QCOMPARE(chart().bottomTitle(), window_->text(80));
-    QCOMPARE(chart().leftTitle(), window_->text(81));
+    QCOMPARE(chart().bottomTitle(), window_->text(87));
+    QCOMPARE(chart().leftTitle(), window_->text(88));
     QCOMPARE(chart().legend().size(), 2);
     QVERIFY(chart().note().contains(QStringLiteral("01.01.2020")));
 
@@ -497,7 +497,7 @@ void StatsWindowTest::chartCanBeKept()
     for (int i = 0; i < 3; ++i)
         page.keepAction(DiagrammPage::Keep::Save)->trigger();
     QCOMPARE(dialogs_.fileDialogs.size(), 3);
-    QCOMPARE(dialogs_.fileDialogs.first().filter, window_->text(95) + "|*.png|" + window_->text(96) + "|*.svg");
+    QCOMPARE(dialogs_.fileDialogs.first().filter, window_->text(102) + "|*.png|" + window_->text(96) + "|*.svg");
     QFile svgFile(svg);
     QVERIFY(svgFile.open(QIODevice::ReadOnly));
     QVERIFY(svgFile.readAll().contains("<svg"));
