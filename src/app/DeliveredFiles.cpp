@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 
 QString deliveredFilesFolder(const QString& executableDir)
 {
@@ -14,4 +15,17 @@ QString deliveredFilesFolder(const QString& executableDir)
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     return folder;
+}
+
+QString manualPath(int sprache, const QString& home, const QString& delivered)
+{
+    QStringList names;
+    if (sprache == 1)
+        names << QStringLiteral("Numerant-en.pdf");
+    names << QStringLiteral("Numerant.pdf"); // until a language has its own
+    for (const QString& name : names)
+        for (const QString& folder : {home, delivered})
+            if (QFileInfo::exists(folder + name))
+                return folder + name;
+    return home + names.constFirst();
 }

@@ -9,3 +9,9 @@
 // <prefix>/share/numerant. A land/ folder beside the executable wins, so a
 // copied or unpacked program folder keeps working as it is.
 QString deliveredFilesFolder(const QString& executableDir);
+
+// The manual to open for the interface language `sprache` (1 = English):
+// the first of the language's own manual and the German one that exists,
+// looked for in `home` (a copy there wins) and then in `delivered`. When
+// none exists, the path it was looked for first, so the user can be told.
+QString manualPath(int sprache, const QString& home, const QString& delivered);

@@ -225,7 +225,7 @@ void TForm1::BitBtn9Click()
         dialogs().showError(this, error);
         return;
     }
-    shell().openFile(path);
+    showReport(path, lines.join(QLatin1Char('\n')));
 }
 
 namespace {
@@ -338,5 +338,5 @@ void TForm1::BitBtn19Click()
         dialogs().showError(this, error);
         return;
     }
-    shell().openFile(path);
+    showReport(path, lines.join(QLatin1Char('\n')));
 }

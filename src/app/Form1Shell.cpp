@@ -2,11 +2,18 @@
 
 #include "app/pages/InternetPage.h"
 #include "app/pages/LottotippPage.h"
+#include "evaluation/ReportFile.h"
+#include "platform/ReportViewer.h"
 #include "platform/Shell.h"
 
 #include <QUrl>
 
 namespace {
+
+constexpr int kLineSaveAs = 104;        // "Speichern unter…"
+constexpr int kLinePrint = 105;         // "Drucken…"
+constexpr int kLineOpenElsewhere = 106; // "Mit anderem Programm öffnen"
+constexpr int kLineClose = 107;        // "Schließen"
 
 const QString productPage = QStringLiteral("https://www.vellhorn.de/numerant");
 // A link whose text names the partner portal goes to the partner's own
@@ -57,4 +64,13 @@ void TForm1::Label52Click(const QString& text)
     }
     if (const QString address = webAddress(text); !address.isEmpty())
         shell().openUrl(address);
+}
+
+void TForm1::showReport(const QString& path, const QString& content)
+{
+    const ReportViewerTexts texts{text(kLineSaveAs), text(kLinePrint), text(kLineOpenElsewhere),
+                                  text(kLineClose)};
+    auto* viewer = new ReportViewer(path, content, texts, dialogs(), shell(), &ReportFile::save, this);
+    viewer->show();
+    viewer->raise();
 }

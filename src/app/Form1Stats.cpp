@@ -11,12 +11,15 @@
 #include "platform/Chart1.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
+#include "evaluation/ReportFile.h"
 #include "stats/GroupStats.h"
 #include "stats/NumberStats.h"
 #include "stats/PropertyStats.h"
 #include "stats/StatsTexts.h"
 
+#include <QCheckBox>
 #include <QGuiApplication>
+#include <QPrinter>
 #include <QStringList>
 #include <QTabWidget>
 
@@ -24,6 +27,10 @@
 #include <functional>
 
 namespace {
+
+constexpr int kLineZoomNote = 101;   // "Ausschnitt: die Achse beginnt bei %1, nicht bei 0"
+constexpr int kLinePngPicture = 102; // "PNG-Bild"
+constexpr int kLineSvgPicture = 103; // "SVG-Grafik"
 
 using Statistic = std::function<StatResult(const DrawSource&, const CountingWindow&, const StatsTexts&)>;
 
@@ -47,8 +54,10 @@ CountingWindow countingWindow(TForm1& form)
     return window;
 }
 
-void showChart(Chart1& chart, const ChartData& data)
+void showChart(TForm1& form, const ChartData& data)
 {
+    Chart1& chart = *form.chart();
+    chart.setZoomNote(form.text(kLineZoomNote));
     QVector<ChartBar> bars;
     bars.reserve(data.bars.size());
     for (const StatBar& bar : data.bars) {
@@ -66,6 +75,13 @@ void showChart(Chart1& chart, const ChartData& data)
     else
         chart.setLeftAxisRange(data.leftMin, data.leftMax);
     chart.setBottomCaption(data.caption);
+    chart.setNote(data.note);
+    chart.setAxisTitles(data.bottomTitle, data.leftTitle);
+    QVector<LegendEntry> legend;
+    for (const LegendItem& item : data.legend)
+        legend.append({QColor(item.color.red, item.color.green, item.color.blue), item.text});
+    chart.setLegend(std::move(legend));
+    chart.setBarNames(data.barNames);
 }
 
 // Runs one statistic over the database and charts it. A file error is shown
@@ -87,7 +103,7 @@ bool chartFromDatabase(TForm1& form, const Statistic& statistic, bool keepsLastD
     // last one stays current for the next rating.
     if (keepsLastDraw && result.lastDraw)
         form.Zahl = *result.lastDraw;
-    showChart(*form.chart(), result.chart);
+    showChart(form, result.chart);
     return true;
 }
 
@@ -114,6 +130,36 @@ void propertyChart(TForm1& form, DrawProperty property)
     };
     if (chartFromDatabase(form, statistic, true))
         showDiagrammTab(form);
+}
+
+void keepChart(TForm1& form, DiagrammPage::Keep keep)
+{
+    Chart1& chart = *form.chart();
+    switch (keep) {
+    case DiagrammPage::Keep::Save: {
+        const FileDialogSetup setup{form.tipFileFolder(), QString(),
+                                    form.text(kLinePngPicture) + QStringLiteral("|*.png|")
+                                        + form.text(kLineSvgPicture) + QStringLiteral("|*.svg"),
+                                    QStringLiteral("png")};
+        const QString path = form.dialogs().saveFileName(&form, setup);
+        if (path.isEmpty())
+            return;
+        const QString error = ReportFile::save(path, chart.imageFile(path));
+        if (!error.isEmpty())
+            form.dialogs().showError(&form, error);
+        break;
+    }
+    case DiagrammPage::Keep::Print: {
+        QPrinter printer;
+        printer.setPageOrientation(QPageLayout::Landscape);
+        if (form.dialogs().choosePrinter(&form, printer))
+            chart.print(printer);
+        break;
+    }
+    case DiagrammPage::Keep::Copy:
+        chart.copyToClipboard();
+        break;
+    }
 }
 
 } // namespace
@@ -149,6 +195,11 @@ void TForm1::connectStats()
         case C::QuadCount: Button4Click(); break;
         }
     });
+    connect(diagrammPage(), &DiagrammPage::keepRequested, this,
+            [this](DiagrammPage::Keep keep) { keepChart(*this, keep); });
+    // The note follows the interface language whenever the box is ticked.
+    connect(diagrammPage()->zoomBox(), &QCheckBox::toggled, this,
+            [this] { chart()->setZoomNote(text(kLineZoomNote)); });
     connect(datenbankPage(), &DatenbankPage::commandRequested, this,
             [this](DatenbankPage::Command command) {
                 using C = DatenbankPage::Command;
@@ -202,7 +253,7 @@ void TForm1::Button6Click()
     for (int row = 1; row <= TipBoard::RowCount; ++row)
         for (int cell = 1; cell <= TipBoard::CellCount; ++cell)
             cells << tipBoard()->cellText(row, cell);
-    showChart(*chart(), tipDistribution(cells, captionTexts(*this)));
+    showChart(*this, tipDistribution(cells, captionTexts(*this)));
     showDiagrammTab(*this);
 }
 

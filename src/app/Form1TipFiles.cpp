@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QDate>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <iterator>
@@ -27,9 +29,9 @@ TipRows boardRows(const TipBoard& board)
     return rows;
 }
 
-FileDialogSetup tipFileDialog(const QString& home, const QString& proposedName)
+FileDialogSetup tipFileDialog(const QString& folder, const QString& proposedName)
 {
-    return {home, proposedName, TipFile::filter(), TipFile::defaultSuffix()};
+    return {folder, proposedName, TipFile::filter(), TipFile::defaultSuffix()};
 }
 
 // The weekday names of the printout follow the interface language, whatever
@@ -98,9 +100,10 @@ void TForm1::connectTipFiles()
 void TForm1::SpeedButton15Click()
 {
     const QString name = TipFile::proposedFileName(datenbank_->endDate(), QDate::currentDate());
-    const QString path = dialogs().saveFileName(this, tipFileDialog(Home, name));
+    const QString path = dialogs().saveFileName(this, tipFileDialog(tipFileFolder(), name));
     if (path.isEmpty())
         return;
+    lastTipFolder_ = QFileInfo(path).absolutePath();
     const QString error = TipFile::write(path, boardRows(*tipBoard()), LosNr);
     if (!error.isEmpty())
         dialogs().showError(this, error);
@@ -108,10 +111,18 @@ void TForm1::SpeedButton15Click()
 
 void TForm1::SpeedButton16Click()
 {
-    const QString path = dialogs().openFileName(this, tipFileDialog(Home, QString()));
+    const QString path = dialogs().openFileName(this, tipFileDialog(tipFileFolder(), QString()));
+    if (!path.isEmpty())
+        lastTipFolder_ = QFileInfo(path).absolutePath();
     if (!path.isEmpty() && !loadTipFile(*this, path))
         return;
     SpeedButton5Click();
+}
+
+QString TForm1::tipFileFolder() const
+{
+    return TipFile::startFolder(lastTipFolder_, Home, executableDir_,
+                                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 void TForm1::Textladen(const QString& Dateiname)
@@ -141,5 +152,5 @@ void TForm1::BitBtn7Click()
         dialogs().showError(this, error);
         return;
     }
-    shell().openFile(path);
+    showReport(path, lines->join(QLatin1Char('\n')));
 }

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/DeliveredFiles.h"
 #include "app/dialogs/TForm3.h"
 #include "app/dialogs/TForm6.h"
 #include "app/pages/BerechnungPage.h"
@@ -270,10 +271,7 @@ void TForm1::Dokumentationanzeigen1Click()
 {
     // A copy in Home wins; after a system-wide install Home is the per-user
     // folder, which holds none, so the delivered manual opens instead.
-    const QString name = QStringLiteral("Numerant.pdf");
-    const QString inHome = Home + name;
-    const QString delivered = ProgramDir + name;
-    shell().openFile(!QFileInfo::exists(inHome) && QFileInfo::exists(delivered) ? delivered : inHome);
+    shell().openFile(manualPath(Sprache, Home, ProgramDir));
 }
 
 void TForm1::showHintOf(QWidget* widget)

@@ -145,6 +145,11 @@ public:
     void Label43Click();                    // banners: the product page
     void Label52Click(const QString& text); // link labels: the clicked address
     void connectShell();
+    // A report the program wrote, shown in its own viewer: `path` is the file
+    // (saved, printed or handed on from there), `content` the text shown.
+    void showReport(const QString& path, const QString& content);
+    // Where the tip file dialogs open (Form1TipFiles.cpp).
+    QString tipFileFolder() const;
     // ---- end of shell actions -----------------------------------------------
 
     // ---- rating (Form1Rating.cpp) -------------------------------------------
@@ -291,6 +296,7 @@ private:
     // with a copy of the database beside the program (or delivered with it).
     void adoptProgramDatabase();
     QString executableDir_;
+    QString lastTipFolder_; // where the last tip file was saved or loaded
     // ---- end of start-up and shutdown -----------------------------------
 
 public:

@@ -1,10 +1,21 @@
 #include "platform/Chart1.h"
 
 #include <QBarSet>
+#include <QBuffer>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QClipboard>
+#include <QGraphicsLayout>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
 #include <QStackedBarSeries>
+#include <QSvgGenerator>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -75,6 +86,18 @@ QString captionHtml(const QString& caption)
     return html;
 }
 
+// The zoom note stands out in this colour, so a cut axis is not read as one from zero.
+const QColor kZoomInk(176, 64, 0);
+
+QString legendHtml(const QVector<LegendEntry>& entries)
+{
+    QStringList parts;
+    for (const LegendEntry& entry : entries)
+        parts << QStringLiteral("<span style=\"color:%1\">&#9632;</span>&nbsp;%2")
+                     .arg(entry.color.name(), entry.text.toHtmlEscaped());
+    return parts.join(QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;"));
+}
+
 } // namespace
 
 Chart1::Chart1(QWidget* parent) : QWidget(parent)
@@ -92,6 +115,8 @@ Chart1::Chart1(QWidget* parent) : QWidget(parent)
     stacked_->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     stacked_->setLabelsPrecision(6);
     chart_->addSeries(stacked_);
+    connect(stacked_, &QAbstractBarSeries::hovered, this,
+            [this](bool hovering, int index, QBarSet*) { showBarToolTip(hovering, index); });
 
     bottom_ = new QCategoryAxis;
     bottom_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -107,8 +132,16 @@ Chart1::Chart1(QWidget* parent) : QWidget(parent)
     view_ = new QChartView(chart_, this);
     view_->setObjectName(QStringLiteral("Chart1View"));
     view_->setRenderHint(QPainter::Antialiasing, false);
+    legendLabel_ = new QLabel(this);
+    legendLabel_->setObjectName(QStringLiteral("Chart1Legend"));
+    legendLabel_->setTextFormat(Qt::RichText);
+    legendLabel_->setAlignment(Qt::AlignCenter);
+    legendLabel_->setAutoFillBackground(true);
+    legendLabel_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(legendLabel_);
     layout->addWidget(view_);
     refresh();
 }
@@ -136,6 +169,8 @@ void Chart1::applyTextStyle()
     }
     for (QBarSet* set : stacked_->barSets())
         set->setLabelFont(text);
+    chart_->setTitleFont(text);
+    chart_->setTitleBrush(ink);
 }
 
 void Chart1::setActive(SeriesId series, bool active)
@@ -229,6 +264,164 @@ void Chart1::setBottomCaption(const QString& caption)
     scheduleRefresh();
 }
 
+void Chart1::setNote(const QString& note)
+{
+    note_ = note;
+    scheduleRefresh();
+}
+
+void Chart1::setAxisTitles(const QString& bottom, const QString& left)
+{
+    bottomTitle_ = bottom;
+    leftTitle_ = left;
+    scheduleRefresh();
+}
+
+void Chart1::setLegend(QVector<LegendEntry> entries)
+{
+    legend_ = std::move(entries);
+    updateLegend();
+}
+
+void Chart1::updateLegend()
+{
+    legendLabel_->setText(legendHtml(legend_));
+    legendLabel_->setVisible(!legend_.isEmpty());
+}
+
+void Chart1::setBarNames(QStringList names)
+{
+    barNames_ = std::move(names);
+}
+
+void Chart1::setZoomed(bool zoomed)
+{
+    zoomed_ = zoomed;
+    scheduleRefresh();
+}
+
+void Chart1::setZoomNote(const QString& note)
+{
+    zoomNote_ = note;
+    scheduleRefresh();
+}
+
+double Chart1::drawnLeftMinimum() const
+{
+    return left_->min();
+}
+
+const QVector<ChartBar>* Chart1::labelledBars() const
+{
+    const QVector<ChartBar>* labelled = nullptr;
+    for (int id : {Series2, Series1})
+        if (series_[id].active && (!labelled || series_[id].bars.size() > labelled->size()))
+            labelled = &series_[id].bars;
+    return labelled;
+}
+
+QString Chart1::barToolTip(int index) const
+{
+    const QVector<ChartBar>* bars = labelledBars();
+    if (!bars || index < 0 || index >= bars->size())
+        return {};
+    const ChartBar& bar = (*bars)[index];
+    // A name says what the bar is by itself ("5–6"); a bare X value needs
+    // the axis title beside it ("Zahl 7").
+    const bool named = index < barNames_.size() && !barNames_[index].isEmpty();
+    const QString name = named ? barNames_[index] : xLabel(bar.x);
+    const QString what = named || bottomTitle_.isEmpty() ? name : bottomTitle_ + QLatin1Char(' ') + name;
+    const QString count = QString::number(bar.y, 'g', 10);
+    return leftTitle_.isEmpty() ? what + QStringLiteral(": ") + count
+                                : what + QLatin1Char('\n') + leftTitle_ + QStringLiteral(": ") + count;
+}
+
+void Chart1::showBarToolTip(bool hovering, int index)
+{
+    if (hovering)
+        QToolTip::showText(QCursor::pos(), barToolTip(index), view_);
+    else
+        QToolTip::hideText();
+}
+
+void Chart1::paintInto(QPainter& painter, const QRect& target) const
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    const double scale = std::min(double(target.width()) / width(), double(target.height()) / height());
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(scale, scale);
+    const_cast<Chart1*>(this)->render(&painter, QPoint(), QRegion(), RenderFlag::DrawChildren);
+    painter.restore();
+}
+
+void Chart1::prepareForPainting()
+{
+    // A chart saved before it was ever shown still needs its layout.
+    if (layout())
+        layout()->activate();
+    if (refreshPending_)
+        refresh();
+}
+
+QImage Chart1::image()
+{
+    prepareForPainting();
+    QImage picture(size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(palette().color(QPalette::Window));
+    QPainter painter(&picture);
+    render(&painter);
+    return picture;
+}
+
+QByteArray Chart1::png()
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image().save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray Chart1::svg()
+{
+    prepareForPainting();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size());
+    generator.setViewBox(rect());
+    generator.setTitle(bottomCaption_);
+    QPainter painter(&generator);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    render(&painter);
+    painter.end();
+    return bytes;
+}
+
+QByteArray Chart1::imageFile(const QString& path)
+{
+    const bool vector = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+    return vector ? svg() : png();
+}
+
+void Chart1::print(QPrinter& printer)
+{
+    prepareForPainting();
+    QPainter painter(&printer);
+    paintInto(painter, painter.viewport());
+}
+
+void Chart1::copyToClipboard()
+{
+    auto* data = new QMimeData;
+    data->setImageData(image());
+    data->setData(QStringLiteral("image/svg+xml"), svg());
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
 double Chart1::labelStep(int positions) const
 {
     const double fitting = std::max(2.0, std::max(300, width()) / kPixelsPerLabel);
@@ -318,10 +511,7 @@ void Chart1::refresh()
 
     // X labels: the bars whose value is a multiple of a step chosen so the
     // labels fit the width; without integer X values every step-th bar.
-    const QVector<ChartBar>* labelled = nullptr;
-    for (int id : {Series2, Series1})
-        if (series_[id].active && (!labelled || series_[id].bars.size() > labelled->size()))
-            labelled = &series_[id].bars;
+    const QVector<ChartBar>* labelled = labelledBars();
     for (const QString& label : bottom_->categoriesLabels())
         bottom_->remove(label);
     const double step = labelStep(positions);
@@ -338,7 +528,7 @@ void Chart1::refresh()
         }
     }
     bottom_->setRange(-0.5, std::max(0, positions - 1) + 0.5);
-    bottom_->setTitleText(captionHtml(bottomCaption_));
+    bottom_->setTitleText(bottomTitle_.toHtmlEscaped());
 
     double low = leftMinimum();
     double high = leftMaximum();
@@ -346,14 +536,30 @@ void Chart1::refresh()
         low = 0.0;
         high = 1.0;
     }
+    if (zoomed_ && leftAutomatic_) {
+        // Automatic bounds start at zero; the zoom starts at the lowest bar.
+        double lowest = high;
+        for (int id : {Series2, Series1})
+            if (series_[id].active)
+                for (const ChartBar& bar : series_[id].bars)
+                    lowest = std::min(lowest, bar.y);
+        low = std::max(low, lowest);
+    }
+    const bool cut = zoomed_ && low > 0.0;
+    if (!cut) {
+        // Counts are drawn from zero, so that bar heights compare truly.
+        low = std::min(low, 0.0);
+        high = std::max(high, 0.0);
+    }
     if (high == low) { // equal bounds would collapse the drawing
         if (low >= 1.0)
             low -= 1.0;
         high += 1.0;
-    } else if (!leftAutomatic_ && low > 0.0) {
+    } else if (cut) {
         // A bar at the lowest counter would have no height and look like a
-        // missing one; a little room below the range keeps it visible.
-        low = std::max(0.0, low - (high - low) * 0.05);
+        // missing one; a little room below the range keeps it visible. A
+        // whole number, as the note names it.
+        low = std::floor(std::max(0.0, low - (high - low) * 0.05));
     }
     if (leftAutomatic_ && stacked_->isLabelsVisible())
         high += (high - low) * 0.08; // room for the marks above the tallest bar
@@ -361,4 +567,18 @@ void Chart1::refresh()
     left_->setTickAnchor(std::floor(low / interval) * interval);
     left_->setTickInterval(interval);
     left_->setRange(low, high);
+
+    left_->setTitleText(leftTitle_.toHtmlEscaped());
+    QString title = captionHtml(bottomCaption_);
+    if (!note_.isEmpty())
+        title += QStringLiteral("<br>") + captionHtml(note_);
+    if (cut && !zoomNote_.isEmpty())
+        title += QStringLiteral("<br><b style=\"color:%1\">%2</b>")
+                     .arg(kZoomInk.name(), captionHtml(zoomNote_.arg(QString::number(low, 'g', 10))));
+    chart_->setTitle(title);
+    // Titles are laid out only when the chart's layout runs, which Qt leaves
+    // to a later turn of the event loop; a picture taken before it would
+    // show the new bars under the old chart's texts.
+    if (QGraphicsLayout* layout = chart_->layout())
+        layout->activate();
 }

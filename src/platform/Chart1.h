@@ -1,14 +1,20 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
+#include <QStringList>
 #include <QString>
 #include <QVector>
 #include <QWidget>
 #include <utility>
 
+class QBarSet;
 class QCategoryAxis;
 class QChart;
 class QChartView;
+class QLabel;
+class QPainter;
+class QPrinter;
 class QStackedBarSeries;
 class QValueAxis;
 
@@ -16,6 +22,12 @@ struct ChartBar {
     double x = 0.0;
     double y = 0.0;
     QColor color; // invalid: the series colour
+};
+
+// One entry of the legend: what a bar colour means.
+struct LegendEntry {
+    QColor color;
+    QString text;
 };
 
 // The bar chart of the "Diagramm" tab with its two bar series `Series2` and
@@ -57,8 +69,44 @@ public:
     double leftMinimum() const;
     double leftMaximum() const;
 
+    // The caption says what the chart shows; it heads the drawing. The note
+    // under it says which draws were counted.
     void setBottomCaption(const QString& caption);
     QString bottomCaption() const { return bottomCaption_; }
+    void setNote(const QString& note);
+    QString note() const { return note_; }
+
+    // What the axes measure, in the interface language.
+    void setAxisTitles(const QString& bottom, const QString& left);
+    QString bottomTitle() const { return bottomTitle_; }
+    QString leftTitle() const { return leftTitle_; }
+    // Shown above the drawing while not empty.
+    void setLegend(QVector<LegendEntry> entries);
+    const QVector<LegendEntry>& legend() const { return legend_; }
+    // Names the bars in the hover text (a pair as "5-6"); without a name a
+    // bar is named by its X value.
+    void setBarNames(QStringList names);
+
+    // Counts are drawn from zero. Zoomed, the value axis starts near the
+    // lowest bar instead, and the left axis title carries the note (with %1
+    // for where the axis starts) so the cut is never mistaken for zero.
+    void setZoomed(bool zoomed);
+    bool zoomed() const { return zoomed_; }
+    void setZoomNote(const QString& note);
+    double drawnLeftMinimum() const;
+
+    // The hover text of bar `index` of the drawing: its name and count.
+    QString barToolTip(int index) const;
+
+    // The chart as it is shown, legend and captions included.
+    QImage image();
+    QByteArray png();
+    QByteArray svg();
+    // The file contents for a picture named `path`: SVG by the suffix
+    // ".svg", PNG for anything else.
+    QByteArray imageFile(const QString& path);
+    void print(QPrinter& printer);
+    void copyToClipboard();
 
     // Rebuilds the drawing from the data now (a scheduled redraw is dropped).
     void refresh();
@@ -83,6 +131,11 @@ private:
     std::pair<double, double> activeBarRange() const; // lowest (at most 0), highest (at least 0)
     double labelStep(int positions) const;
     void addBarLayers(QStackedBarSeries* stacked, int& layers) const;
+    const QVector<ChartBar>* labelledBars() const;
+    void showBarToolTip(bool hovering, int index);
+    void updateLegend();
+    void paintInto(QPainter& painter, const QRect& target) const;
+    void prepareForPainting();
 
     SeriesData series_[2];
     bool marksVisible_ = true;
@@ -90,11 +143,19 @@ private:
     double leftMin_ = 0.0;
     double leftMax_ = 0.0;
     QString bottomCaption_;
+    QString note_;
+    QString bottomTitle_;
+    QString leftTitle_;
+    QVector<LegendEntry> legend_;
+    QStringList barNames_;
+    bool zoomed_ = false;
+    QString zoomNote_;
     bool refreshPending_ = false;
     int redrawCount_ = 0;
     int positions_ = 0;       // bar positions in the current drawing
     double labelStep_ = 1.0;  // X-label step of the current drawing
 
+    QLabel* legendLabel_ = nullptr;
     QChart* chart_ = nullptr;
     QChartView* view_ = nullptr;
     QStackedBarSeries* stacked_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QPrintDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -76,4 +77,15 @@ QString QtDialogs::saveFileName(QWidget* parent, const FileDialogSetup& setup)
 int QtDialogs::execDialog(QDialog& dialog)
 {
     return dialog.exec();
+}
+
+bool Dialogs::choosePrinter(QWidget*, QPrinter&)
+{
+    return false;
+}
+
+bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }

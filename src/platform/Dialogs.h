@@ -5,6 +5,7 @@
 #include <utility>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 struct FileDialogSetup {
@@ -34,6 +35,9 @@ public:
     virtual QString saveFileName(QWidget* parent, const FileDialogSetup& setup) = 0;
     // Runs one of the program's own modal dialogs and returns its result code.
     virtual int execDialog(QDialog& dialog) = 0;
+    // Lets the user choose and set up the printer; false means cancelled,
+    // which is also the answer of a stand-in that cannot print.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer);
 };
 
 class QtDialogs final : public Dialogs {
@@ -50,6 +54,7 @@ public:
     QString openFileName(QWidget* parent, const FileDialogSetup& setup) override;
     QString saveFileName(QWidget* parent, const FileDialogSetup& setup) override;
     int execDialog(QDialog& dialog) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
 
 private:
     QString title_;

@@ -2,9 +2,9 @@
 
 #include "platform/Dialogs.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QUrl>
 
 namespace {
@@ -28,16 +28,62 @@ QString cannotOpenAddress(const QString& address)
         .arg(address);
 }
 
+QString handlerFailed(const QString& target, const QString& reason)
+{
+    return QStringLiteral("Das Programm, das die Datei oder Adresse öffnen sollte, ist gescheitert "
+                          "(%1). Bitte öffnen Sie sie selbst:\n\n%2")
+        .arg(reason, target);
+}
+
 } // namespace
+
+bool DesktopShell::start(const QString& argument, const QString& target)
+{
+    // Not parented: the opener may run as long as the program it started,
+    // possibly past this window; it deletes itself when it ends.
+    auto* process = new QProcess;
+    process->setProgram(opener_);
+    process->setArguments({argument});
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    const LateFailure report = lateFailure_;
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, report, target](int exitCode, QProcess::ExitStatus status) {
+                         if (report && (status != QProcess::NormalExit || exitCode != 0))
+                             report(target, status == QProcess::NormalExit
+                                                ? QStringLiteral("Ende mit Fehler %1").arg(exitCode)
+                                                : QStringLiteral("abgestürzt"));
+                         process->deleteLater();
+                     });
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process;
+        return false;
+    }
+    return true;
+}
 
 bool DesktopShell::openFile(const QString& path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return start(QUrl::fromLocalFile(path).toString(), QDir::toNativeSeparators(path));
 }
 
 bool DesktopShell::openUrl(const QString& address)
 {
-    return QDesktopServices::openUrl(QUrl::fromUserInput(address));
+    const QString url = QUrl::fromUserInput(address).toString();
+    return start(url, url);
+}
+
+ReportingShell::ReportingShell(Shell& shell, Dialogs& dialogs, QWidget* parent)
+    : shell_(shell), dialogs_(dialogs), parent_(parent)
+{
+    // The failure may come after this window is gone; the dialogs outlive it.
+    QPointer<QWidget> window = parent;
+    Dialogs* messages = &dialogs;
+    shell.setLateFailure([window, messages](const QString& target, const QString& reason) {
+        if (window)
+            messages->showError(window, handlerFailed(target, reason));
+    });
 }
 
 bool ReportingShell::openFile(const QString& path)

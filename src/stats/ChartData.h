@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <array>
 #include <optional>
@@ -24,6 +25,12 @@ struct StatBar {
     std::optional<Rgb> color; // none: the series colour
 };
 
+// What a bar colour means, for the legend.
+struct LegendItem {
+    Rgb color;
+    QString text;
+};
+
 struct ChartData {
     QVector<StatBar> bars;       // ascending x; bar j belongs to the j-th x value
     bool leftAutomatic = true;   // false: the left axis runs leftMin..leftMax exactly
@@ -31,6 +38,11 @@ struct ChartData {
     double leftMax = 0.0;
     QString caption;             // bottom axis caption
     bool hideMarks = false;      // hide the value marks of both series from now on
+    QString note;                // which draws were counted, shown under the caption
+    QString bottomTitle;         // what the X values are
+    QString leftTitle;           // what the counts are
+    QVector<LegendItem> legend;  // empty where colours carry no meaning
+    QStringList barNames;        // hover names by bar index; empty: the X values
 };
 
 struct StatResult {

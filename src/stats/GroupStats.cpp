@@ -1,5 +1,6 @@
 #include "stats/GroupStats.h"
 
+#include "stats/ChartLabels.h"
 #include "stats/CounterChart.h"
 #include "stats/Selection.h"
 
@@ -111,5 +112,13 @@ StatResult groupCounts(const DrawSource& source, const CountingWindow& window, G
     result.chart.caption = texts.ziehungen + QStringLiteral(": ") + QString::number(result.drawCount)
         + QStringLiteral("     ") + groupWord(kind, texts) + QLatin1Char(' ') + texts.gefunden
         + QStringLiteral(" : ") + QString::number(runs);
+    result.chart.note = countedNote(selection, texts);
+    labelAxes(result.chart, texts.folgeAb, texts.wieOftGezogen);
+    for (const StatBar& bar : result.chart.bars) {
+        QStringList run;
+        for (int k = 0; k < length; ++k)
+            run << QString::number(int(bar.x) + k);
+        result.chart.barNames << run.join(QChar(0x2013));
+    }
     return result;
 }

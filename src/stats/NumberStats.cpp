@@ -1,6 +1,7 @@
 #include "stats/NumberStats.h"
 
 #include "draws/DateSerial.h"
+#include "stats/ChartLabels.h"
 #include "stats/CounterChart.h"
 #include "stats/Selection.h"
 #include "stats/Rounding.h"
@@ -58,6 +59,9 @@ StatResult numberDistribution(const DrawSource& source, const CountingWindow& wi
     result.chart.hideMarks = true;
     result.chart.caption = averageCaption(texts.zahlenverteilung, texts.ziehungen, texts.quersumme,
                                           result.drawCount, sum);
+    result.chart.note = countedNote(selection, texts);
+    labelAxes(result.chart, texts.zahl, texts.wieOftGezogen);
+    addPrimeLegend(result.chart, texts);
     return result;
 }
 
@@ -80,6 +84,9 @@ StatResult overdueNumbers(const DrawSource& source, const CountingWindow& window
     const auto counters = sinceLastSeen(lastSeen, result.drawCount, result.drawCount + 1);
     result.chart = counterChart(counters, 1, kMaxNumber, BarColouring::Primes, LeftAxis::CounterRange);
     result.chart.caption = texts.ueberfaellig;
+    result.chart.note = countedNote(selection, texts);
+    labelAxes(result.chart, texts.zahl, texts.seitLetztem);
+    addPrimeLegend(result.chart, texts);
     return result;
 }
 
@@ -109,6 +116,8 @@ StatResult crossSumDistribution(const DrawSource& source, const CountingWindow& 
     result.chart = counterChart(counters, smallest, largest, BarColouring::Series, LeftAxis::Automatic);
     result.chart.caption = averageCaption(texts.quersummenverteilung, texts.ziehungen,
                                           texts.quersummeKurz, result.drawCount, sum);
+    result.chart.note = countedNote(selection, texts);
+    labelAxes(result.chart, texts.quersummeKurz, texts.anzahlZiehungen);
     return result;
 }
 
@@ -135,6 +144,8 @@ StatResult superNumberOverdue(const DrawSource& source, const CountingWindow& wi
     const auto counters = sinceLastSeen(lastSeen, result.drawCount, result.drawCount);
     result.chart = counterChart(counters, 0, kMaxSuper, BarColouring::Series, LeftAxis::CounterRange);
     result.chart.caption = texts.superzahl;
+    result.chart.note = countedNote(floored, texts);
+    labelAxes(result.chart, texts.superzahlAchse, texts.seitLetztem);
     return result;
 }
 
@@ -151,5 +162,7 @@ ChartData tipDistribution(const QStringList& cells, const StatsTexts& texts)
     }
     ChartData chart = counterChart(counters, 1, kMaxNumber, BarColouring::Primes, LeftAxis::CounterRange);
     chart.caption = texts.tippverteilung;
+    labelAxes(chart, texts.zahl, texts.anzahlInTipps);
+    addPrimeLegend(chart, texts);
     return chart;
 }

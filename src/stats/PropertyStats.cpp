@@ -1,5 +1,6 @@
 #include "stats/PropertyStats.h"
 
+#include "stats/ChartLabels.h"
 #include "stats/CounterChart.h"
 #include "stats/Selection.h"
 #include "stats/Primes.h"
@@ -48,16 +49,21 @@ StatResult perDrawCounts(const DrawSource& source, const CountingWindow& window,
 
     const QString* first = &texts.primzahlenBei;
     const QString* second = &texts.warenPrimzahlen;
+    const QString* axis = &texts.primzahlenJe;
     QString separator = QStringLiteral(". ");
     if (property == DrawProperty::Odd) {
         first = &texts.ungeradeBei;
         second = &texts.warenUngerade;
+        axis = &texts.ungeradeJe;
         separator = QStringLiteral(".  ");
     } else if (property == DrawProperty::Even) {
         first = &texts.geradeBei;
         second = &texts.warenGerade;
+        axis = &texts.geradeJe;
         separator = QStringLiteral(".  ");
     }
+    result.chart.note = countedNote(selection, texts);
+    labelAxes(result.chart, *axis, texts.anzahlZiehungen);
     result.chart.caption = *first + QLatin1Char(' ') + QString::number(result.drawCount) + QLatin1Char(' ')
         + texts.ziehungen + separator + QString::number(share) + QStringLiteral("% ") + *second
         + QLatin1Char('.');

@@ -21,5 +21,19 @@ StatsTexts StatsTexts::fromLines(const std::function<QString(int)>& line)
     t.warenUngerade = line(47);
     t.geradeBei = line(48);
     t.warenGerade = line(49);
+    t.zahl = line(87);
+    t.wieOftGezogen = line(88);
+    t.seitLetztem = line(89);
+    t.anzahlZiehungen = line(90);
+    t.superzahlAchse = line(91);
+    t.anzahlInTipps = line(92);
+    t.folgeAb = line(93);
+    t.primzahlenJe = line(94);
+    t.ungeradeJe = line(95);
+    t.geradeJe = line(96);
+    t.primzahl = line(97);
+    t.keinePrimzahl = line(98);
+    t.gezaehltAb = line(99);
+    t.gezaehltNach = line(100);
     return t;
 }

@@ -108,5 +108,26 @@ QStringList TextTable::defaults()
                        "Die Tipps bleiben unverändert."),                     // 85
         QStringLiteral("Das Datumsfeld zeigt den %1, gelöscht wird aber die angezeigte "
                        "Ziehung vom %2."),                                    // 86 picker date, shown draw's date
+        QStringLiteral("Zahl"),                                                                // 87
+        QStringLiteral("Wie oft gezogen"),                                                     // 88
+        QStringLiteral("Ziehungen seit dem letzten Erscheinen"),                               // 89
+        QStringLiteral("Anzahl der Ziehungen"),                                                // 90
+        QStringLiteral("Superzahl"),                                                           // 91
+        QStringLiteral("Anzahl in den Tipps"),                                                 // 92
+        QStringLiteral("Folge ab Zahl"),                                                       // 93
+        QStringLiteral("Primzahlen je Ziehung"),                                               // 94
+        QStringLiteral("Ungerade Zahlen je Ziehung"),                                          // 95
+        QStringLiteral("Gerade Zahlen je Ziehung"),                                            // 96
+        QStringLiteral("Primzahl"),                                                            // 97
+        QStringLiteral("keine Primzahl"),                                                      // 98
+        QStringLiteral("Gezählt: Ziehungen vom %1 bis %2, beide Tage eingeschlossen"),         // 99
+        QStringLiteral("Gezählt: Ziehungen nach dem %1 bis einschließlich %2"),                // 100
+        QStringLiteral("Ausschnitt: die Achse beginnt bei %1, nicht bei 0"),                   // 101
+        QStringLiteral("PNG-Bild"),                                                            // 102
+        QStringLiteral("SVG-Grafik"),                                                          // 103
+        QStringLiteral("Speichern unter…"),                                                    // 104
+        QStringLiteral("Drucken…"),                                                            // 105
+        QStringLiteral("Mit anderem Programm öffnen"),                                         // 106
+        QStringLiteral("Schließen"),                                                           // 107
     };
 }

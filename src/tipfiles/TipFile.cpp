@@ -3,6 +3,7 @@
 #include "draws/AtomicFile.h"
 #include "draws/DateSerial.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -171,6 +172,18 @@ QString proposedFileName(const QDate& pickerDate, const QDate& today)
         break;
     }
     return date.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".vlt");
+}
+
+QString startFolder(const QString& lastUsed, const QString& home, const QString& executableDir,
+                    const QString& documents)
+{
+    const auto isFolder = [](const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); };
+    if (isFolder(lastUsed))
+        return lastUsed;
+    const bool besideProgram = QDir(home).canonicalPath() == QDir(executableDir).canonicalPath();
+    if (besideProgram || !isFolder(documents))
+        return home;
+    return documents;
 }
 
 } // namespace TipFile

@@ -54,4 +54,13 @@ std::optional<Content> read(const QString& path, QString* error = nullptr);
 // "yyyymmdd.vlt".
 QString proposedFileName(const QDate& pickerDate, const QDate& today);
 
+// The folder the tip file dialogs open in: the last folder a tip file was
+// saved to or loaded from while it still exists; otherwise the program's
+// writing folder when that is the program's own folder (a copy kept in one
+// folder), and the user's documents folder when the program writes to a
+// hidden per-user folder (a system-wide install). `documents` empty or
+// missing: the writing folder.
+QString startFolder(const QString& lastUsed, const QString& home, const QString& executableDir,
+                    const QString& documents);
+
 } // namespace TipFile

@@ -5,6 +5,7 @@
 
 #include "DrawFixture.h"
 #include "FakePlatform.h"
+#include "platform/ReportViewer.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -106,6 +107,21 @@ protected:
     T* control(const QString& name) const
     {
         return control<T>(*window_, name);
+    }
+
+    // The files the window's report viewers show, oldest first; a viewer
+    // the user closed is gone.
+    QStringList shownReports() const
+    {
+        QStringList paths;
+        for (ReportViewer* viewer : window_->findChildren<ReportViewer*>(Qt::FindDirectChildrenOnly))
+            paths << viewer->path();
+        return paths;
+    }
+    ReportViewer* lastReport() const
+    {
+        const QList<ReportViewer*> viewers = window_->findChildren<ReportViewer*>(Qt::FindDirectChildrenOnly);
+        return viewers.isEmpty() ? nullptr : viewers.constLast();
     }
 
     std::unique_ptr<QTemporaryDir> dir_;

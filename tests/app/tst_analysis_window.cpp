@@ -165,7 +165,10 @@ void AnalysisWindowTest::backtestReport()
     const QStringList lines = reportLines();
     QCOMPARE(lines.mid(0, expected.size()), expected);
     QVERIFY(lines.constLast().isEmpty()); // the last line ends with CR LF too
-    QCOMPARE(shell_.openedFiles, QStringList{reportPath(QStringLiteral("Test.txt"))});
+    // Shown inside the program, with the text as written.
+    QVERIFY(shell_.openedFiles.isEmpty());
+    QCOMPARE(shownReports(), QStringList{reportPath(QStringLiteral("Test.txt"))});
+    QCOMPARE(lastReport()->text().split(QLatin1Char('\n')).mid(0, expected.size()), expected);
 
     // The seed dialog, and the reseed before every pass.
     QCOMPARE(dialogs_.inputPrompts.size(), 1);
@@ -392,7 +395,9 @@ void AnalysisWindowTest::comparisonReport()
              QStringList{window_->text(4) + "|" + window_->text(39) + "|6"});
     QVERIFY(dialogs_.questions.isEmpty());
     const QString path = reportPath(QStringLiteral("Test.rtf"));
-    QCOMPARE(shell_.openedFiles, QStringList{path});
+    QVERIFY(shell_.openedFiles.isEmpty());
+    QCOMPARE(shownReports(), QStringList{path});
+    QVERIFY(!lastReport()->text().contains(QLatin1String("\\par"))); // the lines, not the RTF
     const QByteArray rtf = readFile(path);
     QVERIFY(rtf.startsWith("{\\rtf1"));
     QVERIFY(rtf.contains("Treffer von Ziehungen in der Datenbank\\par\r\n0x    =>0\\par\r\n"

@@ -33,6 +33,8 @@ private slots:
     void menuInOrder();
     void manualOpensFromHomeElseDelivered_data();
     void manualOpensFromHomeElseDelivered();
+    void manualFollowsTheLanguage_data();
+    void manualFollowsTheLanguage();
     void controlNamesAreUnique();
     void hintGoesToStatusPanel();
     void hintPanelClearedOverControlWithoutHint();
@@ -289,6 +291,38 @@ void MainWindowTest::manualOpensFromHomeElseDelivered()
         QCOMPARE(dialogs_.errors.size(), 1);
         QVERIFY(dialogs_.errors.first().contains(QDir::toNativeSeparators(path)));
     }
+}
+
+void MainWindowTest::manualFollowsTheLanguage_data()
+{
+    QTest::addColumn<int>("sprache");
+    QTest::addColumn<bool>("englishDelivered");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("German") << 0 << true << "Numerant.pdf";
+    QTest::newRow("English") << 1 << true << "Numerant-en.pdf";
+    QTest::newRow("English, not delivered") << 1 << false << "Numerant.pdf";
+    // The other languages have no manual of their own yet.
+    QTest::newRow("French") << 2 << true << "Numerant.pdf";
+}
+
+void MainWindowTest::manualFollowsTheLanguage()
+{
+    QFETCH(int, sprache);
+    QFETCH(bool, englishDelivered);
+    QFETCH(QString, opened);
+
+    QVERIFY(setUp(Folders::Separate));
+    window_ = makeWindow();
+    for (const QString& name : {QStringLiteral("Numerant.pdf"), QStringLiteral("Numerant-en.pdf")}) {
+        if (name.contains(QLatin1String("-en")) && !englishDelivered)
+            continue;
+        QFile file(programDir_ + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    window_->Sprache = sprache;
+    window_->Dokumentationanzeigen1->trigger();
+    QCOMPARE(shell_.openedFiles, QStringList{programDir_ + opened});
+    QVERIFY(dialogs_.errors.isEmpty());
 }
 
 void MainWindowTest::controlNamesAreUnique()

@@ -4,9 +4,18 @@
 #include "app/pages/LottotippPage.h"
 #include "app/pages/TipBoard.h"
 #include "draws/DateSerial.h"
+#include "draws/DrawCsv.h"
 #include "platform/Chart1.h"
+#include "text/LanguageFileSet.h"
+#include "text/Languages.h"
 
+#include <QAction>
 #include <QChart>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
 #include <QChartView>
 #include <QDir>
 #include <QFile>
@@ -35,6 +44,7 @@ private slots:
     void captionsFollowTheTextTable();
     void missingDatabase_data();
     void missingDatabase();
+    void chartCanBeKept();
     void screenshots();
 
 private:
@@ -449,38 +459,101 @@ void StatsWindowTest::missingDatabase()
 
 // Not a check: with NUMERANT_SHOTS set to a folder, grabs the window showing
 // each chart over a long synthetic history, for a person to look at.
+void StatsWindowTest::chartCanBeKept()
+{
+    // Every number drawn six or seven times: counts far from 0, so a zoomed
+    // axis is cut.
+    std::vector<Draw> draws;
+    for (int i = 0; i < 49; ++i) {
+        std::array<int, 6> numbers{};
+        for (int k = 0; k < 6; ++k)
+            numbers[std::size_t(k)] = (i + k) % 49 + 1;
+        draws.push_back(makeDraw(kStart.addDays(3 + 7 * i), numbers, (i + 20) % 49 + 1, i % 10));
+    }
+    useDraws(draws);
+    click(QStringLiteral("SpeedButton200"));
+    DiagrammPage& page = *window_->diagrammPage();
+
+    // Counts from zero unless the user asks for the zoom, which says so.
+    chart().refresh();
+    QCOMPARE(chart().drawnLeftMinimum(), 0.0);
+    page.zoomBox()->click();
+    QVERIFY(chart().zoomed());
+    chart().refresh();
+    QVERIFY(chart().drawnLeftMinimum() > 0.0);
+    const QString title = chart().findChild<QChartView*>()->chart()->title();
+    QVERIFY2(title.contains(window_->text(101).arg(chart().drawnLeftMinimum())), qPrintable(title));
+    page.zoomBox()->click();
+    QVERIFY(!chart().zoomed());
+    // What the axes and colours mean, in the interface language.
+    QCOMPARE(chart().bottomTitle(), window_->text(87));
+    QCOMPARE(chart().leftTitle(), window_->text(88));
+    QCOMPARE(chart().legend().size(), 2);
+    QVERIFY(chart().note().contains(QStringLiteral("01.01.2020")));
+
+    const QString svg = dir_->filePath(QStringLiteral("chart.svg"));
+    const QString png = dir_->filePath(QStringLiteral("chart.png"));
+    dialogs_.fileAnswers << svg << png << QString();
+    for (int i = 0; i < 3; ++i)
+        page.keepAction(DiagrammPage::Keep::Save)->trigger();
+    QCOMPARE(dialogs_.fileDialogs.size(), 3);
+    QCOMPARE(dialogs_.fileDialogs.first().filter, window_->text(102) + "|*.png|" + window_->text(103) + "|*.svg");
+    QFile svgFile(svg);
+    QVERIFY(svgFile.open(QIODevice::ReadOnly));
+    QVERIFY(svgFile.readAll().contains("<svg"));
+    QImage picture;
+    QVERIFY(picture.load(png, "PNG"));
+    QCOMPARE(picture.size(), chart().size());
+
+    const QString pdf = dir_->filePath(QStringLiteral("chart.pdf"));
+    dialogs_.printAnswers << pdf;
+    page.keepAction(DiagrammPage::Keep::Print)->trigger();
+    QFile printed(pdf);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    QVERIFY(printed.readAll().startsWith("%PDF"));
+
+    page.keepAction(DiagrammPage::Keep::Copy)->trigger();
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
+
+    // A folder that cannot be written: the system's reason, nothing else.
+    dialogs_.fileAnswers << dir_->filePath(QStringLiteral("missing/chart.png"));
+    page.keepAction(DiagrammPage::Keep::Save)->trigger();
+    QCOMPARE(dialogs_.errors.size(), 1);
+    QVERIFY(dialogs_.messages.size() == 1);
+}
+
+// Pictures of every chart and of the report viewer, in German and English,
+// at the design size and at twice that size, over the real draw history.
 void StatsWindowTest::screenshots()
 {
     const QString folder = qEnvironmentVariable("NUMERANT_SHOTS");
-    if (folder.isEmpty())
-        QSKIP("set NUMERANT_SHOTS to a folder to write the chart pictures");
+    const QString source = qEnvironmentVariable("NUMERANT_SOURCE_DIR");
+    if (folder.isEmpty() || source.isEmpty())
+        QSKIP("set NUMERANT_SHOTS to a folder (and NUMERANT_SOURCE_DIR) to write the chart pictures");
     QVERIFY(QDir().mkpath(folder));
 
-    std::vector<Draw> draws;
-    quint32 state = 12345;
-    const auto next = [&state](int below) {
-        state = state * 1103515245u + 12345u;
-        return int((state >> 16) % quint32(below));
-    };
-    QDate date(1994, 11, 19);
-    for (int i = 0; i < 3000; ++i) {
-        std::array<int, 6> numbers{};
-        for (int k = 0; k < 6;) {
-            const int candidate = 1 + next(49);
-            if (std::find(numbers.begin(), numbers.begin() + k, candidate) == numbers.begin() + k)
-                numbers[std::size_t(k++)] = candidate;
-        }
-        draws.push_back(makeDraw(date, numbers, 1 + next(49), next(10)));
-        date = date.addDays(date.dayOfWeek() == Qt::Saturday ? 4 : 3);
-    }
-    useDraws(draws);
-    setWindow(QDate(1994, 11, 19), date);
+    QFile history(source + QStringLiteral("/data/history/lotto-6aus49.csv"));
+    QVERIFY(history.open(QIODevice::ReadOnly));
+    const CsvRead read = parseDrawCsv(history.readAll());
+    QVERIFY(read.problems.empty() && !read.draws.empty());
+    useDraws(read.draws);
+    const QDate last = DateSerial::toDate(read.draws.back().datum);
+    setWindow(QDate(2015, 1, 1), last);
+    const int rows[12][6] = {{3, 11, 19, 27, 38, 45}, {1, 9, 10, 22, 40, 49}, {4, 5, 17, 23, 31, 44},
+                             {2, 6, 13, 29, 35, 48}, {7, 12, 18, 26, 33, 41}, {8, 14, 21, 30, 37, 46},
+                             {15, 16, 24, 32, 39, 47}, {5, 10, 20, 25, 36, 43}, {1, 12, 23, 34, 42, 49},
+                             {3, 9, 14, 28, 30, 41}, {6, 17, 19, 22, 35, 40}, {2, 11, 18, 27, 31, 46}};
     for (int r = 1; r <= 12; ++r)
         for (int c = 1; c <= 6; ++c)
-            window_->tipBoard()->setCellText(r, c, QString::number(1 + next(49)));
+            window_->tipBoard()->setCellText(r, c, QString::number(rows[r - 1][c - 1]));
 
-    window_->resize(560, 460);
-    window_->PageControl1->setCurrentWidget(window_->diagrammPage());
+    QVERIFY(QDir().mkpath(programDir_ + QStringLiteral("land")));
+    QFile::remove(programDir_ + QStringLiteral("land/bezeich.txt"));
+    QVERIFY(QFile::copy(source + QStringLiteral("/data/land/bezeich.txt"), programDir_ + QStringLiteral("land/bezeich.txt")));
+    QStringList problems;
+    QCOMPARE(LanguageFileSet::writeAll(source + QStringLiteral("/data/translations"), programDir_ + QStringLiteral("land/"), &problems),
+             QString());
+
     const QList<QPair<QString, QString>> shots{
         {"distribution", "SpeedButton200"}, {"overdue", "SpeedButton9"},
         {"crosssums", "SpeedButton900"},    {"supernumber", "Button8"},
@@ -488,13 +561,39 @@ void StatsWindowTest::screenshots()
         {"triples", "SpeedButton3"},        {"quads", "SpeedButton2"},
         {"primes", "Button9"},              {"odd", "Button10"},
         {"even", "Button11"}};
-    for (const auto& [name, control] : shots) {
-        click(control);
-        QVERIFY(dialogs_.messages.isEmpty());
-        window_->PageControl1->setCurrentWidget(window_->diagrammPage());
-        QTest::qWait(50); // the chart lays out its axes in the event loop, as on screen
-        const QString path = QDir(folder).filePath(QStringLiteral("chart_%1.png").arg(name));
-        QVERIFY(window_->grab().save(path));
+    const QSize design(560, 460);
+    for (const QString& language : {QStringLiteral("de"), QStringLiteral("en")}) {
+        for (const Language& known : Languages::all())
+            if (known.code == language)
+                window_->findChild<QAction*>(known.menuItem)->trigger();
+        QCoreApplication::processEvents();
+        for (int scale : {1, 2}) {
+            const QString size = scale == 1 ? QStringLiteral("design") : QStringLiteral("double");
+            window_->resize(design * scale);
+            window_->PageControl1->setCurrentWidget(window_->diagrammPage());
+            for (const auto& [name, control] : shots) {
+                click(control);
+                QVERIFY(dialogs_.messages.isEmpty());
+                window_->PageControl1->setCurrentWidget(window_->diagrammPage());
+                QTest::qWait(50); // the chart lays out its axes in the event loop, as on screen
+                const QString path = QDir(folder).filePath(QStringLiteral("chart_%1_%2_%3.png").arg(language, size, name));
+                QVERIFY(window_->grab().save(path));
+            }
+            window_->diagrammPage()->zoomBox()->setChecked(true);
+            click(QStringLiteral("SpeedButton200"));
+            QTest::qWait(50);
+            QVERIFY(window_->grab().save(QDir(folder).filePath(QStringLiteral("chart_%1_%2_distribution_zoomed.png").arg(language, size))));
+            window_->diagrammPage()->zoomBox()->setChecked(false);
+
+            click(QStringLiteral("Button10")); // leaves Zahl, so the rating has a draw
+            window_->BitBtn7Click();
+            ReportViewer* viewer = lastReport();
+            QVERIFY(viewer);
+            viewer->resize(design * scale);
+            QTest::qWait(50);
+            QVERIFY(viewer->grab().save(QDir(folder).filePath(QStringLiteral("viewer_%1_%2.png").arg(language, size))));
+            delete viewer;
+        }
     }
 }
 

@@ -56,6 +56,7 @@ private slots:
     void saveProposesTheNextDrawAndCancelWritesNothing();
     void failedSaveShowsTheErrorAndKeepsTheFile_data();
     void failedSaveShowsTheErrorAndKeepsTheFile();
+    void dialogsOpenWhereTheLastTipFileWas();
     void loadFillsTheFileRowsAndKeepsLockedRowsElsewhere();
     void everyLoadAttemptButAFailedReadRates_data();
     void everyLoadAttemptButAFailedReadRates();
@@ -303,7 +304,9 @@ void TipFilesWindowTest::printoutIsWrittenAndOpened()
                                 " 1. Tipp:  3   11   19   27   38   45\r\n"
                                 " 3. Tipp:  1    9   10   22   40   49\r\n";
     QCOMPARE(readAll(tipp), expected);
-    QCOMPARE(shell_.openedFiles, QStringList{tipp});
+    QVERIFY(shell_.openedFiles.isEmpty());
+    QCOMPARE(shownReports(), QStringList{tipp});
+    QCOMPARE(lastReport()->text() + QLatin1Char('\n'), QString::fromUtf8(expected).remove(QLatin1Char('\r')));
     QCOMPARE(datenbank().lineBuffer()->toPlainText() + QLatin1Char('\n'),
              QString::fromUtf8(expected).remove(QLatin1Char('\r')));
 
@@ -311,7 +314,20 @@ void TipFilesWindowTest::printoutIsWrittenAndOpened()
     board().clearRow(3);
     click("BitBtn7");
     QVERIFY(!readAll(tipp).contains(" 3. "));
-    QCOMPARE(shell_.openedFiles.size(), 2);
+    QCOMPARE(shownReports().size(), 2);
+}
+
+void TipFilesWindowTest::dialogsOpenWhereTheLastTipFileWas()
+{
+    QVERIFY(QDir(dir_->path()).mkpath(QStringLiteral("Tipps/2020")));
+    const QString file = path(QStringLiteral("Tipps/2020/tips.vlt"));
+    dialogs_.fileAnswers << file << QString() << QString();
+    click("SpeedButton15");
+    click("SpeedButton16"); // cancelled: the folder stays
+    click("SpeedButton16");
+    QCOMPARE(dialogs_.fileDialogs.size(), 3);
+    QCOMPARE(dialogs_.fileDialogs[1].directory, path(QStringLiteral("Tipps/2020")));
+    QCOMPARE(dialogs_.fileDialogs[2].directory, path(QStringLiteral("Tipps/2020")));
 }
 
 void TipFilesWindowTest::printoutHeaderFollowsDrawDaysAndLanguage_data()

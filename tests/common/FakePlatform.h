@@ -5,6 +5,7 @@
 #include "platform/Sound.h"
 
 #include <QDialog>
+#include <QPrinter>
 #include <QQueue>
 #include <QStringList>
 #include <functional>
@@ -27,6 +28,10 @@ public:
     QList<FileDialogSetup> fileDialogs;
     // Runs while a message is "on screen", to look at what goes on behind it.
     std::function<void(const QString&)> whileMessageShown;
+    // Each print dialog takes the next file: the printer then writes a PDF
+    // there; none left (or an empty name) cancels.
+    QQueue<QString> printAnswers;
+    int printDialogs = 0;
 
     bool askYesNo(QWidget*, const QString& caption, const QString& text,
                   Default preset = Default::Yes) override
@@ -69,6 +74,16 @@ public:
         if (dialogAnswers.isEmpty())
             return QDialog::Rejected;
         return dialogAnswers.dequeue()(dialog);
+    }
+    bool choosePrinter(QWidget*, QPrinter& printer) override
+    {
+        ++printDialogs;
+        const QString pdf = printAnswers.isEmpty() ? QString() : printAnswers.dequeue();
+        if (pdf.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
     }
 };
 

@@ -22,6 +22,7 @@ delivered_files() {
   (cd "$build/bin" && find land -type f ! -name '.*') | sed 's|^|share/numerant/|'
   echo share/numerant/yippee.wav
   echo share/numerant/Numerant.pdf
+  echo share/numerant/Numerant-en.pdf
   if [[ -f "$source/data/history/lotto-6aus49.csv" ]]; then echo share/numerant/lotto-6aus49.csv; fi
   echo share/applications/$app_id.desktop
   echo share/metainfo/$app_id.metainfo.xml
@@ -107,25 +108,57 @@ package() {
     || fail "package and install differ"
 }
 
+# One manual: its pages, chapter titles, heading sizes and quoted captions.
+manual_pdf() {
+  local pdf="$1" chapters_dir="$2" name
+  name=$(basename "$pdf" .pdf)
+  [[ -s "$pdf" ]] || fail "no manual at $pdf"
+  local chapters pages shots images
+  # Each chapter starts on a new page.
+  chapters=$(cat "$chapters_dir"/*.html | grep -c '<h1>' || true)
+  pages=$(pdfinfo "$pdf" | sed -n 's/^Pages: *//p')
+  (( pages > chapters )) || fail "$name: $pages pages for $chapters chapters and the title"
+
+  local text="$tmp/$name.txt"
+  pdftotext "$pdf" - | tr -s '[:space:]' ' ' >"$text"
+  local title missing=0
+  while read -r title; do
+    grep -qF "$title" "$text" || { echo "chapter title not in $name: $title" >&2; missing=1; }
+  done < <(cat "$chapters_dir"/*.html | sed -n 's/.*<h1[^>]*>\(.*\)<\/h1>.*/\1/p')
+  [[ $missing -eq 0 ]] || fail "chapter titles missing"
+
+  # Headings print larger than the body text: the first word of every
+  # heading must appear somewhere taller than the most common word height.
+  local words="$tmp/$name.words" body word small=0
+  pdftotext -bbox "$pdf" - \
+    | sed -n 's/.*yMin="\([0-9.]*\)".*yMax="\([0-9.]*\)">\(.*\)<\/word>/\1 \2 \3/p' \
+    | awk '{ printf "%.1f %s\n", $2 - $1, $3 }' >"$words"
+  body=$(cut -d' ' -f1 "$words" | sort | uniq -c | sort -nr | awk 'NR == 1 { print $2 }')
+  while read -r title; do
+    word=${title%% *}
+    [[ $word =~ ^[[:alpha:]]+$ ]] || continue
+    awk -v w="$word" -v b="$body" '$2 == w && $1 > b { found = 1 } END { exit !found }' "$words" \
+      || { echo "$name: heading not larger than the body text ($body): $title" >&2; small=1; }
+  done < <(cat "$chapters_dir"/*.html | sed -n 's/.*<h[12][^>]*>\(.*\)<\/h[12]>.*/\1/p')
+  [[ $small -eq 0 ]] || fail "headings print too small"
+
+  # Captions are quoted as the user reads them, without accelerator marks.
+  if grep -oE '„[^“]*&[^“]*“' "$text"; then
+    fail "accelerator marks in $name"
+  fi
+
+  # The screenshots are in it, not just their places.
+  shots=$(cat "$chapters_dir"/*.html | grep -o 'src="shot:[^"]*"' | wc -l)
+  images=$(pdfimages -list "$pdf" | tail -n +3 | wc -l)
+  (( images >= shots )) || fail "$name: $images pictures in the PDF, the chapters show $shots"
+}
+
 manual() {
   need pdfinfo
   need pdftotext
   need pdfimages
-  local pdf="$build/bin/Numerant.pdf"
-  [[ -s "$pdf" ]] || fail "no manual at $pdf"
-  local chapters pages shots images
-  # Each chapter starts on a new page.
-  chapters=$(cat "$source"/data/manual/*.html | grep -c '<h1>' || true)
-  pages=$(pdfinfo "$pdf" | sed -n 's/^Pages: *//p')
-  (( pages > chapters )) || fail "$pages pages for $chapters chapters and the title"
-
-  local text="$tmp/manual.txt"
-  pdftotext "$pdf" - | tr -s '[:space:]' ' ' >"$text"
-  local title missing=0
-  while read -r title; do
-    grep -qF "$title" "$text" || { echo "chapter title not in the PDF: $title" >&2; missing=1; }
-  done < <(cat "$source"/data/manual/*.html | sed -n 's/.*<h1[^>]*>\(.*\)<\/h1>.*/\1/p')
-  [[ $missing -eq 0 ]] || fail "chapter titles missing"
+  manual_pdf "$build/bin/Numerant.pdf" "$source/data/manual"
+  manual_pdf "$build/bin/Numerant-en.pdf" "$source/data/manual/en"
 
   # A broken chapter stops the build with a message instead of a manual
   # with a hole.
@@ -143,11 +176,6 @@ manual() {
     grep -q "^manual: " "$tmp/$case.log" || { cat "$tmp/$case.log"; fail "no message for $case"; }
     [[ ! -e "$tmp/$case.pdf" ]] || fail "a PDF was left behind for $case"
   done
-
-  # The screenshots are in it, not just their places.
-  shots=$(cat "$source"/data/manual/*.html | grep -o 'src="shot:[^"]*"' | wc -l)
-  images=$(pdfimages -list "$pdf" | tail -n +3 | wc -l)
-  (( images >= shots )) || fail "$images pictures in the PDF, the chapters show $shots"
 }
 
 "$what"

@@ -6,7 +6,14 @@
 #include <QChartView>
 #include <QGraphicsTextItem>
 #include <QStackedBarSeries>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMimeData>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <QValueAxis>
 
 namespace {
@@ -76,6 +83,13 @@ private slots:
     void bottomLabelsAreThinned();
     void captionKeepsItsBlanks();
     void axisTextsFollowTheWidgetFont();
+    void zoomIsMarked();
+    void barToolTips_data();
+    void barToolTips();
+    void hoveringABarShowsItsCount();
+    void legendNamesTheColours();
+    void keepingTheChart();
+    void drawnTextsFollowEachChart();
 };
 
 void TestChart1::defaultValues()
@@ -88,6 +102,8 @@ void TestChart1::defaultValues()
     QVERIFY(chart.leftAxisAutomatic());
     QVERIFY(chart.bars(Chart1::Series2).isEmpty());
     QVERIFY(chart.bottomCaption().isEmpty());
+    QVERIFY(!chart.zoomed());
+    QVERIFY(chart.legend().isEmpty());
 }
 
 void TestChart1::dataReadsBackAsSet()
@@ -210,24 +226,32 @@ void TestChart1::inactiveSeriesIsNotDrawn()
 
 void TestChart1::leftAxisDrawing_data()
 {
+    QTest::addColumn<bool>("zoomed");
     QTest::addColumn<bool>("automatic");
     QTest::addColumn<double>("minimum");
     QTest::addColumn<double>("maximum");
     QTest::addColumn<double>("drawnMin");
     QTest::addColumn<double>("drawnMax");
     // Bars 1, 4, 7 in every row; automatic scaling is checked for covering them.
-    // A fixed range is drawn from a little below, so bars at its minimum show.
-    QTest::newRow("fixed range kept") << false << 3.0 << 10.0 << 2.65 << 10.0;
-    QTest::newRow("fixed, not from zero") << false << 140.0 << 190.0 << 137.5 << 190.0;
-    QTest::newRow("equal bounds widened") << false << 5.0 << 5.0 << 4.0 << 6.0;
-    QTest::newRow("equal zero bounds widened") << false << 0.0 << 0.0 << 0.0 << 1.0;
-    QTest::newRow("reversed bounds") << false << 9.0 << 2.0 << 0.0 << 1.0;
+    // Counts are drawn from zero, whatever range the statistic set.
+    QTest::newRow("fixed range from zero") << false << false << 3.0 << 10.0 << 0.0 << 10.0;
+    QTest::newRow("fixed, high counts from zero") << false << false << 140.0 << 190.0 << 0.0 << 190.0;
+    QTest::newRow("equal bounds from zero") << false << false << 5.0 << 5.0 << 0.0 << 5.0;
+    QTest::newRow("equal zero bounds widened") << false << false << 0.0 << 0.0 << 0.0 << 1.0;
+    QTest::newRow("reversed bounds") << false << false << 9.0 << 2.0 << 0.0 << 1.0;
     // A fixed range set before must not linger in the read-back.
-    QTest::newRow("automatic from zero") << true << 3.0 << 5.0 << 0.0 << 7.0;
+    QTest::newRow("automatic from zero") << false << true << 3.0 << 5.0 << 0.0 << 7.0;
+    // Zoomed, the range is drawn from a little below, so bars at its minimum show.
+    QTest::newRow("zoomed fixed range") << true << false << 3.0 << 10.0 << 2.0 << 10.0;
+    QTest::newRow("zoomed high counts") << true << false << 140.0 << 190.0 << 137.0 << 190.0;
+    QTest::newRow("zoomed equal bounds widened") << true << false << 5.0 << 5.0 << 4.0 << 6.0;
+    QTest::newRow("zoomed from zero stays") << true << false << 0.0 << 10.0 << 0.0 << 10.0;
+    QTest::newRow("zoomed automatic, room below reaches 0") << true << true << 3.0 << 5.0 << 0.0 << 7.0;
 }
 
 void TestChart1::leftAxisDrawing()
 {
+    QFETCH(bool, zoomed);
     QFETCH(bool, automatic);
     QFETCH(double, minimum);
     QFETCH(double, maximum);
@@ -239,11 +263,13 @@ void TestChart1::leftAxisDrawing()
     chart.setLeftAxisRange(minimum, maximum);
     if (automatic)
         chart.setLeftAxisAutomatic();
+    chart.setZoomed(zoomed);
     chart.refresh();
 
     QValueAxis* axis = leftAxis(chart);
     QVERIFY(axis);
     QCOMPARE(axis->min(), drawnMin);
+    QCOMPARE(chart.drawnLeftMinimum(), drawnMin);
     if (automatic)
         QVERIFY(axis->max() >= drawnMax);
     else
@@ -331,6 +357,153 @@ void TestChart1::axisTextsFollowTheWidgetFont()
     }
     for (QBarSet* set : drawnSets(chart))
         QCOMPARE(set->labelFont().pixelSize(), 21);
+}
+
+void TestChart1::zoomIsMarked()
+{
+    Chart1 chart;
+    chart.setBars(Chart1::Series2, {{1, 140, {}}, {2, 190, {}}});
+    chart.setLeftAxisRange(140, 190);
+    chart.setBottomCaption(QStringLiteral("Zahlenverteilung"));
+    chart.setZoomNote(QStringLiteral("cut at %1"));
+    chart.refresh();
+    QVERIFY(!drawing(chart)->title().contains(QLatin1String("cut at")));
+
+    chart.setZoomed(true);
+    chart.refresh();
+    QVERIFY2(drawing(chart)->title().contains(QLatin1String("cut at 137")), qPrintable(drawing(chart)->title()));
+    QVERIFY(drawing(chart)->title().contains(QLatin1String("Zahlenverteilung")));
+    // Nothing is cut when the lowest count is 0 already: no note then.
+    chart.setLeftAxisRange(0, 190);
+    chart.refresh();
+    QVERIFY(!drawing(chart)->title().contains(QLatin1String("cut at")));
+}
+
+void TestChart1::barToolTips_data()
+{
+    QTest::addColumn<QString>("bottomTitle");
+    QTest::addColumn<QString>("leftTitle");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("expected");
+    const QStringList none;
+    QTest::newRow("number and count") << "Zahl" << "Wie oft gezogen" << none << 1
+                                      << QStringLiteral("Zahl 7\nWie oft gezogen: 153");
+    QTest::newRow("named run") << "Folge ab Zahl" << "Wie oft gezogen" << QStringList{"4–5", "7–8"} << 1
+                               << QStringLiteral("7–8\nWie oft gezogen: 153");
+    QTest::newRow("no titles") << "" << "" << none << 0 << QStringLiteral("3: 12");
+    QTest::newRow("past the last bar") << "Zahl" << "Anzahl" << none << 2 << QString();
+    QTest::newRow("before the first bar") << "Zahl" << "Anzahl" << none << -1 << QString();
+}
+
+void TestChart1::barToolTips()
+{
+    QFETCH(QString, bottomTitle);
+    QFETCH(QString, leftTitle);
+    QFETCH(QStringList, names);
+    QFETCH(int, index);
+    QFETCH(QString, expected);
+    Chart1 chart;
+    chart.setBars(Chart1::Series2, {{3, 12, {}}, {7, 153, {}}});
+    chart.setAxisTitles(bottomTitle, leftTitle);
+    chart.setBarNames(names);
+    QCOMPARE(chart.barToolTip(index), expected);
+}
+
+void TestChart1::hoveringABarShowsItsCount()
+{
+    Chart1 chart;
+    chart.resize(500, 350);
+    chart.setMarksVisible(false);
+    chart.setBars(Chart1::Series2, {{1, 10, {}}, {2, 40, kRed}, {3, 20, {}}});
+    chart.setAxisTitles(QStringLiteral("Zahl"), QStringLiteral("Anzahl"));
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    chart.refresh();
+
+    QChartView* view = chart.findChild<QChartView*>();
+    QAbstractSeries* series = drawing(chart)->series().first();
+    const QPointF inScene = drawing(chart)->mapToScene(drawing(chart)->mapToPosition(QPointF(1, 20), series));
+    const QPoint over = view->mapFromScene(inScene);
+    QTest::mouseMove(view->viewport(), over);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Zahl 2\nAnzahl: 40"));
+}
+
+void TestChart1::legendNamesTheColours()
+{
+    Chart1 chart;
+    chart.show();
+    chart.setLegend({{kRed, QStringLiteral("Primzahl")}, {kGreen, QStringLiteral("keine <Primzahl>")}});
+    QLabel* legend = chart.findChild<QLabel*>();
+    QVERIFY(legend && legend->isVisible());
+    QVERIFY(legend->text().contains(kRed.name()));
+    QVERIFY(legend->text().contains(QLatin1String("Primzahl")));
+    QVERIFY(legend->text().contains(QLatin1String("keine &lt;Primzahl&gt;")));
+    chart.setLegend({});
+    QVERIFY(!legend->isVisible());
+}
+
+void TestChart1::keepingTheChart()
+{
+    Chart1 chart;
+    chart.resize(400, 300);
+    chart.setBars(Chart1::Series2, numberBars(9));
+    chart.setBottomCaption(QStringLiteral("Zahlenverteilung"));
+    chart.setAxisTitles(QStringLiteral("Zahl"), QStringLiteral("Anzahl"));
+    chart.setLegend({{kRed, QStringLiteral("Primzahl")}});
+
+    QImage picture;
+    QVERIFY(picture.loadFromData(chart.imageFile(QStringLiteral("a.png")), "PNG"));
+    QCOMPARE(picture.size(), chart.size());
+    QVERIFY(picture.pixelColor(picture.width() / 2, picture.height() / 2).isValid());
+
+    const QByteArray svg = chart.imageFile(QStringLiteral("a.SVG"));
+    QVERIFY(svg.contains("<svg"));
+    QVERIFY(svg.contains("Zahlenverteilung")); // as text, not as pixels
+    QVERIFY(svg.contains("Primzahl"));
+
+    QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("chart.pdf")));
+    chart.print(printer);
+    QFile pdf(printer.outputFileName());
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.readAll().startsWith("%PDF"));
+
+    QGuiApplication::clipboard()->clear();
+    chart.copyToClipboard();
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(copied && copied->hasImage());
+    QCOMPARE(qvariant_cast<QImage>(copied->imageData()).size(), chart.size());
+}
+
+void TestChart1::drawnTextsFollowEachChart()
+{
+    Chart1 chart;
+    chart.resize(550, 380);
+    chart.show();
+    const auto drawnTexts = [&chart] {
+        QStringList drawn;
+        for (QGraphicsItem* item : chart.findChild<QChartView*>()->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible())
+                drawn << text->toPlainText().replace(QChar(0xA0), QLatin1Char(' '));
+        return drawn.join(QLatin1Char('|'));
+    };
+    chart.setBars(Chart1::Series2, numberBars(49));
+    chart.setBottomCaption(QStringLiteral("Zahlenverteilung"));
+    chart.setAxisTitles(QStringLiteral("Zahl"), QStringLiteral("Wie oft gezogen"));
+    QTRY_VERIFY2(drawnTexts().contains(QLatin1String("Wie oft gezogen")), qPrintable(drawnTexts()));
+
+    // The next chart replaces every text, not only the bars, by the time
+    // the chart is drawn: a picture taken then must not mix two charts.
+    chart.setBars(Chart1::Series2, numberBars(10));
+    chart.setBottomCaption(QStringLiteral("Welche Zahl ist überfällig?"));
+    chart.setAxisTitles(QStringLiteral("Zahl"), QStringLiteral("Ziehungen seit dem letzten Erscheinen"));
+    chart.refresh();
+    QVERIFY2(drawnTexts().contains(QStringLiteral("Welche Zahl ist überfällig?")), qPrintable(drawnTexts()));
+    QVERIFY2(drawnTexts().contains(QLatin1String("Ziehungen seit dem letzten Erscheinen")), qPrintable(drawnTexts()));
+    QVERIFY2(!drawnTexts().contains(QLatin1String("Zahlenverteilung")), qPrintable(drawnTexts()));
 }
 
 QTEST_MAIN(TestChart1)

@@ -104,11 +104,13 @@ void TestGroupStats::barsAndAxis_data()
     QTest::addColumn<int>("lastX");
     QTest::addColumn<bool>("automatic");
     QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("fifthBarName"); // the hover text names the whole run
     QTest::newRow("pairs") << GroupKind::Pairs << 48 << false
-                           << QStringLiteral("Ziehungen: 1     Paare gefunden : 3");
+                           << QStringLiteral("Ziehungen: 1     Paare gefunden : 3") << QStringLiteral("5–6");
     QTest::newRow("triples") << GroupKind::Triples << 47 << false
-                             << QStringLiteral("Ziehungen: 1     Dreier gefunden : 2");
-    QTest::newRow("quads") << GroupKind::Quads << 49 << true << QStringLiteral("Ziehungen: 1     Vierer gefunden : 1");
+                             << QStringLiteral("Ziehungen: 1     Dreier gefunden : 2") << QStringLiteral("5–6–7");
+    QTest::newRow("quads") << GroupKind::Quads << 49 << true << QStringLiteral("Ziehungen: 1     Vierer gefunden : 1")
+                           << QStringLiteral("5–6–7–8");
 }
 
 void TestGroupStats::barsAndAxis()
@@ -117,7 +119,10 @@ void TestGroupStats::barsAndAxis()
     QFETCH(int, lastX);
     QFETCH(bool, automatic);
     QFETCH(QString, caption);
+    QFETCH(QString, fifthBarName);
     const StatResult result = groupCounts(std::vector<Draw>{makeDraw(kSat, {5, 6, 7, 8, 20, 40}, 1)}, window(), kind);
+    QCOMPARE(result.chart.barNames.size(), lastX);
+    QCOMPARE(result.chart.barNames[4], fifthBarName);
     QCOMPARE(result.chart.bars.size(), lastX);
     for (int j = 0; j < result.chart.bars.size(); ++j) {
         QCOMPARE(result.chart.bars[j].x, double(j + 1)); // bar j is the run starting at j + 1

@@ -104,6 +104,8 @@ private slots:
     void tipCells();
     void captionsUseTheGivenLines_data();
     void captionsUseTheGivenLines();
+    void labelsSayWhatIsCounted_data();
+    void labelsSayWhatIsCounted();
     void readsTheDatabaseFile();
     void missingFileIsAnError();
 };
@@ -395,6 +397,55 @@ void TestNumberStats::captionsUseTheGivenLines()
     const StatsTexts texts = StatsTexts::fromLines([](int n) { return QStringLiteral("L%1").arg(n); });
     const std::vector<Draw> draws{draw(kSat, {1, 2, 3, 4, 5, 6}, 7)};
     QCOMPARE(run(stat, draws, window(), texts).chart.caption, expectedCaption);
+}
+
+void TestNumberStats::labelsSayWhatIsCounted_data()
+{
+    QTest::addColumn<Stat>("stat");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("bottomTitle");
+    QTest::addColumn<QString>("leftTitle");
+    QTest::addColumn<bool>("primeLegend");
+    // Only the distribution counts the start date: its note must say so, or
+    // two charts over the same dates seem to disagree by one draw.
+    const QString from = QStringLiteral("from 01.01.2020 to 31.12.2021");
+    const QString after = QStringLiteral("after 01.01.2020 to 31.12.2021");
+    QTest::newRow("distribution") << Stat::Distribution << from << "L80" << "L81" << true;
+    QTest::newRow("overdue") << Stat::Overdue << after << "L80" << "L82" << true;
+    QTest::newRow("cross sums") << Stat::CrossSums << after << "L14" << "L83" << false;
+    QTest::newRow("super number") << Stat::SuperOverdue << after << "L84" << "L82" << false;
+    QTest::newRow("pairs") << Stat::Pairs << after << "L86" << "L81" << false;
+    QTest::newRow("primes") << Stat::Primes << after << "L87" << "L83" << false;
+}
+
+void TestNumberStats::labelsSayWhatIsCounted()
+{
+    QFETCH(Stat, stat);
+    QFETCH(QString, note);
+    QFETCH(QString, bottomTitle);
+    QFETCH(QString, leftTitle);
+    QFETCH(bool, primeLegend);
+    const StatsTexts texts = StatsTexts::fromLines([](int n) {
+        if (n == 92)
+            return QStringLiteral("from %1 to %2");
+        if (n == 93)
+            return QStringLiteral("after %1 to %2");
+        return QStringLiteral("L%1").arg(n);
+    });
+    const std::vector<Draw> draws{draw(kStart, {1, 2, 3, 4, 5, 6}, 7), draw(kSat, {1, 2, 3, 4, 5, 6}, 7)};
+    const ChartData chart = run(stat, draws, window(), texts).chart;
+    QCOMPARE(chart.note, note);
+    QCOMPARE(chart.bottomTitle, bottomTitle);
+    QCOMPARE(chart.leftTitle, leftTitle);
+    if (primeLegend) {
+        QCOMPARE(chart.legend.size(), 2);
+        QCOMPARE(chart.legend[0].color, kPrimeRed);
+        QCOMPARE(chart.legend[0].text, QStringLiteral("L90"));
+        QCOMPARE(chart.legend[1].color, kNumberGreen);
+        QCOMPARE(chart.legend[1].text, QStringLiteral("L91"));
+    } else {
+        QVERIFY(chart.legend.isEmpty());
+    }
 }
 
 void TestNumberStats::readsTheDatabaseFile()

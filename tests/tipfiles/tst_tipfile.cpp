@@ -47,6 +47,8 @@ QByteArray fileBytes(const QString& path)
 class TestTipFile : public QObject {
     Q_OBJECT
 private slots:
+    void startFolder_data();
+    void startFolder();
     void writesThirteenLines();
     void roundTrip();
     void replacesExistingFile();
@@ -287,6 +289,36 @@ void TestTipFile::proposedFileName()
     QFETCH(QDate, picker);
     QFETCH(QString, name);
     QCOMPARE(TipFile::proposedFileName(picker, QDate(2021, 1, 5)), name);
+}
+
+void TestTipFile::startFolder_data()
+{
+    // Folders inside one temporary folder: "program" holds the executable,
+    // "data" is a per-user data folder, "docs" the documents folder.
+    QTest::addColumn<QString>("lastUsed");
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("documents");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("kept beside the program") << "" << "program" << "docs" << "program";
+    QTest::newRow("system-wide install") << "" << "data" << "docs" << "docs";
+    QTest::newRow("no documents folder") << "" << "data" << "gone" << "data";
+    QTest::newRow("last folder wins") << "tips" << "data" << "docs" << "tips";
+    QTest::newRow("last folder wins beside the program") << "tips" << "program" << "docs" << "tips";
+    QTest::newRow("last folder removed") << "gone" << "data" << "docs" << "docs";
+}
+
+void TestTipFile::startFolder()
+{
+    QFETCH(QString, lastUsed);
+    QFETCH(QString, home);
+    QFETCH(QString, documents);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    for (const char* folder : {"program", "data", "docs", "tips"})
+        QVERIFY(QDir(dir.path()).mkdir(QLatin1String(folder)));
+    const auto at = [&dir](const QString& name) { return name.isEmpty() ? QString() : dir.filePath(name); };
+    QCOMPARE(TipFile::startFolder(at(lastUsed), at(home) + u'/', at(QStringLiteral("program")) + u'/', at(documents)),
+             expected == home ? at(home) + u'/' : at(expected));
 }
 
 QTEST_GUILESS_MAIN(TestTipFile)

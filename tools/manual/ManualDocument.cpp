@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -87,6 +88,10 @@ QString ManualDocument::html() const
 bool ManualDocument::writePdf(const QString& pdfPath, const QMap<QString, QImage>& shots)
 {
     QTextDocument document;
+    // The window sets a pixel-sized application font; taken as the document's
+    // default, it shrinks every size the style sheet gives in points (the
+    // headings came out smaller than the body text) once printed at 300 dpi.
+    document.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 10));
     document.setDefaultStyleSheet(kStyle);
     QStringList missing;
     for (const QString& name : shotNames()) {
@@ -111,7 +116,8 @@ bool ManualDocument::writePdf(const QString& pdfPath, const QMap<QString, QImage
         QPdfWriter writer(partial);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setResolution(300);
-        writer.setTitle(QStringLiteral("Numerant – Handbuch"));
+        const QRegularExpressionMatch title = kChapterTitle.match(chapters_.value(0));
+        writer.setTitle(title.hasMatch() ? title.captured(1) : QStringLiteral("Numerant"));
         writer.setCreator(QStringLiteral("Numerant"));
         document.print(&writer);
     }

@@ -7,12 +7,15 @@
 #include "app/dialogs/TForm3.h"
 #include "app/dialogs/TForm6.h"
 #include "app/pages/TipBoard.h"
-#include "draws/DateSerial.h"
 #include "draws/Draw.h"
+#include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
+#include "text/Languages.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QTabWidget>
 #include <QThread>
 
@@ -23,62 +26,51 @@
 
 namespace {
 
-// The latest example draw; the rated board below is made to hit it.
-constexpr std::array<int, 6> kLatestNumbers{3, 11, 19, 24, 36, 42};
-constexpr int kLatestBonus = 7;
-constexpr int kLatestSuper = 5;
-
-// Rows for the rated board: three, four and one hit plus the bonus number,
-// the others fewer, so every colour of the rating shows.
-constexpr std::array<std::array<int, 6>, 8> kTipRows{{
-    {3, 11, 19, 27, 33, 45},
-    {3, 11, 24, 36, 40, 48},
-    {5, 7, 12, 19, 30, 44},
-    {2, 9, 17, 28, 35, 49},
-    {6, 14, 21, 24, 38, 41},
-    {1, 13, 22, 31, 39, 46},
-    {8, 15, 20, 29, 34, 47},
-    {4, 10, 18, 26, 37, 43},
-}};
-
-Draw makeDraw(const QDate& date, const std::array<int, 6>& numbers, int bonus, int super)
-{
-    Draw draw;
-    draw.datum = DateSerial::fromDate(date);
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        draw.zahlen[i] = static_cast<std::uint8_t>(numbers[i]);
-    draw.zahlen[6] = static_cast<std::uint8_t>(bonus);
-    draw.zahlen[7] = static_cast<std::uint8_t>(super);
-    return draw;
-}
-
-// Six different numbers 1 … 49 in ascending order and a bonus number apart
-// from them, from a small fixed generator so every build shows the same charts.
-struct ExampleNumbers {
-    quint32 state = 20261128u;
-    int next(int below)
-    {
-        state = state * 1664525u + 1013904223u;
-        return int((state >> 8) % quint32(below));
-    }
-    std::pair<std::array<int, 6>, int> draw()
-    {
-        std::array<bool, 50> taken{};
-        std::array<int, 6> numbers{};
-        for (int& number : numbers) {
-            do
-                number = 1 + next(49);
-            while (taken[std::size_t(number)]);
-            taken[std::size_t(number)] = true;
-        }
-        std::sort(numbers.begin(), numbers.end());
-        int bonus = 0;
-        do
-            bonus = 1 + next(49);
-        while (taken[std::size_t(bonus)]);
-        return {numbers, bonus};
-    }
+// How many of the latest draw's numbers each row of the rated board holds,
+// and whether it holds its bonus number: three, four and one hit plus the
+// bonus number, the others fewer, so every colour of the rating shows.
+struct RowHits {
+    int hits;
+    bool bonus;
 };
+constexpr std::array<RowHits, 8> kRowHits{{
+    {3, false}, {4, false}, {1, true}, {0, false}, {2, false}, {0, false}, {1, false}, {0, false}}};
+
+// Rows made to hit `latest` as kRowHits says, filled with numbers it does
+// not hold, so the board looks the same with any history.
+std::vector<std::array<int, 6>> ratedRows(const Draw& latest)
+{
+    std::array<bool, 50> drawn{};
+    std::vector<int> hits;
+    for (int i = 0; i < 6; ++i) {
+        drawn[latest.zahlen[std::size_t(i)] % 50] = true;
+        hits.push_back(latest.zahlen[std::size_t(i)]);
+    }
+    const int bonus = latest.zahlen[6];
+    drawn[std::size_t(bonus % 50)] = true;
+    std::vector<int> misses;
+    for (int n = 1; n <= 49; ++n)
+        if (!drawn[std::size_t(n)])
+            misses.push_back(n);
+    std::vector<std::array<int, 6>> rows;
+    std::size_t nextMiss = 0;
+    for (std::size_t r = 0; r < kRowHits.size(); ++r) {
+        std::vector<int> row;
+        for (int k = 0; k < kRowHits[r].hits; ++k)
+            row.push_back(hits[(r + std::size_t(k)) % hits.size()]);
+        if (kRowHits[r].bonus && bonus >= 1 && bonus <= 49)
+            row.push_back(bonus);
+        while (row.size() < 6) {
+            row.push_back(misses[nextMiss % misses.size()]);
+            nextMiss += 5; // spread over the board
+        }
+        std::sort(row.begin(), row.end());
+        std::array<int, 6> cells{};
+        std::copy(row.begin(), row.end(), cells.begin());
+        rows.push_back(cells);
+    }
+    return rows;
+}
 
 // Lets the window's queued work (start-up, layout, chart drawing) run.
 void settle(int milliseconds = 100)
@@ -113,31 +105,33 @@ QStringList ManualShots::names()
             QStringLiteral("eingabe")};
 }
 
-ManualShots::ManualShots(QString programDir) : programDir_(std::move(programDir)) {}
+ManualShots::ManualShots(QString programDir, QString language)
+    : programDir_(std::move(programDir)), language_(std::move(language))
+{
+}
 
 bool ManualShots::writeExampleDatabase(const QString& path)
 {
-    // Wednesday and Saturday draws for three years up to the last Saturday
-    // before today, so the window's start-up finds a recent latest draw.
-    QDate last = QDate::currentDate().addDays(-1);
-    while (last.dayOfWeek() != Qt::Saturday)
-        last = last.addDays(-1);
-    std::vector<Draw> draws;
-    ExampleNumbers numbers;
-    for (QDate day = last.addYears(-3); day < last; day = day.addDays(1)) {
-        if (day.dayOfWeek() != Qt::Wednesday && day.dayOfWeek() != Qt::Saturday)
-            continue;
-        const auto [six, bonus] = numbers.draw();
-        draws.push_back(makeDraw(day, six, bonus, numbers.next(10)));
+    // The real history delivered with the program, so the pictures show
+    // real draws and real statistics.
+    QFile csv(programDir_ + QStringLiteral("lotto-6aus49.csv"));
+    if (!csv.open(QIODevice::ReadOnly)) {
+        error_ = QStringLiteral("cannot read the draw history %1: %2").arg(csv.fileName(), csv.errorString());
+        return false;
     }
-    draws.push_back(makeDraw(last, kLatestNumbers, kLatestBonus, kLatestSuper));
+    const CsvRead read = parseDrawCsv(csv.readAll());
+    if (read.draws.empty() || !read.problems.empty()) {
+        error_ = QStringLiteral("the draw history %1 is not usable").arg(csv.fileName());
+        return false;
+    }
+    latest_ = read.draws.back();
 
     const DrawFile file(path);
     if (const QString failure = file.create(); !failure.isEmpty()) {
         error_ = failure;
         return false;
     }
-    if (const QString failure = file.append(draws); !failure.isEmpty()) {
+    if (const QString failure = file.append(read.draws); !failure.isEmpty()) {
         error_ = failure;
         return false;
     }
@@ -200,6 +194,24 @@ bool ManualShots::take()
         return false;
     }
 
+    if (language_ != QLatin1String("de")) {
+        QAction* item = nullptr;
+        for (const Language& known : Languages::all())
+            if (known.code == language_)
+                item = window->findChild<QAction*>(known.menuItem);
+        if (!item) {
+            error_ = QStringLiteral("unknown language \"%1\"").arg(language_);
+            return false;
+        }
+        const qsizetype before = dialogs.messages.size();
+        item->trigger();
+        settle(100);
+        if (dialogs.messages.size() != before) {
+            error_ = QStringLiteral("switching to \"%1\" failed: %2").arg(language_, dialogs.messages.constLast());
+            return false;
+        }
+    }
+
     QTabWidget* tabs = window->PageControl1;
     auto showTab = [tabs](const char* name) {
         if (QWidget* page = tabs->findChild<QWidget*>(QLatin1String(name)))
@@ -207,10 +219,11 @@ bool ManualShots::take()
     };
 
     TipBoard* board = window->tipBoard();
-    for (std::size_t row = 0; row < kTipRows.size(); ++row)
+    const std::vector<std::array<int, 6>> rows = ratedRows(latest_);
+    for (std::size_t row = 0; row < rows.size(); ++row)
         for (int cell = 0; cell < 6; ++cell)
             board->setCellText(int(row) + 1, cell + 1,
-                               QString::number(kTipRows[row][std::size_t(cell)]));
+                               QString::number(rows[row][std::size_t(cell)]));
     board->toggleLock(2); // one locked row shows its red label
     window->SpeedButton5Click();
 
@@ -261,7 +274,7 @@ bool ManualShots::take()
     }
     if (ok) {
         TForm3* entry = window->form3();
-        entry->preset(makeDraw(QDate::currentDate(), kLatestNumbers, kLatestBonus, kLatestSuper));
+        entry->preset(latest_);
         entry->show();
         ok = add(QStringLiteral("eingabe"), grab(entry));
         entry->hide();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "draws/Draw.h"
+
 #include <QImage>
 #include <QMap>
 #include <QString>
@@ -13,7 +15,8 @@ class ManualShots {
 public:
     // programDir: the folder with the delivered files (land/), as the
     // program would find it.
-    explicit ManualShots(QString programDir);
+    // `language`: the code of the interface language the window is shown in.
+    ManualShots(QString programDir, QString language);
 
     // The names of the pictures take() makes.
     static QStringList names();
@@ -30,6 +33,8 @@ private:
     bool add(const QString& name, const QImage& image);
 
     QString programDir_;
+    QString language_;
+    Draw latest_; // the last draw of the history, shown and rated
     QTemporaryDir home_;
     QMap<QString, QImage> shots_;
     QStringList messages_;

@@ -24,10 +24,17 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numerant"));
-    const QStringList args = QApplication::arguments();
+    QStringList args = QApplication::arguments();
+    // The pictures show the window in the manual's language.
+    QString language = QStringLiteral("de");
+    if (args.size() > 2 && args.at(1) == QLatin1String("--language")) {
+        language = args.at(2);
+        args.remove(1, 2);
+    }
     if (args.size() < 4 || args.size() > 5) {
         std::fprintf(stderr,
-                     "usage: %s <chapter-folder> <program-folder> <output.pdf> [<screenshot-folder>]\n"
+                     "usage: %s [--language <code>] <chapter-folder> <program-folder> <output.pdf> "
+                     "[<screenshot-folder>]\n"
                      "program-folder holds the delivered files (land/) the window reads\n",
                      argv[0]);
         return 2;
@@ -50,7 +57,7 @@ int main(int argc, char** argv)
                         .arg(unknown.join(QStringLiteral(", ")),
                              ManualShots::names().join(QStringLiteral(", "))));
 
-    ManualShots shots(programFolder);
+    ManualShots shots(programFolder, language);
     if (!shots.take())
         return fail(shots.error());
     for (const QString& message : shots.messages())

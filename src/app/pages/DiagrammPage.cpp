@@ -3,7 +3,10 @@
 #include "app/pages/DatePicker.h"
 #include "platform/Chart1.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QDateEdit>
+#include <QMenu>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,6 +62,42 @@ DiagrammPage::DiagrammPage(QWidget* parent) : QWidget(parent)
     row->addStretch(1);
 
     chart_ = new Chart1(this);
+    // Above the chart, right-aligned: the tool row below is full.
+    auto* chartRow = new QHBoxLayout;
+    chartRow->setContentsMargins(0, 0, 0, 0);
+    chartRow->addStretch(1);
+    zoom_ = new QCheckBox(QStringLiteral("Ausschnitt"), this);
+    zoom_->setObjectName(QStringLiteral("ChartZoom"));
+    zoom_->setToolTip(QStringLiteral("Werteachse beim kleinsten Wert statt bei 0 beginnen"));
+    connect(zoom_, &QCheckBox::toggled, chart_, &Chart1::setZoomed);
+    chartRow->addWidget(zoom_);
+
+    auto* keep = new QToolButton(this);
+    keep->setObjectName(QStringLiteral("ChartKeep"));
+    keep->setText(QStringLiteral("Diagramm"));
+    keep->setToolTip(QStringLiteral("Diagramm speichern, drucken oder kopieren"));
+    keep->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(keep);
+    const auto addKeep = [&](const char* name, const QString& text, const QString& hint, Keep what) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        action->setStatusTip(hint);
+        connect(action, &QAction::triggered, this, [this, what] { emit keepRequested(what); });
+        menu->addAction(action);
+        chart_->addAction(action);
+        return action;
+    };
+    save_ = addKeep("ChartSave", QStringLiteral("Diagramm speichern…"),
+                    QStringLiteral("Das Diagramm als PNG- oder SVG-Bild speichern"), Keep::Save);
+    print_ = addKeep("ChartPrint", QStringLiteral("Drucken…"), QStringLiteral("Das Diagramm drucken"),
+                     Keep::Print);
+    copy_ = addKeep("ChartCopy", QStringLiteral("Kopieren"),
+                    QStringLiteral("Das Diagramm als Bild in die Zwischenablage kopieren"), Keep::Copy);
+    keep->setMenu(menu);
+    chart_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    chartRow->addWidget(keep);
+    outer->addLayout(chartRow);
+
     outer->addWidget(chart_, 1);
     outer->addWidget(tools);
 }
@@ -71,4 +110,14 @@ QDate DiagrammPage::startDate() const
 void DiagrammPage::setStartDate(const QDate& date)
 {
     startDate_->setDate(date);
+}
+
+QAction* DiagrammPage::keepAction(Keep keep) const
+{
+    switch (keep) {
+    case Keep::Save: return save_;
+    case Keep::Print: return print_;
+    case Keep::Copy: return copy_;
+    }
+    return save_;
 }

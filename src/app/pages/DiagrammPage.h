@@ -4,6 +4,8 @@
 #include <QWidget>
 
 class Chart1;
+class QAction;
+class QCheckBox;
 class QDateEdit;
 
 // The "Diagramm" tab (`TabSheet5`): the chart `Chart1` and the tool row
@@ -21,6 +23,10 @@ public:
     };
     Q_ENUM(Chart)
 
+    // What the user can do with the chart shown.
+    enum class Keep { Save, Print, Copy };
+    Q_ENUM(Keep)
+
     explicit DiagrammPage(QWidget* parent = nullptr);
 
     Chart1* chart() const { return chart_; }
@@ -30,10 +36,19 @@ public:
     void setStartDate(const QDate& date);
     QDateEdit* startDatePicker() const { return startDate_; }
 
+    // `ChartZoom`: the value axis starts near the lowest bar instead of 0.
+    QCheckBox* zoomBox() const { return zoom_; }
+    QAction* keepAction(Keep keep) const;
+
 signals:
     void chartRequested(DiagrammPage::Chart chart);
+    void keepRequested(DiagrammPage::Keep keep);
 
 private:
     Chart1* chart_ = nullptr;
+    QCheckBox* zoom_ = nullptr;
+    QAction* save_ = nullptr;
+    QAction* print_ = nullptr;
+    QAction* copy_ = nullptr;
     QDateEdit* startDate_ = nullptr;
 };
