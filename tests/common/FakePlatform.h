@@ -25,10 +25,13 @@ public:
     QList<Default> questionDefaults;   // the preset answer of every askYesNo
     QStringList inputPrompts;          // "caption|prompt|preset" of every inputText
     QList<FileDialogSetup> fileDialogs;
+    std::function<void()> whileAsking;  // runs as each askYesNo shows, to look at the window
 
     bool askYesNo(QWidget*, const QString& caption, const QString& text,
                   Default preset = Default::Yes) override
     {
+        if (whileAsking)
+            whileAsking();
         questions << caption + QLatin1Char('|') + text;
         questionDefaults << preset;
         return yesNoAnswers.isEmpty() ? false : yesNoAnswers.dequeue();
