@@ -58,7 +58,7 @@ void BM_FalseBetterRate(benchmark::State& state)
     for (auto _ : state) {
         better = 0;
         for (int seed = 1; seed <= seeds; ++seed) {
-            std::mt19937 random(quint32(seed));
+            std::mt19937 random{quint32(seed)};
             if (Chance::threeOrMoreTest(randomPasses(random, passes)).better())
                 ++better;
         }

@@ -103,7 +103,7 @@ void SearchWindowTest::foundDraws_data()
     QStringList everyRow;
     for (const auto& [date, hits1, hits2] : {std::tuple{"2020-12-05", "6", "1"},
                                               std::tuple{"2020-12-09", "1", "3"},
-                                              std::tuple{"2020-12-12", "0", "0"}}) {
+                                              std::tuple{"2020-12-12", "0", "1"}}) {
         everyRow << date + row1 + hits1 << date + row2 + hits2;
         for (int row = 3; row <= 12; ++row)
             everyRow << QStringLiteral("%1|%2||0").arg(date).arg(row);
