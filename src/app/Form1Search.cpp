@@ -18,7 +18,7 @@ namespace {
 constexpr int kLineProgress = 60;      // "Suche: %1 (%2 %)"
 constexpr int kLineSearchStopped = 61; // "Die Suche wurde angehalten."
 constexpr int kLineNotANumber = 69;    // "„%1“ ist keine gültige ganze Zahl."
-constexpr int kLineFoundRow = 80;      // "Reihe %1: %2 (%3 Treffer)"
+constexpr int kLineFoundRow = 108;      // "Reihe %1: %2 (%3 Treffer)"
 
 using Rows = std::array<std::array<QString, 6>, TipBoard::RowCount>;
 

@@ -97,6 +97,6 @@ QStringList TextTable::defaults()
         QStringLiteral("%1 Ziehungen in \"%2\" gespeichert"),                  // 77 count, file name
         QStringLiteral("Ziehungen exportieren"),                              // 78
         QStringLiteral("CSV-Dateien (Ziehungen)"),                            // 79 file type
-        QStringLiteral("Reihe %1: %2 (%3 Treffer)"),                          // 80 row, its numbers, hits
+        QStringLiteral("Reihe %1: %2 (%3 Treffer)"),                          // 108 row, its numbers, hits
     };
 }

@@ -50,7 +50,7 @@ private:
         const QStringList f = message.split(QLatin1Char('|'));
         return window_->text(8) + QLatin1Char('|') + window_->text(6)
                + QDate::fromString(f[0], Qt::ISODate).toString(QStringLiteral("dd.MM.yyyy"))
-               + QLatin1Char('\n') + window_->text(80).arg(f[1], f[2], f[3]) + QLatin1Char('\n')
+               + QLatin1Char('\n') + window_->text(108).arg(f[1], f[2], f[3]) + QLatin1Char('\n')
                + window_->text(7);
     }
 };
