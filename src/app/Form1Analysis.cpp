@@ -52,6 +52,15 @@ int percentOf(double done, double all)
     return all > 0.0 ? int(std::clamp(100.0 * done / all, 0.0, 100.0)) : 100;
 }
 
+BoardRows boardRows(const TipBoard& board)
+{
+    BoardRows rows;
+    for (int r = 1; r <= TipBoard::RowCount; ++r)
+        for (int k = 1; k <= TipBoard::CellCount; ++k)
+            rows[std::size_t(r - 1)][std::size_t(k - 1)] = board.cellText(r, k);
+    return rows;
+}
+
 // Leaves CheckBox20 as it found it on every way out of the backtest.
 class EditPoolOff {
 public:
@@ -149,6 +158,10 @@ void TForm1::BitBtn9Click()
     const std::optional<std::vector<Draw>> draws = readDrawsOrSay(*this);
     if (!draws)
         return;
+    if (draws->empty()) {
+        dialogs().showMessage(this, text(kLineNoDraws));
+        return;
+    }
 
     // The generator must not stop at its weighting dialog in every pass.
     const EditPoolOff editPoolOff(
@@ -172,7 +185,7 @@ void TForm1::BitBtn9Click()
     const int advance = Backtest::advanceDays(datenbankPage()->saturdays(),
                                               datenbankPage()->wednesdays());
     const double firstDate = loopDate;
-    const double lastDate = draws->empty() ? loopDate : draws->back().datum;
+    const double lastDate = draws->back().datum;
     bool stopped = false;
     // The passes write their tips into the board; the user's own come back after.
     const TipBoard::Cells userBoard = tipBoard()->cells();
@@ -197,19 +210,27 @@ void TForm1::BitBtn9Click()
                 break;
             }
             previous = loopDate;
+            const double seen = Datum1; // the latest draw the generation knows
             Random::global().setSeed(quint32(seed));
             if (!datenbankPage()->recalcOnlyAfterThree() || threeOrMore > 0) {
                 if (backtestGenerator)
                     backtestGenerator();
             }
-            rateDrawOfDay(*draws, loopDate + advance);
+            // Rate a draw the generation could not see. From a day without a
+            // draw the shown draw is the next one, which the step alone may
+            // not pass.
+            rateDrawOfDay(*draws, std::max(loopDate + advance, seen + 1.0));
             Draw rated;
             rated.datum = Datum1;
             for (std::size_t i = 0; i < rated.zahlen.size(); ++i)
                 rated.zahlen[i] = quint8(Zahl[i + 1]);
-            threeOrMore = counts.addPass(Statistik, rated);
+            threeOrMore = counts.addPass(Statistik, rated, boardRows(*tipBoard()));
             Gewinn = quint8(std::min(threeOrMore, 255));
             loopDate = Datum1;
+            // No later draw: this pass rated the last draw once more, and it
+            // is the last pass.
+            if (Datum1 == seen)
+                break;
         }
         lottotippPage()->setGenerateCaption(generateCaption);
         runningAnalysis = Analysis::None;
@@ -240,18 +261,28 @@ public:
 
     bool beginReference(int reference, int passesDone) override
     {
-        run_.keepResponsive([&] {
-            const double datum = draws_[std::size_t(reference)].datum;
-            window_.setStatusPanel(
-                0, passProgress(window_.text(kLinePass), passesDone + 1, datum,
-                                percentOf(reference - first_, double(draws_.size()) - 1 - first_)));
-            window_.setStatusPanel(1, shortDate(datum));
-        });
+        reference_ = reference;
+        passesDone_ = passesDone;
+        run_.keepResponsive([&] { showPass(); });
         return !run_.stopRequested();
     }
 
+    // The progress shown last may be several passes old, and the board
+    // still holds the tips from before the run: without the reference draw
+    // and its pass in view, the date alone would not tell what matched.
     bool found(const Draw& earlierDraw) override
     {
+        showPass();
+        TipBoard& board = *window_.tipBoard();
+        board.clearUnlockedRows();
+        const Draw& reference = draws_[std::size_t(reference_)];
+        for (int k = 1; k <= TipBoard::CellCount; ++k)
+            board.setCellText(1, k, QString::number(reference.number(k - 1)));
+        // The earlier draw is one of draws_: the scan walks that very vector.
+        window_.Position = int(&earlierDraw - draws_.data());
+        window_.showCurrentDraw(earlierDraw, window_.Position == 0);
+        window_.Komplettcheck();
+
         const QString message =
             window_.text(6) + shortDate(earlierDraw.datum) + QStringLiteral("  ") + window_.text(7);
         return window_.dialogs().askYesNo(&window_, window_.text(8), message);
@@ -262,6 +293,17 @@ private:
     LongRun& run_;
     const std::vector<Draw>& draws_;
     int first_;
+    int reference_ = 0;
+    int passesDone_ = 0;
+
+    void showPass()
+    {
+        const double datum = draws_[std::size_t(reference_)].datum;
+        window_.setStatusPanel(
+            0, passProgress(window_.text(kLinePass), passesDone_ + 1, datum,
+                            percentOf(reference_ - first_, double(draws_.size()) - 1 - first_)));
+        window_.setStatusPanel(1, shortDate(datum));
+    }
 };
 
 } // namespace
@@ -308,6 +350,9 @@ void TForm1::BitBtn19Click()
         runningAnalysis = Analysis::None;
     }
     setStatusPanel(0, QString());
+    // Declined at a found message: the window stays as the question showed it.
+    if (result.end == ComparisonResult::End::Declined)
+        return;
 
     // Row 1 holds the last reference draw, the draw after it is current.
     TipBoard& board = *tipBoard();
@@ -324,8 +369,6 @@ void TForm1::BitBtn19Click()
         showCurrentDraw((*draws)[std::size_t(Position)], Position == 0);
         Komplettcheck();
     }
-    if (result.end == ComparisonResult::End::Declined)
-        return;
 
     QStringList lines =
         comparisonReport(result.counts, {text(40), text(41), text(42), text(43)});

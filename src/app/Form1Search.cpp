@@ -18,6 +18,7 @@ namespace {
 constexpr int kLineProgress = 60;      // "Suche: %1 (%2 %)"
 constexpr int kLineSearchStopped = 61; // "Die Suche wurde angehalten."
 constexpr int kLineNotANumber = 69;    // "„%1“ ist keine gültige ganze Zahl."
+constexpr int kLineFoundRow = 108;      // "Reihe %1: %2 (%3 Treffer)"
 
 using Rows = std::array<std::array<QString, 6>, TipBoard::RowCount>;
 
@@ -55,7 +56,9 @@ void TForm1::SpeedButton4Click()
     if (refuseWhileBusy())
         return;
 
-    const QString answer = dialogs().inputText(this, text(4), text(5), QStringLiteral("6"));
+    // The question goes inside the dialog, where it is read; the title names
+    // the operation.
+    const QString answer = dialogs().inputText(this, text(5), text(4), QStringLiteral("6"));
     bool ok = false;
     const int threshold = answer.trimmed().toInt(&ok);
     if (!ok) {
@@ -143,7 +146,12 @@ void TForm1::SpeedButton4Click()
             firstUnshownRow = r + 1;
             Komplettcheck();
             rows = readRows(board); // the rating sorted the rows
-            const QString message = text(6) + shortDate(draw.datum) + QStringLiteral("   ") + text(7);
+            // Name the row that hit, as the rating has just sorted it.
+            const auto& cells = rows[std::size_t(r - 1)];
+            const QString numbers = QStringList(cells.begin(), cells.end()).join(QLatin1Char(' ')).simplified();
+            const QString message = text(6) + shortDate(draw.datum) + QLatin1Char('\n')
+                                    + text(kLineFoundRow).arg(r).arg(numbers).arg(check.gewinn)
+                                    + QLatin1Char('\n') + text(7);
             if (!dialogs().askYesNo(this, text(8), message)) {
                 setStatusPanel(0, QString());
                 return;

@@ -2,8 +2,20 @@
 
 #include "draws/DateSerial.h"
 
-int BacktestCounts::addPass(const Statistik& statistik, const Draw& ratedDraw)
+int BacktestCounts::addPass(const Statistik& statistik, const Draw& ratedDraw, const BoardRows& rows)
 {
+    Chance::Pass pass;
+    pass.draw = Chance::drawMask({ratedDraw.number(0), ratedDraw.number(1), ratedDraw.number(2),
+                                  ratedDraw.number(3), ratedDraw.number(4), ratedDraw.number(5)});
+    const std::array<qint32, 9> zahl = ratedDraw.zahl();
+    for (const auto& cells : rows) {
+        // The rows the rating counted: six numbers, none missing.
+        const RowRating rating = rateRow(cells, zahl);
+        if (rating.valid)
+            pass.rows.push_back(Chance::rowMask(rating.sorted));
+    }
+    observed.passes.push_back(std::move(pass));
+
     const int weekday = DateSerial::weekday(ratedDraw.datum);
     Statistik& target = weekday == DateSerial::Saturday || weekday == DateSerial::Sunday
                             ? weekend
@@ -45,7 +57,8 @@ QStringList report(const BacktestCounts& counts, const ReportTexts& texts, bool 
                          .arg(counts.otherDays[k][1]);
     }
     lines << QString() << QStringLiteral("%1 %2").arg(counts.passes).arg(texts.draws);
-    lines << Chance::report(Chance::compare(counts.observed));
+    lines << Chance::report(Chance::compare(counts.observed),
+                            Chance::threeOrMoreTest(counts.observed.passes));
     if (stopped)
         lines << QStringLiteral("Die Analyse wurde vorzeitig angehalten, nach %1 Durchgängen.")
                      .arg(counts.passes);

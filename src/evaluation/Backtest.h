@@ -14,9 +14,9 @@ struct BacktestCounts {
     qint32 passes = 0;
     Chance::Observed observed; // the same rows, for the comparison with chance
 
-    // Adds the rating of one pass (Statistik of Komplettcheck) and returns
-    // the rows with three or more hits.
-    int addPass(const Statistik& statistik, const Draw& ratedDraw);
+    // Adds the rating of one pass (Statistik of Komplettcheck, and the board
+    // it rated) and returns the rows with three or more hits.
+    int addPass(const Statistik& statistik, const Draw& ratedDraw, const BoardRows& rows);
 };
 
 namespace Backtest {

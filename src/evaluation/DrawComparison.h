@@ -35,7 +35,8 @@ public:
     // there, keeping the counts of the references done.
     virtual bool beginReference(int reference, int passesDone) = 0;
     // An earlier draw shares at least the threshold of numbers with the
-    // reference; false ends the run without a result.
+    // reference of the last beginReference; false ends the run without a
+    // result. earlierDraw is an element of the draws given to compareDraws.
     virtual bool found(const Draw& earlierDraw) = 0;
 };
 

@@ -129,5 +129,6 @@ QStringList TextTable::defaults()
         QStringLiteral("Drucken…"),                                                            // 105
         QStringLiteral("Mit anderem Programm öffnen"),                                         // 106
         QStringLiteral("Schließen"),                                                           // 107
+        QStringLiteral("Reihe %1: %2 (%3 Treffer)"),                          // 108 row, its numbers, hits
     };
 }

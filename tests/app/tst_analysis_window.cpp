@@ -4,6 +4,7 @@
 #include "app/pages/LottotippPage.h"
 #include "app/pages/TipBoard.h"
 #include "draws/DateSerial.h"
+#include "draws/DrawCsv.h"
 #include "generator/Random.h"
 #include "platform/Chart1.h"
 
@@ -56,6 +57,8 @@ private slots:
     void backtestReport();
     void backtestPasses_data();
     void backtestPasses();
+    void backtestOverTheRealHistory_data();
+    void backtestOverTheRealHistory();
     void backtestKeepsTipsWithoutAThree();
     void backtestBadSeed();
     void backtestWithTheRealGenerator();
@@ -65,6 +68,7 @@ private slots:
 
     void comparisonReport();
     void comparisonNoAtFoundMessage();
+    void comparisonShowsWhatMatchedBeforeAsking();
     void comparisonBadThreshold();
 
     void missingDatabase_data();
@@ -139,16 +143,15 @@ void AnalysisWindowTest::backtestReport()
 
     click(QStringLiteral("BitBtn9"));
 
-    // Passes rate 05.12, 09.12 (3 days on from 05.12 is 08.12), 12.12, and
-    // 12.12 once more when the date no longer moves.
-    // Row 1 hits 6 on 05.12 and 1 on 09.12, row 2 hits 1 and the bonus on
-    // 05.12 and 5 on 09.12, both nothing on 12.12.
+    // The first pass sees 05.12, the first draw from 02.12, and rates 09.12;
+    // then 12.12, and 12.12 once more when the date no longer moves.
+    // Row 1 hits 1 on 09.12, row 2 hits 5 on 09.12, both nothing on 12.12.
     const QStringList expected{
         "Aktuelle Einstellung brachten für Sa. bzw. Mi.",
         "0x\t=>\t4\t=>\t0",
         "0x + Bonus\t=>\t0\t=>\t0",
         "1x\t=>\t0\t=>\t1",
-        "1x + Bonus\t=>\t1\t=>\t0",
+        "1x + Bonus\t=>\t0\t=>\t0",
         "2x\t=>\t0\t=>\t0",
         "2x + Bonus\t=>\t0\t=>\t0",
         "3x\t=>\t0\t=>\t0",
@@ -157,9 +160,9 @@ void AnalysisWindowTest::backtestReport()
         "4x + Bonus\t=>\t0\t=>\t0",
         "5x\t=>\t0\t=>\t1",
         "5x + Bonus\t=>\t0\t=>\t0",
-        "6x\t=>\t1\t=>\t0",
+        "6x\t=>\t0\t=>\t0",
         "",
-        "4 Ziehungen",
+        "3 Ziehungen",
         "",
     };
     const QStringList lines = reportLines();
@@ -175,8 +178,11 @@ void AnalysisWindowTest::backtestReport()
     QVERIFY(dialogs_.inputPrompts[0].startsWith(window_->text(30) + " (1-99999999)?|"
                                                 + window_->text(31) + "|"));
     QCOMPARE(window_->statusPanel(1), window_->text(31) + QStringLiteral(" 12345"));
-    QCOMPARE(generated_, 4);
-    QCOMPARE(randomAtStart_, QList<quint32>(4, Random(12345).next32()));
+    QCOMPARE(generated_, 3);
+    QCOMPARE(randomAtStart_, QList<quint32>(3, Random(12345).next32()));
+    // The comparison with chance closes the report with its p-value.
+    QVERIFY(lines[lines.size() - 3].contains(QStringLiteral("; p = ")));
+    QVERIFY(lines[lines.size() - 2].startsWith(QStringLiteral("Die Parameter waren ")));
     // The weighting dialog stays shut during the run; the box comes back.
     QVERIFY(!editPoolDuringRun_);
     QVERIFY(checkBox20()->isChecked());
@@ -193,11 +199,17 @@ void AnalysisWindowTest::backtestPasses_data()
     QTest::addColumn<int>("passes");
     QTest::addColumn<int>("weekendPasses");
 
-    // 3 days: 05.12, 09.12, 12.12, 12.12.
-    QTest::newRow("both boxes: 3 days") << QDate(2020, 12, 2) << true << 4 << 3;
+    // 3 days: 09.12, 12.12, 12.12 again when the date no longer moves.
+    QTest::newRow("both boxes, from a draw") << QDate(2020, 12, 5) << true << 3 << 2;
+    // The first draw from 02.12 is 05.12, which the first pass sees.
+    QTest::newRow("both boxes, from the days before a draw") << QDate(2020, 12, 2) << true << 3 << 2;
+    // The first draw from 06.12 is 09.12: the first pass sees it and rates
+    // 12.12, never 09.12 itself.
+    QTest::newRow("both boxes, from the day after a draw") << QDate(2020, 12, 6) << true << 2 << 2;
     // 6 days: 09.12 (first from 08.12), 12.12 (from 15.12: the last), 12.12.
     QTest::newRow("one box: 6 days") << QDate(2020, 12, 2) << false << 3 << 2;
-    QTest::newRow("after the last draw: two passes") << QDate(2021, 3, 1) << true << 2 << 2;
+    // The last draw is the one the pass sees: rated once, as the last pass.
+    QTest::newRow("after the last draw: one pass") << QDate(2021, 3, 1) << true << 1 << 1;
 }
 
 void AnalysisWindowTest::backtestPasses()
@@ -211,6 +223,9 @@ void AnalysisWindowTest::backtestPasses()
     window_->datenbankPage()->setWednesdays(wednesdays);
     window_->datenbankPage()->setEndDate(start);
     setRow(1, {"40", "41", "42", "43", "44", "45"}); // 3 hits on 12.12 only
+    // What each pass's generation could see: the draw shown, up to the end date.
+    QList<QDate> seen;
+    window_->backtestGenerator = [&] { seen << window_->datenbankPage()->endDate(); };
     dialogs_.inputAnswers.enqueue(QStringLiteral("7"));
 
     click(QStringLiteral("BitBtn9"));
@@ -228,6 +243,43 @@ void AnalysisWindowTest::backtestPasses()
     }
     QCOMPARE(weekend, weekendPasses);
     QCOMPARE(other, passes - weekendPasses);
+
+    // Each pass rates the draw the next one sees; none rates a draw its
+    // generation could see, but for the last, which rates the last stored
+    // draw once more.
+    QCOMPARE(seen.size(), passes);
+    const QList<QDate> rated = seen.mid(1) << window_->datenbankPage()->endDate();
+    for (int pass = 0; pass + 1 < passes; ++pass)
+        QVERIFY2(rated[pass] > seen[pass], qPrintable(seen[pass].toString(Qt::ISODate)));
+    QCOMPARE(rated.constLast(), QDate(2020, 12, 12));
+}
+
+void AnalysisWindowTest::backtestOverTheRealHistory_data()
+{
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<int>("passes");
+    QTest::newRow("Saturday 19.11.1994, a draw") << QDate(1994, 11, 19) << 3000;
+    // The draw of Wednesday 23.11 is the first the run sees: one pass fewer.
+    QTest::newRow("Sunday 20.11.1994, no draw") << QDate(1994, 11, 20) << 2999;
+}
+
+void AnalysisWindowTest::backtestOverTheRealHistory()
+{
+    QFETCH(QDate, start);
+    QFETCH(int, passes);
+    QFile csv(qEnvironmentVariable("NUMERANT_SOURCE_DIR") + QStringLiteral("/data/history/lotto-6aus49.csv"));
+    QVERIFY2(csv.open(QIODevice::ReadOnly), qPrintable(csv.fileName()));
+    const CsvRead history = parseDrawCsv(csv.readAll());
+    QVERIFY(history.problems.empty());
+    QVERIFY(writeDraws(history.draws));
+    window_->datenbankPage()->setEndDate(start);
+    fixedGenerator();
+    dialogs_.inputAnswers.enqueue(QStringLiteral("7"));
+
+    click(QStringLiteral("BitBtn9"));
+
+    QCOMPARE(reportLines().value(15), QStringLiteral("%1 Ziehungen").arg(passes));
+    QCOMPARE(generated_, passes);
 }
 
 void AnalysisWindowTest::backtestKeepsTipsWithoutAThree()
@@ -235,10 +287,9 @@ void AnalysisWindowTest::backtestKeepsTipsWithoutAThree()
     QVERIFY(writeDraws(threeDraws()));
     window_->datenbankPage()->setEndDate(QDate(2020, 12, 2));
     control<QCheckBox>(QStringLiteral("CheckBox31"))->setChecked(true);
-    // Each run writes other numbers: 6 hits on 05.12, 5 on 09.12, none on
-    // 12.12, so the fourth pass keeps the tips of the third.
-    QList<QStringList> runs{{"3", "11", "17", "25", "38", "44"},
-                            {"1", "2", "3", "4", "5", "49"},
+    // Each run writes other numbers: 5 hits on 09.12, none on 12.12, so the
+    // third pass keeps the tips of the second.
+    QList<QStringList> runs{{"1", "2", "3", "4", "5", "49"},
                             {"13", "14", "15", "16", "18", "19"},
                             {"40", "41", "42", "43", "44", "45"}};
     window_->backtestGenerator = [&] { setRow(1, runs.value(generated_++)); };
@@ -247,8 +298,7 @@ void AnalysisWindowTest::backtestKeepsTipsWithoutAThree()
 
     click(QStringLiteral("BitBtn9"));
 
-    QCOMPARE(generated_, 3);
-    // The fourth pass rated the third pass's tips (no hit on 12.12 either way).
+    QCOMPARE(generated_, 2);
     QCOMPARE(reportLines().value(1), QStringLiteral("0x\t=>\t2\t=>\t0"));
     // Then the user's own tips are back.
     QCOMPARE(window_->tipBoard()->cellText(1, 1), QStringLiteral("7"));
@@ -440,6 +490,42 @@ void AnalysisWindowTest::comparisonNoAtFoundMessage()
     QVERIFY(!window_->isBusy());
 }
 
+void AnalysisWindowTest::comparisonShowsWhatMatchedBeforeAsking()
+{
+    // Threshold 2: 11.01 meets 04.01 in three numbers, 18.01 meets 04.01
+    // and 11.01 in two each. At each question the board shows the reference
+    // in row 1, rated against the earlier draw now current, and the status
+    // bar the reference's pass.
+    QVERIFY(writeDraws(fiveSaturdays()));
+    window_->datenbankPage()->setEndDate(QDate(2020, 1, 4));
+    dialogs_.inputAnswers.enqueue(QStringLiteral("2"));
+    dialogs_.yesNoAnswers << true << true << false;
+    QStringList shown;
+    dialogs_.whileAsking = [&] {
+        QStringList row;
+        for (int k = 1; k <= 6; ++k)
+            row << window_->tipBoard()->cellText(1, k);
+        shown << QStringLiteral("%1 | %2 | %3 | %4 hits | %5")
+                     .arg(window_->statusPanel(0), window_->statusPanel(1), row.join(' '),
+                          window_->tipBoard()->hitsText(1),
+                          DateSerial::toDate(window_->Datum1).toString(Qt::ISODate));
+    };
+
+    click(QStringLiteral("BitBtn19"));
+
+    QCOMPARE(shown, QStringList({
+        "Durchgang 2: 11.01.2020 (25 %) | 11.01.2020 | 1 2 3 10 11 12 | 3 hits | 2020-01-04",
+        "Durchgang 3: 18.01.2020 (50 %) | 18.01.2020 | 1 2 20 21 22 23 | 2 hits | 2020-01-04",
+        "Durchgang 3: 18.01.2020 (50 %) | 18.01.2020 | 1 2 20 21 22 23 | 2 hits | 2020-01-11",
+    }));
+    // No at the third: the window stays as the question showed it.
+    QCOMPARE(window_->Datum1, DateSerial::fromDate(QDate(2020, 1, 11)));
+    QCOMPARE(window_->Position, 1);
+    QCOMPARE(window_->tipBoard()->cellText(1, 3), QStringLiteral("20"));
+    QCOMPARE(window_->tipBoard()->hitsText(1), QStringLiteral("2"));
+    QVERIFY(!QFile::exists(reportPath(QStringLiteral("Test.rtf"))));
+}
+
 void AnalysisWindowTest::comparisonBadThreshold()
 {
     QVERIFY(writeDraws(fiveSaturdays()));
@@ -468,6 +554,8 @@ void AnalysisWindowTest::missingDatabase_data()
     QTest::newRow("comparison") << "BitBtn19" << false << "";
     QTest::newRow("comparison, no draws") << "BitBtn19" << true
                                           << "Die Datenbank enthält keine Ziehungen.";
+    QTest::newRow("backtest, no draws") << "BitBtn9" << true
+                                        << "Die Datenbank enthält keine Ziehungen.";
 }
 
 void AnalysisWindowTest::missingDatabase()
@@ -486,7 +574,12 @@ void AnalysisWindowTest::missingDatabase()
         QVERIFY2(dialogs_.messages[0].contains(databasePath()), qPrintable(dialogs_.messages[0]));
     else
         QCOMPARE(dialogs_.messages[0], message);
-    // Nothing created or changed, no report.
+    // Nothing created or changed, no report. The search asks its question
+    // before it opens the file.
+    if (button != QStringLiteral("SpeedButton4"))
+        QVERIFY(dialogs_.inputPrompts.isEmpty());
+    QVERIFY(!QFile::exists(reportPath(QStringLiteral("Test.txt"))));
+    QVERIFY(!QFile::exists(reportPath(QStringLiteral("Test.rtf"))));
     QCOMPARE(QFile::exists(databasePath()), emptyFile);
     QVERIFY(checkBox20()->isChecked());
     QVERIFY(shell_.openedFiles.isEmpty());

@@ -44,10 +44,14 @@ private slots:
 private:
     void setRow(int row, const QStringList& cells);
     void search(const QString& threshold);
-    QString found(const QDate& date) const
+    // A found message as "yyyy-mm-dd|row|its numbers|hits".
+    QString found(const QString& message) const
     {
+        const QStringList f = message.split(QLatin1Char('|'));
         return window_->text(8) + QLatin1Char('|') + window_->text(6)
-               + date.toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral("   ") + window_->text(7);
+               + QDate::fromString(f[0], Qt::ISODate).toString(QStringLiteral("dd.MM.yyyy"))
+               + QLatin1Char('\n') + window_->text(108).arg(f[1], f[2], f[3]) + QLatin1Char('\n')
+               + window_->text(7);
     }
 };
 
@@ -83,20 +87,27 @@ void SearchWindowTest::foundDraws_data()
     QTest::addColumn<bool>("saturdays");
     QTest::addColumn<bool>("wednesdays");
     QTest::addColumn<QString>("threshold");
-    QTest::addColumn<QList<QDate>>("messages"); // one per qualifying row, all answered Yes
+    QTest::addColumn<QStringList>("messages"); // one per qualifying row, all answered Yes
 
-    const QDate sat(2020, 12, 5), wed(2020, 12, 9), sat2(2020, 12, 12);
     // Row 1 is the Saturday, Tuesday and Thursday draw, row 2 shares three
-    // numbers with the Wednesday draw; the other ten rows are empty.
-    QTest::newRow("both boxes: never Tuesday or Thursday") << true << true << "6" << QList<QDate>{sat};
-    QTest::newRow("Saturdays only") << true << false << "3" << QList<QDate>{sat};
-    QTest::newRow("Wednesdays only") << false << true << "3" << QList<QDate>{wed};
-    QTest::newRow("neither box") << false << false << "0" << QList<QDate>{};
-    QTest::newRow("threshold 7: never") << true << true << "7" << QList<QDate>{};
-    QList<QDate> everyRow;
-    for (const QDate& date : {sat, wed, sat2})
-        for (int row = 0; row < 12; ++row)
-            everyRow << date;
+    // numbers with the Wednesday draw; the other ten rows are empty. The
+    // message names the row as the rating sorted it.
+    const QString row1 = QStringLiteral("|1|3 11 17 25 38 44|");
+    const QString row2 = QStringLiteral("|2|1 2 3 30 31 32|");
+    QTest::newRow("both boxes: never Tuesday or Thursday")
+        << true << true << "6" << QStringList{"2020-12-05" + row1 + "6"};
+    QTest::newRow("Saturdays only") << true << false << "3" << QStringList{"2020-12-05" + row1 + "6"};
+    QTest::newRow("Wednesdays only") << false << true << "3" << QStringList{"2020-12-09" + row2 + "3"};
+    QTest::newRow("neither box") << false << false << "0" << QStringList{};
+    QTest::newRow("threshold 7: never") << true << true << "7" << QStringList{};
+    QStringList everyRow;
+    for (const auto& [date, hits1, hits2] : {std::tuple{"2020-12-05", "6", "1"},
+                                              std::tuple{"2020-12-09", "1", "3"},
+                                              std::tuple{"2020-12-12", "0", "1"}}) {
+        everyRow << date + row1 + hits1 << date + row2 + hits2;
+        for (int row = 3; row <= 12; ++row)
+            everyRow << QStringLiteral("%1|%2||0").arg(date).arg(row);
+    }
     QTest::newRow("threshold 0: every row, empty ones too") << true << true << " 0 " << everyRow;
 }
 
@@ -105,7 +116,7 @@ void SearchWindowTest::foundDraws()
     QFETCH(bool, saturdays);
     QFETCH(bool, wednesdays);
     QFETCH(QString, threshold);
-    QFETCH(QList<QDate>, messages);
+    QFETCH(QStringList, messages);
 
     QVERIFY(writeDraws(december()));
     window_->datenbankPage()->setSaturdays(saturdays);
@@ -118,11 +129,12 @@ void SearchWindowTest::foundDraws()
 
     search(threshold);
 
+    // The title names the operation, the dialog asks the question.
     QCOMPARE(dialogs_.inputPrompts,
-             QStringList{window_->text(4) + "|" + window_->text(5) + "|6"});
+             QStringList{window_->text(5) + "|" + window_->text(4) + "|6"});
     QStringList expected;
-    for (const QDate& date : messages)
-        expected << found(date);
+    for (const QString& message : messages)
+        expected << found(message);
     QCOMPARE(dialogs_.questions, expected);
     QVERIFY(dialogs_.messages.isEmpty());
 
@@ -155,7 +167,9 @@ void SearchWindowTest::noAtTheFirstMessageKeepsTheFoundDraw()
 
     search(QStringLiteral("6"));
 
-    QCOMPARE(dialogs_.questions, QStringList{found(QDate(2020, 12, 5))});
+    QCOMPARE(dialogs_.questions,
+             QStringList{QStringLiteral("Ziehung gefunden|Ein Treffer gefunden am :05.12.2020\n"
+                                        "Reihe 1: 3 11 17 25 38 44 (6 Treffer)\nWeiter?")});
     QCOMPARE(window_->Datum1, DateSerial::fromDate(QDate(2020, 12, 5)));
     QCOMPARE(window_->Position, 4);
     QVERIFY(window_->datenbankPage()->drawLine().startsWith(QStringLiteral("Sa 05.12.20  ")));
@@ -173,7 +187,7 @@ void SearchWindowTest::noAtTheFirstMessageKeepsTheFoundDraw()
     dialogs_.yesNoAnswers.enqueue(false);
     search(QStringLiteral("6"));
     QCOMPARE(dialogs_.questions.size(), 2);
-    QCOMPARE(dialogs_.questions.constLast(), found(QDate(2020, 12, 5)));
+    QCOMPARE(dialogs_.questions.constLast(), dialogs_.questions.constFirst());
 }
 
 void SearchWindowTest::thresholdThatIsNoNumber()

@@ -32,10 +32,13 @@ public:
     // there; none left (or an empty name) cancels.
     QQueue<QString> printAnswers;
     int printDialogs = 0;
+    std::function<void()> whileAsking;  // runs as each askYesNo shows, to look at the window
 
     bool askYesNo(QWidget*, const QString& caption, const QString& text,
                   Default preset = Default::Yes) override
     {
+        if (whileAsking)
+            whileAsking();
         questions << caption + QLatin1Char('|') + text;
         questionDefaults << preset;
         return yesNoAnswers.isEmpty() ? false : yesNoAnswers.dequeue();

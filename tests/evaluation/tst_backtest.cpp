@@ -14,6 +14,18 @@ Statistik statistik(std::initializer_list<std::tuple<int, int, int>> entries) //
     return s;
 }
 
+BoardRows board(std::initializer_list<QStringList> rows)
+{
+    BoardRows board;
+    std::size_t r = 0;
+    for (const QStringList& cells : rows) {
+        for (std::size_t k = 0; k < 6; ++k)
+            board[r][k] = cells.value(int(k));
+        ++r;
+    }
+    return board;
+}
+
 } // namespace
 
 class TestBacktest : public QObject {
@@ -23,6 +35,7 @@ private slots:
     void passesSplitByWeekday();
     void advance_data();
     void advance();
+    void passesKeepTheRatedRowsForTheTest();
     void reportText();
     void stoppedRunSaysSoLast();
 };
@@ -44,8 +57,8 @@ void TestBacktest::passesSplitByWeekday()
     BacktestCounts counts;
     const Statistik pass = statistik({{0, 0, 5}, {1, 1, 2}, {3, 0, 2}, {3, 1, 1}, {6, 0, 1}});
     // The rows with three or more hits, bonus or not, decide on the next pass.
-    QCOMPARE(counts.addPass(pass, makeDraw(date, {1, 2, 3, 4, 5, 6}, 7)), 4);
-    QCOMPARE(counts.addPass(statistik({{2, 0, 12}}), makeDraw(date, {1, 2, 3, 4, 5, 6}, 7)), 0);
+    QCOMPARE(counts.addPass(pass, makeDraw(date, {1, 2, 3, 4, 5, 6}, 7), {}), 4);
+    QCOMPARE(counts.addPass(statistik({{2, 0, 12}}), makeDraw(date, {1, 2, 3, 4, 5, 6}, 7), {}), 0);
     QCOMPARE(counts.passes, 2);
     const Statistik& filled = weekend ? counts.weekend : counts.otherDays;
     const Statistik& empty = weekend ? counts.otherDays : counts.weekend;
@@ -77,11 +90,30 @@ void TestBacktest::advance()
     QCOMPARE(Backtest::advanceDays(saturdays, wednesdays), days);
 }
 
+void TestBacktest::passesKeepTheRatedRowsForTheTest()
+{
+    // The test against chance sees the rows the rating counted, as rated:
+    // a row with an empty cell is left out, a repeated number counts twice.
+    BacktestCounts counts;
+    counts.addPass(statistik({{3, 0, 1}}), makeDraw(QDate(2020, 12, 5), {1, 2, 3, 4, 5, 6}, 7),
+                   board({{"1", "2", "3", "40", "41", "42"},
+                          {"1", "2", "3", "40", "41", ""},
+                          {"1", "1", "2", "40", "41", "42"},
+                          {"7", "8", "9", "10", "11", "12"}}));
+    QCOMPARE(counts.observed.passes.size(), std::size_t(1));
+    QCOMPARE(counts.observed.passes[0].rows.size(), std::size_t(3));
+    QCOMPARE(Chance::threeOrMoreTest(counts.observed.passes, 0).observed, qint64(2));
+    const QStringList lines = Backtest::report(counts, {QStringLiteral("Kopf"), QStringLiteral("Ziehungen")}, false);
+    QVERIFY2(lines.constLast().startsWith(QStringLiteral("Die Parameter waren")), qPrintable(lines.constLast()));
+    QVERIFY2(lines[lines.size() - 2].startsWith(QStringLiteral("Erzielt: 2 von 3 Reihen; ")),
+             qPrintable(lines[lines.size() - 2]));
+}
+
 void TestBacktest::reportText()
 {
     BacktestCounts counts;
-    counts.addPass(statistik({{0, 0, 6}, {1, 0, 3}, {3, 0, 17}, {2, 1, 1}}), makeDraw(QDate(2020, 12, 5), {1, 2, 3, 4, 5, 6}, 0));
-    counts.addPass(statistik({{3, 0, 4}, {5, 1, 1}}), makeDraw(QDate(2020, 12, 9), {1, 2, 3, 4, 5, 6}, 0));
+    counts.addPass(statistik({{0, 0, 6}, {1, 0, 3}, {3, 0, 17}, {2, 1, 1}}), makeDraw(QDate(2020, 12, 5), {1, 2, 3, 4, 5, 6}, 0), {});
+    counts.addPass(statistik({{3, 0, 4}, {5, 1, 1}}), makeDraw(QDate(2020, 12, 9), {1, 2, 3, 4, 5, 6}, 0), {});
     const QStringList lines = Backtest::report(counts, {QStringLiteral("Kopf"), QStringLiteral("Ziehungen")}, false);
     const QStringList expected{
         "Kopf",
@@ -102,15 +134,16 @@ void TestBacktest::reportText()
         "2 Ziehungen",
     };
     QCOMPARE(lines.mid(0, expected.size()), expected);
-    // The comparison with chance follows and ends the report.
+    // The comparison with chance follows and ends the report; these passes
+    // recorded no board to test.
     QCOMPARE(lines[expected.size()], QString());
-    QVERIFY(lines.constLast().startsWith(QStringLiteral("Die Parameter lagen")));
+    QCOMPARE(lines.constLast(), QStringLiteral("Ohne bewertete Reihen ist kein Vergleich mit dem Zufall möglich."));
 }
 
 void TestBacktest::stoppedRunSaysSoLast()
 {
     BacktestCounts counts;
-    counts.addPass(statistik({{0, 0, 12}}), makeDraw(QDate(2020, 12, 5), {1, 2, 3, 4, 5, 6}, 7));
+    counts.addPass(statistik({{0, 0, 12}}), makeDraw(QDate(2020, 12, 5), {1, 2, 3, 4, 5, 6}, 7), {});
     const QStringList lines = Backtest::report(counts, {QStringLiteral("Kopf"), QStringLiteral("Ziehungen")}, true);
     QCOMPARE(lines.constLast(), QStringLiteral("Die Analyse wurde vorzeitig angehalten, nach 1 Durchgängen."));
 }
