@@ -1,5 +1,8 @@
 #include "draws/DrawFile.h"
 
+#include "text/MessageLines.h"
+#include "text/UiText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,14 +18,15 @@ namespace {
 constexpr qint64 kRecordSize = 32;
 constexpr qint64 kBlockRecords = 1000;
 
-QString failure(const QFile& file, const QString& what)
+QString failure(const QFile& file, int message)
 {
-    return QStringLiteral("%1 \"%2\": %3").arg(what, file.fileName(), file.errorString());
+    return UiText::line(message).arg(file.fileName(), file.errorString());
 }
 
-QString systemFailure(const QString& what, const QString& path, int error)
+// The message line is looked up here, after errno was read for the call.
+QString systemFailure(int message, const QString& path, int error)
 {
-    return QStringLiteral("%1 \"%2\": %3").arg(what, path, QString::fromLocal8Bit(std::strerror(error)));
+    return UiText::line(message).arg(path, QString::fromLocal8Bit(std::strerror(error)));
 }
 
 // The whole buffer or the reason why not. A short write is followed by one
@@ -105,7 +109,7 @@ QString DrawFile::create() const
 {
     QFile file(path_);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return failure(file, QStringLiteral("Cannot create"));
+        return failure(file, MessageLine::CannotCreate);
     return {};
 }
 
@@ -118,7 +122,7 @@ QString DrawFile::scan(const std::function<bool(const Draw&, qint64 index)>& vis
 {
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(file, QStringLiteral("Cannot open"));
+        return failure(file, MessageLine::CannotOpen);
     const QString problem = scan(file, visit);
     return problem.isEmpty() ? problem : QStringLiteral("\"%1\": %2").arg(path_, problem);
 }
@@ -133,7 +137,7 @@ QString DrawFile::scan(QIODevice& device, const std::function<bool(const Draw&, 
     for (;;) {
         const qint64 got = device.read(block.data() + filled, block.size() - filled);
         if (got < 0)
-            return QStringLiteral("Cannot read: %1").arg(device.errorString());
+            return UiText::line(MessageLine::CannotRead).arg(device.errorString());
         filled += got;
         const qint64 whole = filled / kRecordSize * kRecordSize;
         for (qint64 at = 0; at < whole; at += kRecordSize, ++index)
@@ -168,7 +172,7 @@ QString DrawFile::append(const std::vector<Draw>& draws) const
     // a stray fragment cannot shift every later record out of step.
     const int fd = ::open(QFile::encodeName(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
-        return systemFailure(QStringLiteral("Cannot open"), path_, errno);
+        return systemFailure(MessageLine::CannotOpen, path_, errno);
     struct stat info {};
     int error = ::fstat(fd, &info) != 0 ? errno : 0;
     const off_t end = info.st_size / kRecordSize * kRecordSize;
@@ -186,7 +190,7 @@ QString DrawFile::append(const std::vector<Draw>& draws) const
     if (!error && ::fsync(fd) != 0)
         error = errno;
     ::close(fd);
-    return error ? systemFailure(QStringLiteral("Cannot write"), path_, error) : QString();
+    return error ? systemFailure(MessageLine::CannotWrite, path_, error) : QString();
 }
 
 QString DrawFile::rewrite(const std::vector<Draw>& draws, const QString& tempPath) const
@@ -204,7 +208,7 @@ QString DrawFile::rewrite(const std::vector<Draw>& draws, const QString& tempPat
     // Clearing a stale temp file that is really the database would lose it.
     if (QFileInfo(temp).absoluteFilePath() == QFileInfo(target).absoluteFilePath()
         || QFileInfo(temp).absoluteFilePath() == database.absoluteFilePath())
-        return QStringLiteral("Cannot replace \"%1\" through itself").arg(path_);
+        return UiText::line(MessageLine::CannotReplaceItself).arg(path_);
 
     // The new file takes the old one's permissions: a private database stays
     // private. A first database gets the usual mode for new files.
@@ -216,7 +220,7 @@ QString DrawFile::rewrite(const std::vector<Draw>& draws, const QString& tempPat
     const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_EXCL | O_CLOEXEC,
                           hadFile ? 0600 : 0666);
     if (fd < 0)
-        return systemFailure(QStringLiteral("Cannot create"), temp, errno);
+        return systemFailure(MessageLine::CannotCreate, temp, errno);
     int error = hadFile && ::fchmod(fd, old.st_mode & 07777) != 0 ? errno : 0;
     if (!error)
         error = writeAll(fd, encodeAll(draws));
@@ -227,12 +231,12 @@ QString DrawFile::rewrite(const std::vector<Draw>& draws, const QString& tempPat
         error = errno;
     if (error) {
         ::unlink(tempName.constData());
-        return systemFailure(QStringLiteral("Cannot write"), temp, error);
+        return systemFailure(MessageLine::CannotWrite, temp, error);
     }
     if (::rename(tempName.constData(), QFile::encodeName(target).constData()) != 0) {
         const int renameError = errno;
         ::unlink(tempName.constData());
-        return systemFailure(QStringLiteral("Cannot replace"), path_, renameError);
+        return systemFailure(MessageLine::CannotReplace, path_, renameError);
     }
     syncFolderOf(target);
     return {};

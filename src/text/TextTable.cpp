@@ -97,5 +97,12 @@ QStringList TextTable::defaults()
         QStringLiteral("%1 Ziehungen in \"%2\" gespeichert"),                  // 77 count, file name
         QStringLiteral("Ziehungen exportieren"),                              // 78
         QStringLiteral("CSV-Dateien (Ziehungen)"),                            // 79 file type
+        // Messages that used to be worded in the code.
+        QStringLiteral("„%1“ kann nicht angelegt werden: %2"), // 80 file, system error
+        QStringLiteral("„%1“ kann nicht geöffnet werden: %2"), // 81 file, system error
+        QStringLiteral("Lesefehler: %1"), // 82 system error
+        QStringLiteral("„%1“ kann nicht geschrieben werden: %2"), // 83 file, system error
+        QStringLiteral("„%1“ kann nicht durch sich selbst ersetzt werden."), // 84 file
+        QStringLiteral("„%1“ kann nicht ersetzt werden: %2"), // 85 file, system error
     };
 }
