@@ -11,7 +11,14 @@ enum : int {
     CannotWrite = 83,
     CannotReplaceItself = 84,
     CannotReplace = 85,
-    End = 86, // one past the last line
+    CsvFieldCount = 86,
+    CsvNotADate = 87,
+    CsvBadNumber = 88,
+    CsvNumberTwice = 89,
+    CsvBadBonus = 90,
+    CsvBadSuper = 91,
+    CsvDateTwice = 92,
+    End = 93, // one past the last line
 };
 
 } // namespace MessageLine

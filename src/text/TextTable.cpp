@@ -104,5 +104,12 @@ QStringList TextTable::defaults()
         QStringLiteral("„%1“ kann nicht geschrieben werden: %2"), // 83 file, system error
         QStringLiteral("„%1“ kann nicht durch sich selbst ersetzt werden."), // 84 file
         QStringLiteral("„%1“ kann nicht ersetzt werden: %2"), // 85 file, system error
+        QStringLiteral("%1 Felder statt 9 (Datum, sechs Zahlen, Zusatzzahl, Superzahl)"), // 86 fields found
+        QStringLiteral("\"%1\" ist kein Datum"), // 87 the field
+        QStringLiteral("Zahl %1 \"%2\" ist keine Zahl von 1 bis 49"), // 88 position, the field
+        QStringLiteral("die Zahl %1 kommt zweimal vor"), // 89 the number
+        QStringLiteral("Zusatzzahl \"%1\" ist weder leer noch eine Zahl von 0 bis 49"), // 90 the field
+        QStringLiteral("Superzahl \"%1\" ist weder leer noch eine Ziffer von 0 bis 9"), // 91 the field
+        QStringLiteral("das Datum steht schon in Zeile %1"), // 92 the earlier line
     };
 }
