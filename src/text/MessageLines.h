@@ -18,7 +18,12 @@ enum : int {
     CsvBadBonus = 90,
     CsvBadSuper = 91,
     CsvDateTwice = 92,
-    End = 93, // one past the last line
+    UpdateLoading = 93,
+    UpdateReceived = 94,
+    UpdateAccuracy = 95,
+    UpdateNotYet = 96,
+    UpdateFailed = 97,
+    End = 98, // one past the last line
 };
 
 } // namespace MessageLine

@@ -111,5 +111,10 @@ QStringList TextTable::defaults()
         QStringLiteral("Zusatzzahl \"%1\" ist weder leer noch eine Zahl von 0 bis 49"), // 90 the field
         QStringLiteral("Superzahl \"%1\" ist weder leer noch eine Ziffer von 0 bis 9"), // 91 the field
         QStringLiteral("das Datum steht schon in Zeile %1"), // 92 the earlier line
+        QStringLiteral("Loading"), // 93 status while a day is asked for
+        QStringLiteral("Received %1 bytes"), // 94 bytes
+        QStringLiteral("Not guarantee the accuracy of the numbers!"), // 95 
+        QStringLiteral("%1 noch nicht da!"), // 96 date
+        QStringLiteral("Failed : %1 %2"), // 97 status number, status line
     };
 }
