@@ -23,7 +23,12 @@ enum : int {
     UpdateAccuracy = 95,
     UpdateNotYet = 96,
     UpdateFailed = 97,
-    End = 98, // one past the last line
+    UpdateSilent = 98,
+    UpdateTooSlow = 99,
+    UpdateTooLarge = 100,
+    UpdateConnectionFailed = 101,
+    UpdateStoreFailed = 102,
+    End = 103, // one past the last line
 };
 
 } // namespace MessageLine

@@ -116,5 +116,10 @@ QStringList TextTable::defaults()
         QStringLiteral("Not guarantee the accuracy of the numbers!"), // 95 
         QStringLiteral("%1 noch nicht da!"), // 96 date
         QStringLiteral("Failed : %1 %2"), // 97 status number, status line
+        QStringLiteral("Der Ziehungsdienst hat %1 Sekunden lang nichts gesendet; die Aktualisierung wurde abgebrochen."), // 98 seconds
+        QStringLiteral("Die Antwort des Ziehungsdienstes dauerte länger als %1 Sekunden; die Aktualisierung wurde abgebrochen."), // 99 seconds
+        QStringLiteral("Die Antwort des Ziehungsdienstes ist größer als %1 KiB und keine Ziehung; die Aktualisierung wurde abgebrochen."), // 100 KiB
+        QStringLiteral("Die Verbindung zum Ziehungsdienst ist fehlgeschlagen: %1"), // 101 error text
+        QStringLiteral("Die Ziehung konnte nicht gespeichert werden: %1"), // 102 error text
     };
 }
