@@ -8,6 +8,8 @@
 #include "draws/DrawText.h"
 #include "draws/UpdateRules.h"
 #include "platform/Dialogs.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 #include "update/DrawUpdater.h"
 
 #include <QAction>
@@ -20,17 +22,14 @@ namespace {
 
 constexpr int kLineNoService = 59; // "Kein Ziehungsdienst eingestellt"
 
-// The update's own German texts, gathered for a later move into the text table.
+// The update's own messages.
 QString badServiceText(const QString& address)
 {
-    return QStringLiteral("Die Adresse des Ziehungsdienstes \"%1\" ist keine http://- oder "
-                          "https://-Adresse. Bitte tragen Sie unter Internet-Optionen eine "
-                          "Adresse wie http://127.0.0.1:8080 ein.")
-        .arg(address);
+    return UiText::line(MessageLine::BadServiceAddress).arg(address);
 }
 QString badProxyPortText(const QString& port)
 {
-    return QStringLiteral("Der Proxy-Port \"%1\" ist keine ganze Zahl von 1 bis 65535.").arg(port);
+    return UiText::line(MessageLine::BadProxyPort).arg(port);
 }
 
 // The configured service, or an invalid URL when the address is unusable.

@@ -28,7 +28,9 @@ enum : int {
     UpdateTooLarge = 100,
     UpdateConnectionFailed = 101,
     UpdateStoreFailed = 102,
-    End = 103, // one past the last line
+    BadServiceAddress = 103,
+    BadProxyPort = 104,
+    End = 105, // one past the last line
 };
 
 } // namespace MessageLine

@@ -121,5 +121,7 @@ QStringList TextTable::defaults()
         QStringLiteral("Die Antwort des Ziehungsdienstes ist größer als %1 KiB und keine Ziehung; die Aktualisierung wurde abgebrochen."), // 100 KiB
         QStringLiteral("Die Verbindung zum Ziehungsdienst ist fehlgeschlagen: %1"), // 101 error text
         QStringLiteral("Die Ziehung konnte nicht gespeichert werden: %1"), // 102 error text
+        QStringLiteral("Die Adresse des Ziehungsdienstes \"%1\" ist keine http://- oder https://-Adresse. Bitte tragen Sie unter Internet-Optionen eine Adresse wie http://127.0.0.1:8080 ein."), // 103 the address
+        QStringLiteral("Der Proxy-Port \"%1\" ist keine ganze Zahl von 1 bis 65535."), // 104 the port
     };
 }
