@@ -30,7 +30,10 @@ enum : int {
     UpdateStoreFailed = 102,
     BadServiceAddress = 103,
     BadProxyPort = 104,
-    End = 105, // one past the last line
+    ShellNoProgram = 105,
+    ShellMissingFile = 106,
+    ShellNoBrowser = 107,
+    End = 108, // one past the last line
 };
 
 } // namespace MessageLine

@@ -123,5 +123,8 @@ QStringList TextTable::defaults()
         QStringLiteral("Die Ziehung konnte nicht gespeichert werden: %1"), // 102 error text
         QStringLiteral("Die Adresse des Ziehungsdienstes \"%1\" ist keine http://- oder https://-Adresse. Bitte tragen Sie unter Internet-Optionen eine Adresse wie http://127.0.0.1:8080 ein."), // 103 the address
         QStringLiteral("Der Proxy-Port \"%1\" ist keine ganze Zahl von 1 bis 65535."), // 104 the port
+        QStringLiteral("Die Datei konnte nicht geöffnet werden, weil kein Programm dafür eingerichtet ist. Bitte öffnen Sie sie selbst:"), // 105 then the file on its own line
+        QStringLiteral("Die Datei wurde nicht gefunden:"), // 106 then the file on its own line
+        QStringLiteral("Die Adresse konnte nicht im Browser geöffnet werden. Bitte öffnen Sie sie selbst:"), // 107 then the address on its own line
     };
 }
