@@ -33,7 +33,9 @@ enum : int {
     ShellNoProgram = 105,
     ShellMissingFile = 106,
     ShellNoBrowser = 107,
-    End = 108, // one past the last line
+    DatabaseCopied = 108,
+    DatabaseNotCopied = 109,
+    End = 110, // one past the last line
 };
 
 } // namespace MessageLine

@@ -126,5 +126,7 @@ QStringList TextTable::defaults()
         QStringLiteral("Die Datei konnte nicht geöffnet werden, weil kein Programm dafür eingerichtet ist. Bitte öffnen Sie sie selbst:"), // 105 then the file on its own line
         QStringLiteral("Die Datei wurde nicht gefunden:"), // 106 then the file on its own line
         QStringLiteral("Die Adresse konnte nicht im Browser geöffnet werden. Bitte öffnen Sie sie selbst:"), // 107 then the address on its own line
+        QStringLiteral("Die Ziehungen aus „%1“ wurden nach „%2“ kopiert; dort werden sie weiter gepflegt, weil der Programmordner schreibgeschützt ist."), // 108 delivered file, per-user folder
+        QStringLiteral("Die Ziehungen aus „%1“ konnten nicht nach „%2“ kopiert werden. Das Programm beginnt dort mit einer leeren Datenbank."), // 109 delivered file, per-user folder
     };
 }
