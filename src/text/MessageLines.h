@@ -35,7 +35,11 @@ enum : int {
     ShellNoBrowser = 107,
     DatabaseCopied = 108,
     DatabaseNotCopied = 109,
-    End = 110, // one past the last line
+    DataFolderUnusable = 110,
+    DataFolderQuit = 111,
+    PathIsAFile = 112,
+    UnknownError = 113,
+    End = 114, // one past the last line
 };
 
 } // namespace MessageLine

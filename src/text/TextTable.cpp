@@ -128,5 +128,9 @@ QStringList TextTable::defaults()
         QStringLiteral("Die Adresse konnte nicht im Browser geöffnet werden. Bitte öffnen Sie sie selbst:"), // 107 then the address on its own line
         QStringLiteral("Die Ziehungen aus „%1“ wurden nach „%2“ kopiert; dort werden sie weiter gepflegt, weil der Programmordner schreibgeschützt ist."), // 108 delivered file, per-user folder
         QStringLiteral("Die Ziehungen aus „%1“ konnten nicht nach „%2“ kopiert werden. Das Programm beginnt dort mit einer leeren Datenbank."), // 109 delivered file, per-user folder
+        QStringLiteral("Der Ordner für Ihre Daten kann nicht angelegt oder beschrieben werden:"), // 110 then the folder and the reason, each on its own line
+        QStringLiteral("Ohne ihn kann das Programm keine Ziehungen speichern und wird beendet."), // 111 last line of the one above
+        QStringLiteral("„%1“ ist eine Datei, kein Ordner."), // 112 path
+        QStringLiteral("Unbekannter Fehler"), // 113 
     };
 }
