@@ -17,6 +17,8 @@
 #include "platform/Chart1.h"
 #include "platform/Dialogs.h"
 #include "platform/UpDown.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,13 +38,9 @@ constexpr int kLineTip = 24;      // "Tipp"
 constexpr int kLineExhausted = 25; // "Ändern Sie die Parameter um 12 Tipps zuberechnen"
 constexpr int kLineDone = 26;     // "Tipps wurden neu berechnet"
 
-// Messages of this subsystem that are not in the text table yet.
 QString badWeightMessage(int number, const QString& weight)
 {
-    return QStringLiteral("Die Gewichtung der Zahl %1 ist keine ganze Zahl: \"%2\". "
-                          "Die Tippberechnung wird abgebrochen.")
-        .arg(number)
-        .arg(weight);
+    return UiText::line(MessageLine::BadWeight).arg(QString::number(number), weight);
 }
 
 // The progress text is written at most this often; writing and repainting

@@ -39,7 +39,8 @@ enum : int {
     DataFolderQuit = 111,
     PathIsAFile = 112,
     UnknownError = 113,
-    End = 114, // one past the last line
+    BadWeight = 114,
+    End = 115, // one past the last line
 };
 
 } // namespace MessageLine

@@ -132,5 +132,6 @@ QStringList TextTable::defaults()
         QStringLiteral("Ohne ihn kann das Programm keine Ziehungen speichern und wird beendet."), // 111 last line of the one above
         QStringLiteral("„%1“ ist eine Datei, kein Ordner."), // 112 path
         QStringLiteral("Unbekannter Fehler"), // 113 
+        QStringLiteral("Die Gewichtung der Zahl %1 ist keine ganze Zahl: \"%2\". Die Tippberechnung wird abgebrochen."), // 114 number, the weight given
     };
 }
