@@ -40,7 +40,13 @@ enum : int {
     PathIsAFile = 112,
     UnknownError = 113,
     BadWeight = 114,
-    End = 115, // one past the last line
+    ImportNotAFile = 115,
+    ImportTooLarge = 116,
+    ImportBadLines = 117,
+    ImportBadLine = 118,
+    FileNotWritten = 119,
+    FileNotRead = 120,
+    End = 121, // one past the last line
 };
 
 } // namespace MessageLine

@@ -133,5 +133,11 @@ QStringList TextTable::defaults()
         QStringLiteral("„%1“ ist eine Datei, kein Ordner."), // 112 path
         QStringLiteral("Unbekannter Fehler"), // 113 
         QStringLiteral("Die Gewichtung der Zahl %1 ist keine ganze Zahl: \"%2\". Die Tippberechnung wird abgebrochen."), // 114 number, the weight given
+        QStringLiteral("\"%1\" ist keine gewöhnliche Datei und kann nicht importiert werden."), // 115 path
+        QStringLiteral("Die Datei \"%1\" wurde nicht importiert: sie ist größer als %2 MiB, für eine Liste von Ziehungen viel zu groß."), // 116 file, MiB
+        QStringLiteral("Die Datei \"%1\" wurde nicht importiert; die Datenbank bleibt unverändert. Fehlerhafte Zeilen:"), // 117 file; the lines follow
+        QStringLiteral("Zeile %1: %2"), // 118 line number, why
+        QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2"), // 119 file, system error
+        QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden: %2"), // 120 file, system error
     };
 }
