@@ -46,7 +46,9 @@ enum : int {
     ImportBadLine = 118,
     FileNotWritten = 119,
     FileNotRead = 120,
-    End = 121, // one past the last line
+    DamagedRecord = 121,
+    DamagedRecords = 122,
+    End = 123, // one past the last line
 };
 
 } // namespace MessageLine

@@ -139,5 +139,7 @@ QStringList TextTable::defaults()
         QStringLiteral("Zeile %1: %2"), // 118 line number, why
         QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2"), // 119 file, system error
         QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden: %2"), // 120 file, system error
+        QStringLiteral("1 Datensatz von „%1“ ist beschädigt und wird übersprungen."), // 121 database file
+        QStringLiteral("%1 Datensätze von „%2“ sind beschädigt und werden übersprungen."), // 122 count, database file
     };
 }
