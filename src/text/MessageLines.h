@@ -48,7 +48,10 @@ enum : int {
     FileNotRead = 120,
     DamagedRecord = 121,
     DamagedRecords = 122,
-    End = 123, // one past the last line
+    NoBonus = 123,
+    NumberTwice = 124,
+    BonusAmongNumbers = 125,
+    End = 126, // one past the last line
 };
 
 } // namespace MessageLine

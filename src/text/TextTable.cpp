@@ -141,5 +141,8 @@ QStringList TextTable::defaults()
         QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden: %2"), // 120 file, system error
         QStringLiteral("1 Datensatz von „%1“ ist beschädigt und wird übersprungen."), // 121 database file
         QStringLiteral("%1 Datensätze von „%2“ sind beschädigt und werden übersprungen."), // 122 count, database file
+        QStringLiteral("keine"), // 123 bonus field without a bonus number
+        QStringLiteral("Die Zahl %1 ist mehrfach eingegeben. In einer Ziehung kommt jede Zahl nur einmal vor; bitte korrigieren Sie die Zahlen."), // 124 the number
+        QStringLiteral("Die Zusatzzahl %1 ist schon eine der sechs Zahlen. Sie wird aus den übrigen Zahlen gezogen; bitte korrigieren Sie sie."), // 125 the bonus number
     };
 }
