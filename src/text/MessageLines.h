@@ -51,7 +51,12 @@ enum : int {
     NoBonus = 123,
     NumberTwice = 124,
     BonusAmongNumbers = 125,
-    End = 126, // one past the last line
+    WeightStatus = 126,
+    WeightListFiles = 127,
+    WeightListNotSaved = 128,
+    WeightListNotLoaded = 129,
+    RandomStop = 130,
+    End = 131, // one past the last line
 };
 
 } // namespace MessageLine

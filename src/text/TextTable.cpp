@@ -144,5 +144,10 @@ QStringList TextTable::defaults()
         QStringLiteral("keine"), // 123 bonus field without a bonus number
         QStringLiteral("Die Zahl %1 ist mehrfach eingegeben. In einer Ziehung kommt jede Zahl nur einmal vor; bitte korrigieren Sie die Zahlen."), // 124 the number
         QStringLiteral("Die Zusatzzahl %1 ist schon eine der sechs Zahlen. Sie wird aus den übrigen Zahlen gezogen; bitte korrigieren Sie sie."), // 125 the bonus number
+        QStringLiteral("Die Zahl %1 geht mit der Gewichtung %2 in die Berechnung ein"), // 126 number, weight
+        QStringLiteral("Werteliste"), // 127 file type
+        QStringLiteral("Die Liste konnte nicht gespeichert werden: %1"), // 128 file; the reason follows
+        QStringLiteral("Die Liste konnte nicht geladen werden: %1"), // 129 file; the reason follows
+        QStringLiteral("%1 Stopp"), // 130 numbers shown so far
     };
 }
