@@ -1,5 +1,8 @@
 #include "generator/WeightList.h"
 
+#include "text/MessageLines.h"
+#include "text/UiText.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -10,12 +13,11 @@ namespace {
 // The reader's own messages, shown after the dialog's "could not be loaded".
 QString notAFileMessage()
 {
-    return QStringLiteral("Das ist keine gewöhnliche Datei.");
+    return UiText::line(MessageLine::NotARegularFile);
 }
 QString tooLargeMessage()
 {
-    return QStringLiteral("Die Datei ist keine Gewichtsliste: sie ist größer als %1 Bytes.")
-        .arg(WeightList::MaxFileSize);
+    return UiText::line(MessageLine::WeightListTooLarge).arg(WeightList::MaxFileSize);
 }
 
 } // namespace

@@ -56,7 +56,9 @@ enum : int {
     WeightListNotSaved = 128,
     WeightListNotLoaded = 129,
     RandomStop = 130,
-    End = 131, // one past the last line
+    NotARegularFile = 131,
+    WeightListTooLarge = 132,
+    End = 133, // one past the last line
 };
 
 } // namespace MessageLine

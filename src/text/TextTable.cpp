@@ -149,5 +149,7 @@ QStringList TextTable::defaults()
         QStringLiteral("Die Liste konnte nicht gespeichert werden: %1"), // 128 file; the reason follows
         QStringLiteral("Die Liste konnte nicht geladen werden: %1"), // 129 file; the reason follows
         QStringLiteral("%1 Stopp"), // 130 numbers shown so far
+        QStringLiteral("Das ist keine gewöhnliche Datei."), // 131 
+        QStringLiteral("Die Datei ist keine Gewichtsliste: sie ist größer als %1 Bytes."), // 132 bytes
     };
 }
