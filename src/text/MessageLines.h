@@ -58,7 +58,10 @@ enum : int {
     RandomStop = 130,
     NotARegularFile = 131,
     WeightListTooLarge = 132,
-    End = 133, // one past the last line
+    TipFileNotAFile = 133,
+    TipFileTooLarge = 134,
+    TipFiles = 135,
+    End = 136, // one past the last line
 };
 
 } // namespace MessageLine

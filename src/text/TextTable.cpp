@@ -151,5 +151,8 @@ QStringList TextTable::defaults()
         QStringLiteral("%1 Stopp"), // 130 numbers shown so far
         QStringLiteral("Das ist keine gewöhnliche Datei."), // 131 
         QStringLiteral("Die Datei ist keine Gewichtsliste: sie ist größer als %1 Bytes."), // 132 bytes
+        QStringLiteral("\"%1\" ist keine gewöhnliche Datei und kann nicht als Tippdatei geladen werden."), // 133 path
+        QStringLiteral("Die Datei ist keine Tippdatei: sie ist größer als %1 Bytes."), // 134 bytes
+        QStringLiteral("Tippdatei"), // 135 file type
     };
 }
