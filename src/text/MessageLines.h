@@ -61,7 +61,9 @@ enum : int {
     TipFileNotAFile = 133,
     TipFileTooLarge = 134,
     TipFiles = 135,
-    End = 136, // one past the last line
+    PrintoutBadNumber = 136,
+    PrintoutHeading = 137,
+    End = 138, // one past the last line
 };
 
 } // namespace MessageLine

@@ -154,5 +154,7 @@ QStringList TextTable::defaults()
         QStringLiteral("\"%1\" ist keine gewöhnliche Datei und kann nicht als Tippdatei geladen werden."), // 133 path
         QStringLiteral("Die Datei ist keine Tippdatei: sie ist größer als %1 Bytes."), // 134 bytes
         QStringLiteral("Tippdatei"), // 135 file type
+        QStringLiteral("„%1“ ist keine gültige Zahl (Tipp %2, Feld %3)."), // 136 cell text, row, field
+        QStringLiteral("%1 Tipp für %2"), // 137 product title, weekday and date of the next draw
     };
 }
