@@ -63,7 +63,8 @@ enum : int {
     TipFiles = 135,
     PrintoutBadNumber = 136,
     PrintoutHeading = 137,
-    End = 138, // one past the last line
+    DatePickerHint = 138,
+    End = 139, // one past the last line
 };
 
 } // namespace MessageLine

@@ -156,5 +156,6 @@ QStringList TextTable::defaults()
         QStringLiteral("Tippdatei"), // 135 file type
         QStringLiteral("„%1“ ist keine gültige Zahl (Tipp %2, Feld %3)."), // 136 cell text, row, field
         QStringLiteral("%1 Tipp für %2"), // 137 product title, weekday and date of the next draw
+        QStringLiteral("Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht berücksichtigt"), // 138 hint of the date pickers
     };
 }
