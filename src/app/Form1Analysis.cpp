@@ -214,7 +214,7 @@ void TForm1::BitBtn9Click()
     }
     setStatusPanel(0, stopped ? text(kLineAnalysisStopped).arg(counts.passes) : QString());
 
-    const QStringList lines = Backtest::report(counts, {text(33), text(1)}, stopped);
+    const QStringList lines = Backtest::report(counts, {text(33), text(1), text(kLineAnalysisStopped)}, stopped);
     const QString path = Home + QStringLiteral("Test.txt");
     const QString error = ReportFile::save(path, ReportFile::textLines(lines));
     if (!error.isEmpty()) {

@@ -47,8 +47,7 @@ QStringList report(const BacktestCounts& counts, const ReportTexts& texts, bool 
     lines << QString() << QStringLiteral("%1 %2").arg(counts.passes).arg(texts.draws);
     lines << Chance::report(Chance::compare(counts.observed));
     if (stopped)
-        lines << QStringLiteral("Die Analyse wurde vorzeitig angehalten, nach %1 Durchgängen.")
-                     .arg(counts.passes);
+        lines << texts.stopped.arg(counts.passes);
     return lines;
 }
 
