@@ -166,7 +166,7 @@ void TForm1::BitBtn9Click()
         return;
     }
     Random::global().setSeed(quint32(seed));
-    setStatusPanel(1, text(31) + QLatin1Char(' ') + QString::number(seed));
+    setStatusPanel(1, [this, seed] { return text(31) + QLatin1Char(' ') + QString::number(seed); });
 
     BacktestCounts counts;
     const int advance = Backtest::advanceDays(datenbankPage()->saturdays(),
@@ -212,7 +212,10 @@ void TForm1::BitBtn9Click()
         lottotippPage()->setGenerateCaption(generateCaption);
         runningAnalysis = Analysis::None;
     }
-    setStatusPanel(0, stopped ? text(kLineAnalysisStopped).arg(counts.passes) : QString());
+    if (stopped)
+        setStatusPanel(0, [this, passes = counts.passes] { return text(kLineAnalysisStopped).arg(passes); });
+    else
+        setStatusPanel(0, QString());
 
     const QStringList lines = Backtest::report(counts, {text(33), text(1), text(kLineAnalysisStopped)}, stopped);
     const QString path = Home + QStringLiteral("Test.txt");

@@ -47,7 +47,7 @@ bool TForm1::refuseWhileBusy()
 {
     if (!isBusy())
         return false;
-    setStatusPanel(1, text(58));
+    setStatusPanel(1, [this] { return text(58); });
     return true;
 }
 

@@ -332,7 +332,9 @@ void GenerationRun::finish(const RowRunResult& result)
 {
     form_.sortieren = true;
     busy_.reset();
-    form_.setStatusPanel(1, form_.text(result.exhausted ? kLineExhausted : kLineDone));
+    form_.setStatusPanel(1, [form = &form_, line = result.exhausted ? kLineExhausted : kLineDone] {
+        return form->text(line);
+    });
     BerechnungPage* page = form_.berechnungPage();
     page->checkBox(8)->setChecked(forcePair_);
     page->upDown(4)->setPosition(lastLimit_);

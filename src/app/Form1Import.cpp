@@ -189,5 +189,7 @@ void TForm1::ExportButtonClick()
         dialogs().showMessage(this, writeFailedText(path, file.errorString()));
         return;
     }
-    setStatusPanel(1, text(kLineExported).arg(draws.size()).arg(QFileInfo(path).fileName()));
+    setStatusPanel(1, [this, count = draws.size(), name = QFileInfo(path).fileName()] {
+        return text(kLineExported).arg(count).arg(name);
+    });
 }

@@ -179,6 +179,6 @@ void TForm1::reportDamagedRecords(const std::vector<Draw>& draws)
 {
     const auto damaged = qint64(countDamagedDraws(draws));
     if (damaged > 0 && damaged != damagedSaid_)
-        setStatusPanel(0, damagedRecordsText(damaged, ZahlenFile));
+        setStatusPanel(0, [damaged, file = ZahlenFile] { return damagedRecordsText(damaged, file); });
     damagedSaid_ = damaged;
 }

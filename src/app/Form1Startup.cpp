@@ -339,7 +339,7 @@ void TForm1::adoptProgramDatabase()
     if (QFile::copy(delivered, partial) && QFile::rename(partial, own)) {
         // The copy keeps the read-only mode of an installed file.
         QFile::setPermissions(own, QFile::permissions(own) | QFile::WriteOwner | QFile::ReadOwner);
-        setStatusPanel(0, databaseCopiedText(delivered, Home));
+        setStatusPanel(0, [delivered, home = Home] { return databaseCopiedText(delivered, home); });
     } else {
         QFile::remove(partial);
         dialogs().showError(this, databaseNotCopiedText(delivered, Home));

@@ -87,7 +87,7 @@ void TForm1::NumerantClick()
     const QString address = internetPage()->serviceUrl().trimmed();
     if (address.isEmpty()) {
         // Nothing to ask: the database stays as it is, quietly, even at start-up.
-        setStatusPanel(0, text(kLineNoService));
+        setStatusPanel(0, [this] { return text(kLineNoService); });
         endUpdate(QString(), QDate());
         return;
     }
@@ -132,8 +132,8 @@ void TForm1::NumerantClick()
         connect(updater_, &DrawUpdater::statusText, this,
                 [this](const QString& text) { setStatusPanel(0, text); });
         connect(updater_, &DrawUpdater::bodyReceived, this, [this](qint64 bytes) {
-            setStatusPanel(0, UpdateRules::receivedText(bytes));
-            setStatusPanel(1, UpdateRules::accuracyNote());
+            setStatusPanel(0, [bytes] { return UpdateRules::receivedText(bytes); });
+            setStatusPanel(1, [] { return UpdateRules::accuracyNote(); });
         });
         connect(updater_, &DrawUpdater::drawStored, this, [this](const Draw& draw) {
             Datum1 = draw.datum;

@@ -10,6 +10,7 @@
 #include "platform/RadioGroup.h"
 #include "platform/Shell.h"
 #include "platform/StatusPanel.h"
+#include "text/UiText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,6 +38,8 @@ TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
       shell_(std::make_unique<ReportingShell>(*services.shell, *services.dialogs, this))
 {
     setObjectName(QStringLiteral("Form1"));
+    // The controls start German, whatever language an earlier window left.
+    UiText::install(textTable);
     buildUi();
     connectLanguage();
     connectRating();
@@ -214,9 +217,26 @@ Chart1* TForm1::chart() const
 
 void TForm1::setStatusPanel(int index, const QString& text)
 {
-    if (index >= 0 && index < int(statusPanels_.size()))
+    if (index >= 0 && index < int(statusPanels_.size())) {
+        statusSources_[index] = nullptr;
         statusPanels_[index]->setText(text);
 }
+    }
+}
+
+void TForm1::setStatusPanel(int index, std::function<QString()> compose)
+{
+    if (index >= 0 && index < int(statusPanels_.size()) && compose) {
+        statusPanels_[index]->setText(compose());
+        statusSources_[index] = std::move(compose);
+    }
+}
+
+void TForm1::showStatusAgain()
+{
+    for (std::size_t i = 0; i < statusPanels_.size(); ++i)
+        if (statusSources_[i])
+            statusPanels_[i]->setText(statusSources_[i]());
 
 QString TForm1::statusPanel(int index) const
 {
@@ -243,7 +263,11 @@ void TForm1::showHintOf(QWidget* widget)
            && (widget->objectName().isEmpty()
                || widget->objectName().startsWith(QLatin1String("qt_"))))
         widget = widget->parentWidget();
-    setStatusPanel(1, widget && widget != this ? widget->toolTip() : QString());
+    if (!widget || widget == this) {
+        setStatusPanel(1, QString());
+        return;
+    }
+    setStatusPanel(1, [hinted = QPointer<QWidget>(widget)] { return hinted ? hinted->toolTip() : QString(); });
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
