@@ -54,7 +54,7 @@ void TForm1::DateiLaden1Click(const QString& Dateiname, const QString& Sprache)
     form3()->showLanguageTexts();
     DatePicker::showHints(this);
     showTextTable();
-    berechnungPage()->filterCountLine()->setTexts(FilterCountTexts::from(textTable));
+    berechnungPage()->filterCountLine()->setTexts(FilterCountTexts::from(textTable, Languages::locale(Sprache)));
 }
 
 void TForm1::runLanguage(qint32 number)
