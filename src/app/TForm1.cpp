@@ -145,20 +145,21 @@ void TForm1::buildMenu()
     auto* languages = new QMenu(this);
     SpracheLanguageLangue1->setMenu(languages);
     MainMenu1->addAction(SpracheLanguageLangue1);
+    // Each language is named in its own language, so it can be found from any.
     const struct {
         const char* name;
         const char* caption;
         QAction* TForm1::*field;
     } languageItems[] = {
         {"Deutsch1", "Deutsch", &TForm1::Deutsch1},
-        {"Englisch1", "Englisch", &TForm1::Englisch1},
-        {"Franzsisch1", "Französisch", &TForm1::Franzsisch1},
-        {"Spanisch1", "Spanisch", &TForm1::Spanisch1},
-        {"Trkisch1", "Türkisch", &TForm1::Trkisch1},
-        {"Russisch1", "Russisch", &TForm1::Russisch1},
-        {"Polnisch1", "Polnisch", &TForm1::Polnisch1},
-        {"schechisch1", "Tschechisch", &TForm1::schechisch1},
-        {"Niederlndisch1", "Niederländisch", &TForm1::Niederlndisch1},
+        {"Englisch1", "English", &TForm1::Englisch1},
+        {"Franzsisch1", "Français", &TForm1::Franzsisch1},
+        {"Spanisch1", "Español", &TForm1::Spanisch1},
+        {"Trkisch1", "Türkçe", &TForm1::Trkisch1},
+        {"Russisch1", "Русский", &TForm1::Russisch1},
+        {"Polnisch1", "Polski", &TForm1::Polnisch1},
+        {"schechisch1", "Čeština", &TForm1::schechisch1},
+        {"Niederlndisch1", "Nederlands", &TForm1::Niederlndisch1},
     };
     for (const auto& item : languageItems) {
         QAction* a = action(item.name, QString::fromUtf8(item.caption));
@@ -220,7 +221,6 @@ void TForm1::setStatusPanel(int index, const QString& text)
     if (index >= 0 && index < int(statusPanels_.size())) {
         statusSources_[index] = nullptr;
         statusPanels_[index]->setText(text);
-}
     }
 }
 
@@ -237,6 +237,7 @@ void TForm1::showStatusAgain()
     for (std::size_t i = 0; i < statusPanels_.size(); ++i)
         if (statusSources_[i])
             statusPanels_[i]->setText(statusSources_[i]());
+}
 
 QString TForm1::statusPanel(int index) const
 {
