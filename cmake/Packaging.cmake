@@ -19,5 +19,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # is laid out for are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# Qt's own texts (message-box buttons, file dialogs) in the interface
+# language; without them they stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 include(CPack)

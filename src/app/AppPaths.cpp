@@ -1,6 +1,8 @@
 #include "app/AppPaths.h"
 
 #include "app/DeliveredFiles.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,10 +17,9 @@ namespace {
 
 QString cannotUseFolder(const QString& folder, const QString& reason)
 {
-    return QStringLiteral("Der Ordner für Ihre Daten kann nicht angelegt oder beschrieben "
-                          "werden:\n\n%1\n\n%2\n\nOhne ihn kann das Programm keine Ziehungen "
-                          "speichern und wird beendet.")
-        .arg(QDir::toNativeSeparators(folder), reason);
+    return QStringLiteral("%1\n\n%2\n\n%3\n\n%4")
+        .arg(UiText::line(MessageLine::DataFolderUnusable), QDir::toNativeSeparators(folder), reason,
+             UiText::line(MessageLine::DataFolderQuit));
 }
 
 QString withSlash(QString path)
@@ -49,7 +50,7 @@ QString makeFolder(const QString& dir)
         if (path.isEmpty() || level.isDir())
             continue;
         if (level.exists()) {
-            reason = QStringLiteral("„%1“ ist eine Datei, kein Ordner.").arg(path);
+            reason = UiText::line(MessageLine::PathIsAFile).arg(path);
             break;
         }
         if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0) {
@@ -57,7 +58,7 @@ QString makeFolder(const QString& dir)
             break;
         }
     }
-    return reason.isEmpty() ? QStringLiteral("Unbekannter Fehler") : reason;
+    return reason.isEmpty() ? UiText::line(MessageLine::UnknownError) : reason;
 }
 
 } // namespace

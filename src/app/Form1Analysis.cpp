@@ -179,7 +179,7 @@ void TForm1::BitBtn9Click()
         return;
     }
     Random::global().setSeed(quint32(seed));
-    setStatusPanel(1, text(31) + QLatin1Char(' ') + QString::number(seed));
+    setStatusPanel(1, [this, seed] { return text(31) + QLatin1Char(' ') + QString::number(seed); });
 
     BacktestCounts counts;
     const int advance = Backtest::advanceDays(datenbankPage()->saturdays(),
@@ -237,9 +237,12 @@ void TForm1::BitBtn9Click()
     }
     tipBoard()->setCells(userBoard);
     Komplettcheck();
-    setStatusPanel(0, stopped ? text(kLineAnalysisStopped).arg(counts.passes) : QString());
+    if (stopped)
+        setStatusPanel(0, [this, passes = counts.passes] { return text(kLineAnalysisStopped).arg(passes); });
+    else
+        setStatusPanel(0, QString());
 
-    const QStringList lines = Backtest::report(counts, {text(33), text(1)}, stopped);
+    const QStringList lines = Backtest::report(counts, {text(33), text(1), text(kLineAnalysisStopped)}, stopped);
     const QString path = Home + QStringLiteral("Test.txt");
     const QString error = ReportFile::save(path, ReportFile::textLines(lines));
     if (!error.isEmpty()) {

@@ -17,6 +17,8 @@
 #include "platform/Chart1.h"
 #include "platform/Dialogs.h"
 #include "platform/UpDown.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -38,13 +40,9 @@ constexpr int kLineDone = 26;     // "Tipps wurden neu berechnet"
 constexpr int kLinePoolTooSmall = 84; // the pool has fewer than six different numbers
 constexpr int kLineNoRowPassed = 85;  // the run limit was used up before any row passed
 
-// Messages of this subsystem that are not in the text table yet.
 QString badWeightMessage(int number, const QString& weight)
 {
-    return QStringLiteral("Die Gewichtung der Zahl %1 ist keine ganze Zahl: \"%2\". "
-                          "Die Tippberechnung wird abgebrochen.")
-        .arg(number)
-        .arg(weight);
+    return UiText::line(MessageLine::BadWeight).arg(QString::number(number), weight);
 }
 
 // The progress text is written at most this often; writing and repainting
@@ -368,7 +366,7 @@ void GenerationRun::finish(const RowRunResult& result)
     else if (result.exhausted)
         tell(result.rowsGenerated == 0 ? kLineNoRowPassed : kLineExhausted);
     else
-        form_.setStatusPanel(1, form_.text(kLineDone));
+        form_.setStatusPanel(1, [form = &form_] { return form->text(kLineDone); });
     BerechnungPage* page = form_.berechnungPage();
     page->checkBox(8)->setChecked(forcePair_);
     page->upDown(4)->setPosition(lastLimit_);

@@ -3,13 +3,15 @@
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/DiagrammPage.h"
 #include "draws/DateSerial.h"
-#include "draws/AtomicFile.h"
+#include "text/AtomicFile.h"
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
 #include "draws/DrawImport.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 #include <QDateEdit>
 #include <QFile>
@@ -38,29 +40,24 @@ constexpr int kDatesShown = 20;
 // this lottery's draws, and reading it would only cost memory.
 constexpr qint64 kMaxCsvBytes = 16 * 1024 * 1024;
 
-// The import's German error texts, gathered for a later move into the text table.
+// The import's error texts.
 
 QString notAFileText(const QString& path)
 {
-    return QStringLiteral("\"%1\" ist keine gewöhnliche Datei und kann nicht importiert werden.")
-        .arg(path);
+    return UiText::line(MessageLine::ImportNotAFile).arg(path);
 }
 
 QString tooLargeText(const QString& path)
 {
-    return QStringLiteral("Die Datei \"%1\" wurde nicht importiert: sie ist größer als %2 MiB, "
-                          "für eine Liste von Ziehungen viel zu groß.")
-        .arg(path)
-        .arg(kMaxCsvBytes / (1024 * 1024));
+    return UiText::line(MessageLine::ImportTooLarge)
+        .arg(path, QString::number(kMaxCsvBytes / (1024 * 1024)));
 }
 
 QString badFileText(const QString& path, const std::vector<CsvProblem>& problems, const QString& more)
 {
-    QString text = QStringLiteral("Die Datei \"%1\" wurde nicht importiert; die Datenbank "
-                                  "bleibt unverändert. Fehlerhafte Zeilen:")
-                       .arg(QFileInfo(path).fileName());
+    QString text = UiText::line(MessageLine::ImportBadLines).arg(QFileInfo(path).fileName());
     for (std::size_t i = 0; i < problems.size() && i < std::size_t(kProblemsShown); ++i)
-        text += QStringLiteral("\nZeile %1: %2").arg(problems[i].line).arg(problems[i].what);
+        text += u'\n' + UiText::line(MessageLine::ImportBadLine).arg(QString::number(problems[i].line), problems[i].what);
     if (problems.size() > std::size_t(kProblemsShown))
         text += u'\n' + more.arg(problems.size() - std::size_t(kProblemsShown));
     return text;
@@ -98,12 +95,12 @@ QString csvFilter(const TForm1& form)
 
 QString writeFailedText(const QString& path, const QString& error)
 {
-    return QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2").arg(path, error);
+    return UiText::line(MessageLine::FileNotWritten).arg(path, error);
 }
 
 QString readFailedText(const QString& path, const QString& error)
 {
-    return QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden: %2").arg(path, error);
+    return UiText::line(MessageLine::FileNotRead).arg(path, error);
 }
 
 // Reads the file and merges it into the database in one rewrite; the error
@@ -232,5 +229,7 @@ void TForm1::ExportButtonClick()
         dialogs().showError(this, writeFailedText(path, written.reason));
         return;
     }
-    setStatusPanel(1, text(kLineExported).arg(draws.size()).arg(QFileInfo(path).fileName()));
+    setStatusPanel(1, [this, count = draws.size(), name = QFileInfo(path).fileName()] {
+        return text(kLineExported).arg(count).arg(name);
+    });
 }

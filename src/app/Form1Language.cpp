@@ -4,10 +4,12 @@
 #include "app/dialogs/TForm3.h"
 #include "app/dialogs/TForm6.h"
 #include "app/pages/BerechnungPage.h"
+#include "app/pages/DatePicker.h"
 #include "app/pages/FilterCountLine.h"
 #include "app/pages/LottotippPage.h"
 #include "platform/QtTranslations.h"
 #include "text/Languages.h"
+#include "text/UiText.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -48,8 +50,11 @@ void TForm1::applyLanguage(qint32 language)
 void TForm1::DateiLaden1Click(const QString& Dateiname, const QString& Sprache)
 {
     LanguageItems({this, form3(), form6()}).apply(Dateiname, Sprache, &textTable);
+    UiText::install(textTable);
+    form3()->showLanguageTexts();
+    DatePicker::showHints(this);
     showTextTable();
-    berechnungPage()->filterCountLine()->setTexts(FilterCountTexts::from(textTable));
+    berechnungPage()->filterCountLine()->setTexts(FilterCountTexts::from(textTable, Languages::locale(Sprache)));
 }
 
 void TForm1::runLanguage(qint32 number)
@@ -63,6 +68,7 @@ void TForm1::runLanguage(qint32 number)
         if (QAction* item = findChild<QAction*>(other.menuItem, Qt::FindDirectChildrenOnly))
             item->setChecked(other.number == number);
     QtTranslations::use(qtLanguageCode(number));
+    showStatusAgain();
     // The captions just applied include the design texts of the draw line
     // and the rating labels.
     showDrawAgain();

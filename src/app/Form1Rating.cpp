@@ -13,6 +13,8 @@
 #include "evaluation/Zettelcheck.h"
 #include "platform/Dialogs.h"
 #include "platform/Sound.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 #include <QDateEdit>
 #include <QDir>
@@ -61,11 +63,8 @@ void showDrawDate(DatenbankPage& page, double datum)
 
 QString damagedRecordsText(qint64 count, const QString& fileName)
 {
-    return count == 1 ? QStringLiteral("1 Datensatz von „%1“ ist beschädigt und wird übersprungen.")
-                            .arg(fileName)
-                      : QStringLiteral("%1 Datensätze von „%2“ sind beschädigt und werden übersprungen.")
-                            .arg(count)
-                            .arg(fileName);
+    return count == 1 ? UiText::line(MessageLine::DamagedRecord).arg(fileName)
+                      : UiText::line(MessageLine::DamagedRecords).arg(QString::number(count), fileName);
 }
 
 } // namespace
@@ -180,6 +179,6 @@ void TForm1::reportDamagedRecords(const std::vector<Draw>& draws)
 {
     const auto damaged = qint64(countDamagedDraws(draws));
     if (damaged > 0 && damaged != damagedSaid_)
-        setStatusPanel(0, damagedRecordsText(damaged, ZahlenFile));
+        setStatusPanel(0, [damaged, file = ZahlenFile] { return damagedRecordsText(damaged, file); });
     damagedSaid_ = damaged;
 }

@@ -121,7 +121,7 @@ void TForm1::SpeedButton4Click()
         });
         if (run.stopRequested()) {
             showExamined(TipBoard::RowCount);
-            setStatusPanel(0, text(kLineSearchStopped));
+            setStatusPanel(0, [this] { return text(kLineSearchStopped); });
             return;
         }
         // The examined draw is the current one; Position stays, so browsing

@@ -1,6 +1,8 @@
 #include "app/TForm1.h"
 
 #include "app/pages/InternetPage.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
@@ -96,15 +98,13 @@ constexpr TextValue kConnectionFields[] = {
 
 QString databaseCopiedText(const QString& delivered, const QString& home)
 {
-    return QStringLiteral("Die Ziehungen aus „%1“ wurden nach „%2“ kopiert; dort werden sie "
-                          "weiter gepflegt, weil der Programmordner schreibgeschützt ist.")
+    return UiText::line(MessageLine::DatabaseCopied)
         .arg(QDir::toNativeSeparators(delivered), QDir::toNativeSeparators(home));
 }
 
 QString databaseNotCopiedText(const QString& delivered, const QString& home)
 {
-    return QStringLiteral("Die Ziehungen aus „%1“ konnten nicht nach „%2“ kopiert werden. Das "
-                          "Programm beginnt dort mit einer leeren Datenbank.")
+    return UiText::line(MessageLine::DatabaseNotCopied)
         .arg(QDir::toNativeSeparators(delivered), QDir::toNativeSeparators(home));
 }
 
@@ -344,7 +344,7 @@ void TForm1::adoptProgramDatabase()
     if (QFile::copy(delivered, partial) && QFile::rename(partial, own)) {
         // The copy keeps the read-only mode of an installed file.
         QFile::setPermissions(own, QFile::permissions(own) | QFile::WriteOwner | QFile::ReadOwner);
-        setStatusPanel(0, databaseCopiedText(delivered, Home));
+        setStatusPanel(0, [delivered, home = Home] { return databaseCopiedText(delivered, home); });
     } else {
         QFile::remove(partial);
         dialogs().showError(this, databaseNotCopiedText(delivered, Home));

@@ -8,6 +8,8 @@
 #include "draws/DrawText.h"
 #include "draws/UpdateRules.h"
 #include "platform/Dialogs.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 #include "update/DrawUpdater.h"
 
 #include <QAction>
@@ -21,17 +23,14 @@ namespace {
 constexpr int kLineNoService = 59; // "Kein Ziehungsdienst eingestellt"
 constexpr int kLineDrawsAdded = 81; // "Neue Ziehungen: %1"
 
-// The update's own German texts, gathered for a later move into the text table.
+// The update's own messages.
 QString badServiceText(const QString& address)
 {
-    return QStringLiteral("Die Adresse des Ziehungsdienstes \"%1\" ist keine http://- oder "
-                          "https://-Adresse. Bitte tragen Sie unter Internet-Optionen eine "
-                          "Adresse wie http://127.0.0.1:8080 ein.")
-        .arg(address);
+    return UiText::line(MessageLine::BadServiceAddress).arg(address);
 }
 QString badProxyPortText(const QString& port)
 {
-    return QStringLiteral("Der Proxy-Port \"%1\" ist keine ganze Zahl von 1 bis 65535.").arg(port);
+    return UiText::line(MessageLine::BadProxyPort).arg(port);
 }
 
 // The configured service, or an invalid URL when the address is unusable.
@@ -89,7 +88,7 @@ void TForm1::NumerantClick()
     const QString address = internetPage()->serviceUrl().trimmed();
     if (address.isEmpty()) {
         // Nothing to ask: the database stays as it is, quietly, even at start-up.
-        setStatusPanel(0, text(kLineNoService));
+        setStatusPanel(0, [this] { return text(kLineNoService); });
         endUpdate(QString(), QDate());
         return;
     }
@@ -134,8 +133,8 @@ void TForm1::NumerantClick()
         connect(updater_, &DrawUpdater::statusText, this,
                 [this](const QString& text) { setStatusPanel(0, text); });
         connect(updater_, &DrawUpdater::bodyReceived, this, [this](qint64 bytes) {
-            setStatusPanel(0, UpdateRules::receivedText(bytes));
-            setStatusPanel(1, UpdateRules::accuracyNote());
+            setStatusPanel(0, [bytes] { return UpdateRules::receivedText(bytes); });
+            setStatusPanel(1, [] { return UpdateRules::accuracyNote(); });
         });
         connect(updater_, &DrawUpdater::drawStored, this, [this](const Draw& draw) {
             Datum1 = draw.datum;

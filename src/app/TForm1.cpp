@@ -12,6 +12,7 @@
 #include "platform/RadioGroup.h"
 #include "platform/Shell.h"
 #include "platform/StatusPanel.h"
+#include "text/UiText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,6 +42,8 @@ TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
       shell_(std::make_unique<ReportingShell>(*services.shell, *services.dialogs, this))
 {
     setObjectName(QStringLiteral("Form1"));
+    // The controls start German, whatever language an earlier window left.
+    UiText::install(textTable);
     buildUi();
     connectLanguage();
     connectRating();
@@ -162,20 +165,21 @@ void TForm1::buildMenu()
     auto* languages = new QMenu(this);
     SpracheLanguageLangue1->setMenu(languages);
     MainMenu1->addAction(SpracheLanguageLangue1);
+    // Each language is named in its own language, so it can be found from any.
     const struct {
         const char* name;
         const char* caption;
         QAction* TForm1::*field;
     } languageItems[] = {
         {"Deutsch1", "Deutsch", &TForm1::Deutsch1},
-        {"Englisch1", "Englisch", &TForm1::Englisch1},
-        {"Franzsisch1", "Französisch", &TForm1::Franzsisch1},
-        {"Spanisch1", "Spanisch", &TForm1::Spanisch1},
-        {"Trkisch1", "Türkisch", &TForm1::Trkisch1},
-        {"Russisch1", "Russisch", &TForm1::Russisch1},
-        {"Polnisch1", "Polnisch", &TForm1::Polnisch1},
-        {"schechisch1", "Tschechisch", &TForm1::schechisch1},
-        {"Niederlndisch1", "Niederländisch", &TForm1::Niederlndisch1},
+        {"Englisch1", "English", &TForm1::Englisch1},
+        {"Franzsisch1", "Français", &TForm1::Franzsisch1},
+        {"Spanisch1", "Español", &TForm1::Spanisch1},
+        {"Trkisch1", "Türkçe", &TForm1::Trkisch1},
+        {"Russisch1", "Русский", &TForm1::Russisch1},
+        {"Polnisch1", "Polski", &TForm1::Polnisch1},
+        {"schechisch1", "Čeština", &TForm1::schechisch1},
+        {"Niederlndisch1", "Nederlands", &TForm1::Niederlndisch1},
     };
     for (const auto& item : languageItems) {
         QAction* a = action(item.name, QString::fromUtf8(item.caption));
@@ -241,8 +245,25 @@ Chart1* TForm1::chart() const
 
 void TForm1::setStatusPanel(int index, const QString& text)
 {
-    if (index >= 0 && index < int(statusPanels_.size()))
+    if (index >= 0 && index < int(statusPanels_.size())) {
+        statusSources_[index] = nullptr;
         statusPanels_[index]->setText(text);
+    }
+}
+
+void TForm1::setStatusPanel(int index, std::function<QString()> compose)
+{
+    if (index >= 0 && index < int(statusPanels_.size()) && compose) {
+        statusPanels_[index]->setText(compose());
+        statusSources_[index] = std::move(compose);
+    }
+}
+
+void TForm1::showStatusAgain()
+{
+    for (std::size_t i = 0; i < statusPanels_.size(); ++i)
+        if (statusSources_[i])
+            statusPanels_[i]->setText(statusSources_[i]());
 }
 
 QString TForm1::statusPanel(int index) const
@@ -282,7 +303,11 @@ void TForm1::showHintOf(QWidget* widget)
            && (widget->objectName().isEmpty()
                || widget->objectName().startsWith(QLatin1String("qt_"))))
         widget = widget->parentWidget();
-    setStatusPanel(1, widget && widget != this ? widget->toolTip() : QString());
+    if (!widget || widget == this) {
+        setStatusPanel(1, QString());
+        return;
+    }
+    setStatusPanel(1, [hinted = QPointer<QWidget>(widget)] { return hinted ? hinted->toolTip() : QString(); });
 }
 
 bool TForm1::claimsKey(const QKeyEvent& key) const

@@ -338,6 +338,9 @@ public:
 
     // Status bar: panel 0 for download progress, panel 1 for hints and progress.
     void setStatusPanel(int index, const QString& text);
+    // A text made from the text table: it is made again after a language
+    // switch, so what the panel says follows the language.
+    void setStatusPanel(int index, std::function<QString()> compose);
     QString statusPanel(int index) const;
     // A notice the user must get to read (a refusal, why a run made no
     // tips): neither progress nor hints overwrite it. It covers the panels
@@ -384,6 +387,8 @@ private:
     TForm3* form3_ = nullptr;
     TForm6* form6_ = nullptr;
     std::array<StatusPanel*, 2> statusPanels_{};
+    std::array<std::function<QString()>, 2> statusSources_{}; // empty: a fixed text
+    void showStatusAgain();
     double scale_ = 1.0;
     std::optional<Draw> shownDraw_; // the draw the draw lines show
     bool shownFirstRecord_ = false; // it is the file's first record

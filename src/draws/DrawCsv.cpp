@@ -1,6 +1,8 @@
 #include "draws/DrawCsv.h"
 
 #include "draws/DateSerial.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 #include <QDate>
 #include <QHash>
@@ -55,13 +57,13 @@ QStringView unquoted(QStringView field)
 std::optional<Draw> parseFields(const QList<QStringView>& fields, QString* why)
 {
     if (fields.size() < 7 || fields.size() > 9) {
-        *why = QStringLiteral("%1 Felder statt 9 (Datum, sechs Zahlen, Zusatzzahl, Superzahl)")
+        *why = UiText::line(MessageLine::CsvFieldCount)
                    .arg(fields.size());
         return std::nullopt;
     }
     const QDate date = parseDate(unquoted(fields[0]));
     if (!date.isValid()) {
-        *why = QStringLiteral("\"%1\" ist kein Datum").arg(unquoted(fields[0]).toString());
+        *why = UiText::line(MessageLine::CsvNotADate).arg(unquoted(fields[0]).toString());
         return std::nullopt;
     }
     Draw draw;
@@ -71,11 +73,11 @@ std::optional<Draw> parseFields(const QList<QStringView>& fields, QString* why)
         int n = 0;
         const QStringView text = unquoted(fields[i + 1]);
         if (parseNumber(text, &n) != Field::Number || !isLottoNumber(n)) {
-            *why = QStringLiteral("Zahl %1 \"%2\" ist keine Zahl von 1 bis 49").arg(i + 1).arg(text.toString());
+            *why = UiText::line(MessageLine::CsvBadNumber).arg(i + 1).arg(text.toString());
             return std::nullopt;
         }
         if (seen[std::size_t(n)]) {
-            *why = QStringLiteral("die Zahl %1 kommt zweimal vor").arg(n);
+            *why = UiText::line(MessageLine::CsvNumberTwice).arg(n);
             return std::nullopt;
         }
         seen[std::size_t(n)] = true;
@@ -85,7 +87,7 @@ std::optional<Draw> parseFields(const QList<QStringView>& fields, QString* why)
     int bonus = 0;
     const Field bonusField = parseNumber(bonusText, &bonus);
     if (bonusField == Field::Bad || bonus > 49) {
-        *why = QStringLiteral("Zusatzzahl \"%1\" ist weder leer noch eine Zahl von 0 bis 49")
+        *why = UiText::line(MessageLine::CsvBadBonus)
                    .arg(bonusText.toString());
         return std::nullopt;
     }
@@ -93,7 +95,7 @@ std::optional<Draw> parseFields(const QList<QStringView>& fields, QString* why)
     int super = 0;
     const Field superField = parseNumber(superText, &super);
     if (superField == Field::Bad || super > 9) {
-        *why = QStringLiteral("Superzahl \"%1\" ist weder leer noch eine Ziffer von 0 bis 9")
+        *why = UiText::line(MessageLine::CsvBadSuper)
                    .arg(superText.toString());
         return std::nullopt;
     }
@@ -158,7 +160,7 @@ CsvRead parseDrawCsv(const QByteArray& content)
         const qint64 day = qint64(draw->datum);
         if (const auto seen = lineOfDate.constFind(day); seen != lineOfDate.constEnd()) {
             result.problems.push_back(
-                {lineNumber, QStringLiteral("das Datum steht schon in Zeile %1").arg(*seen)});
+                {lineNumber, UiText::line(MessageLine::CsvDateTwice).arg(*seen)});
             continue;
         }
         lineOfDate.insert(day, lineNumber);

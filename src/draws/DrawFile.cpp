@@ -1,7 +1,11 @@
 #include "draws/DrawFile.h"
 
-#include "draws/AtomicFile.h"
+#include "text/AtomicFile.h"
 
+#include "text/MessageLines.h"
+#include "text/UiText.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,14 +20,15 @@ namespace {
 constexpr qint64 kRecordSize = 32;
 constexpr qint64 kBlockRecords = 1000;
 
-QString failure(const QFile& file, const QString& what)
+QString failure(const QFile& file, int message)
 {
-    return QStringLiteral("%1 \"%2\": %3").arg(what, file.fileName(), file.errorString());
+    return UiText::line(message).arg(file.fileName(), file.errorString());
 }
 
-QString systemFailure(const QString& what, const QString& path, int error)
+// The message line is looked up here, after errno was read for the call.
+QString systemFailure(int message, const QString& path, int error)
 {
-    return QStringLiteral("%1 \"%2\": %3").arg(what, path, QString::fromLocal8Bit(std::strerror(error)));
+    return UiText::line(message).arg(path, QString::fromLocal8Bit(std::strerror(error)));
 }
 
 QByteArray encodeAll(const std::vector<Draw>& draws)
@@ -83,7 +88,7 @@ QString DrawFile::scan(const std::function<bool(const Draw&, qint64 index)>& vis
 {
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(file, QStringLiteral("Cannot open"));
+        return failure(file, MessageLine::CannotOpen);
     const QString problem = scan(file, visit);
     return problem.isEmpty() ? problem : QStringLiteral("\"%1\": %2").arg(path_, problem);
 }
@@ -98,7 +103,7 @@ QString DrawFile::scan(QIODevice& device, const std::function<bool(const Draw&, 
     for (;;) {
         const qint64 got = device.read(block.data() + filled, block.size() - filled);
         if (got < 0)
-            return QStringLiteral("Cannot read: %1").arg(device.errorString());
+            return UiText::line(MessageLine::CannotRead).arg(device.errorString());
         filled += got;
         const qint64 whole = filled / kRecordSize * kRecordSize;
         for (qint64 at = 0; at < whole; at += kRecordSize, ++index)
@@ -133,7 +138,7 @@ QString DrawFile::append(const std::vector<Draw>& draws) const
     // a stray fragment cannot shift every later record out of step.
     const int fd = ::open(QFile::encodeName(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
-        return systemFailure(QStringLiteral("Cannot open"), path_, errno);
+        return systemFailure(MessageLine::CannotOpen, path_, errno);
     struct stat info {};
     int error = ::fstat(fd, &info) != 0 ? errno : 0;
     const off_t end = info.st_size / kRecordSize * kRecordSize;
@@ -151,7 +156,7 @@ QString DrawFile::append(const std::vector<Draw>& draws) const
     if (!error && ::fsync(fd) != 0)
         error = errno;
     ::close(fd);
-    return error ? systemFailure(QStringLiteral("Cannot write"), path_, error) : QString();
+    return error ? systemFailure(MessageLine::CannotWrite, path_, error) : QString();
 }
 
 QString DrawFile::rewrite(const std::vector<Draw>& draws, const QString& tempPath) const

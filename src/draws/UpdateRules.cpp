@@ -1,6 +1,8 @@
 #include "draws/UpdateRules.h"
 
 #include "draws/DateSerial.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 #include <QRegularExpression>
 
@@ -34,27 +36,27 @@ Reply classify(int status)
 
 QString loadingText()
 {
-    return QStringLiteral("Loading");
+    return UiText::line(MessageLine::UpdateLoading);
 }
 
 QString receivedText(qint64 bytes)
 {
-    return QStringLiteral("Received %1 bytes").arg(bytes);
+    return UiText::line(MessageLine::UpdateReceived).arg(bytes);
 }
 
 QString accuracyNote()
 {
-    return QStringLiteral("Not guarantee the accuracy of the numbers!");
+    return UiText::line(MessageLine::UpdateAccuracy);
 }
 
 QString notYetText(const QDate& day)
 {
-    return day.toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(" noch nicht da!");
+    return UiText::line(MessageLine::UpdateNotYet).arg(day.toString(QStringLiteral("dd.MM.yyyy")));
 }
 
 QString failedText(int status, const QString& reasonPhrase)
 {
-    return QStringLiteral("Failed : %1 %2").arg(status).arg(reasonPhrase);
+    return UiText::line(MessageLine::UpdateFailed).arg(QString::number(status), reasonPhrase);
 }
 
 QStringList bodyLines(const QByteArray& body)

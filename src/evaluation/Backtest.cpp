@@ -60,8 +60,7 @@ QStringList report(const BacktestCounts& counts, const ReportTexts& texts, bool 
     lines << Chance::report(Chance::compare(counts.observed),
                             Chance::threeOrMoreTest(counts.observed.passes));
     if (stopped)
-        lines << QStringLiteral("Die Analyse wurde vorzeitig angehalten, nach %1 Durchgängen.")
-                     .arg(counts.passes);
+        lines << texts.stopped.arg(counts.passes);
     return lines;
 }
 

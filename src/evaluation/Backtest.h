@@ -28,6 +28,7 @@ int advanceDays(bool saturdays, bool wednesdays);
 struct ReportTexts {
     QString heading;   // "Aktuelle Einstellung brachten für Sa. bzw. Mi."
     QString draws;     // "Ziehungen"
+    QString stopped;   // "Die Analyse wurde vorzeitig angehalten, nach %1 Durchgängen."
 };
 
 // The report lines, to be joined with CR LF: the counts per class with tabs,

@@ -1,6 +1,6 @@
 #include "evaluation/ReportFile.h"
 
-#include "draws/AtomicFile.h"
+#include "text/AtomicFile.h"
 
 namespace ReportFile {
 

@@ -1,6 +1,8 @@
 #include "generator/WeightList.h"
 
-#include "draws/AtomicFile.h"
+#include "text/AtomicFile.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -11,12 +13,11 @@ namespace {
 // The reader's own messages, shown after the dialog's "could not be loaded".
 QString notAFileMessage()
 {
-    return QStringLiteral("Das ist keine gewöhnliche Datei.");
+    return UiText::line(MessageLine::NotARegularFile);
 }
 QString tooLargeMessage()
 {
-    return QStringLiteral("Die Datei ist keine Gewichtsliste: sie ist größer als %1 Bytes.")
-        .arg(WeightList::MaxFileSize);
+    return UiText::line(MessageLine::WeightListTooLarge).arg(WeightList::MaxFileSize);
 }
 
 } // namespace

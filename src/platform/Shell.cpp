@@ -1,6 +1,8 @@
 #include "platform/Shell.h"
 
 #include "platform/Dialogs.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,21 +13,17 @@ namespace {
 
 QString cannotOpenFile(const QString& path)
 {
-    return QStringLiteral("Die Datei konnte nicht geöffnet werden, weil kein Programm dafür "
-                          "eingerichtet ist. Bitte öffnen Sie sie selbst:\n\n%1")
-        .arg(QDir::toNativeSeparators(path));
+    return UiText::line(MessageLine::ShellNoProgram) + QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
 }
 
 QString missingFile(const QString& path)
 {
-    return QStringLiteral("Die Datei wurde nicht gefunden:\n\n%1").arg(QDir::toNativeSeparators(path));
+    return UiText::line(MessageLine::ShellMissingFile) + QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
 }
 
 QString cannotOpenAddress(const QString& address)
 {
-    return QStringLiteral("Die Adresse konnte nicht im Browser geöffnet werden. Bitte öffnen "
-                          "Sie sie selbst:\n\n%1")
-        .arg(address);
+    return UiText::line(MessageLine::ShellNoBrowser) + QStringLiteral("\n\n") + address;
 }
 
 QString handlerFailed(const QString& target, const QString& reason)

@@ -1,6 +1,6 @@
 #include "text/LanguageFileSet.h"
 
-#include "draws/AtomicFile.h"
+#include "text/AtomicFile.h"
 
 #include "text/Languages.h"
 #include "text/MasterList.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <span>
 
@@ -20,4 +21,7 @@ public:
     static std::span<const Language> all();
     static const Language* byNumber(int number);
     static const Language* byMenuItem(const QString& menuItem);
+    // How numbers are written in the language of a file code; German for an
+    // unknown code.
+    static QLocale locale(const QString& code);
 };

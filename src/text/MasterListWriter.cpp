@@ -1,6 +1,6 @@
 #include "text/MasterListWriter.h"
 
-#include "draws/AtomicFile.h"
+#include "text/AtomicFile.h"
 
 #include "text/LanguageItem.h"
 #include "text/MasterList.h"

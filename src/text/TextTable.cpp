@@ -130,5 +130,65 @@ QStringList TextTable::defaults()
         QStringLiteral("Mit anderem Programm öffnen"),                                         // 106
         QStringLiteral("Schließen"),                                                           // 107
         QStringLiteral("Reihe %1: %2 (%3 Treffer)"),                          // 108 row, its numbers, hits
+        // Messages that used to be worded in the code.
+        QStringLiteral("„%1“ kann nicht angelegt werden: %2"), // 109 file, system error
+        QStringLiteral("„%1“ kann nicht geöffnet werden: %2"), // 110 file, system error
+        QStringLiteral("Lesefehler: %1"), // 111 system error
+        QStringLiteral("„%1“ kann nicht geschrieben werden: %2"), // 112 file, system error
+        QStringLiteral("„%1“ kann nicht durch sich selbst ersetzt werden."), // 113 file
+        QStringLiteral("„%1“ kann nicht ersetzt werden: %2"), // 114 file, system error
+        QStringLiteral("%1 Felder statt 9 (Datum, sechs Zahlen, Zusatzzahl, Superzahl)"), // 115 fields found
+        QStringLiteral("\"%1\" ist kein Datum"), // 116 the field
+        QStringLiteral("Zahl %1 \"%2\" ist keine Zahl von 1 bis 49"), // 117 position, the field
+        QStringLiteral("die Zahl %1 kommt zweimal vor"), // 118 the number
+        QStringLiteral("Zusatzzahl \"%1\" ist weder leer noch eine Zahl von 0 bis 49"), // 119 the field
+        QStringLiteral("Superzahl \"%1\" ist weder leer noch eine Ziffer von 0 bis 9"), // 120 the field
+        QStringLiteral("das Datum steht schon in Zeile %1"), // 121 the earlier line
+        QStringLiteral("Loading"), // 122 status while a day is asked for
+        QStringLiteral("Received %1 bytes"), // 123 bytes
+        QStringLiteral("Not guarantee the accuracy of the numbers!"), // 124 
+        QStringLiteral("%1 noch nicht da!"), // 125 date
+        QStringLiteral("Failed : %1 %2"), // 126 status number, status line
+        QStringLiteral("Der Ziehungsdienst hat %1 Sekunden lang nichts gesendet; die Aktualisierung wurde abgebrochen."), // 127 seconds
+        QStringLiteral("Die Antwort des Ziehungsdienstes dauerte länger als %1 Sekunden; die Aktualisierung wurde abgebrochen."), // 128 seconds
+        QStringLiteral("Die Antwort des Ziehungsdienstes ist größer als %1 KiB und keine Ziehung; die Aktualisierung wurde abgebrochen."), // 129 KiB
+        QStringLiteral("Die Verbindung zum Ziehungsdienst ist fehlgeschlagen: %1"), // 130 error text
+        QStringLiteral("Die Ziehung konnte nicht gespeichert werden: %1"), // 131 error text
+        QStringLiteral("Die Adresse des Ziehungsdienstes \"%1\" ist keine http://- oder https://-Adresse. Bitte tragen Sie unter Internet-Optionen eine Adresse wie http:// 156.0.0.1:8080 ein."), // 103 the address
+        QStringLiteral("Der Proxy-Port \"%1\" ist keine ganze Zahl von 1 bis 65535."), // 133 the port
+        QStringLiteral("Die Datei konnte nicht geöffnet werden, weil kein Programm dafür eingerichtet ist. Bitte öffnen Sie sie selbst:"), // 134 then the file on its own line
+        QStringLiteral("Die Datei wurde nicht gefunden:"), // 135 then the file on its own line
+        QStringLiteral("Die Adresse konnte nicht im Browser geöffnet werden. Bitte öffnen Sie sie selbst:"), // 136 then the address on its own line
+        QStringLiteral("Die Ziehungen aus „%1“ wurden nach „%2“ kopiert; dort werden sie weiter gepflegt, weil der Programmordner schreibgeschützt ist."), // 137 delivered file, per-user folder
+        QStringLiteral("Die Ziehungen aus „%1“ konnten nicht nach „%2“ kopiert werden. Das Programm beginnt dort mit einer leeren Datenbank."), // 138 delivered file, per-user folder
+        QStringLiteral("Der Ordner für Ihre Daten kann nicht angelegt oder beschrieben werden:"), // 139 then the folder and the reason, each on its own line
+        QStringLiteral("Ohne ihn kann das Programm keine Ziehungen speichern und wird beendet."), // 140 last line of the one above
+        QStringLiteral("„%1“ ist eine Datei, kein Ordner."), // 141 path
+        QStringLiteral("Unbekannter Fehler"), // 142 
+        QStringLiteral("Die Gewichtung der Zahl %1 ist keine ganze Zahl: \"%2\". Die Tippberechnung wird abgebrochen."), // 143 number, the weight given
+        QStringLiteral("\"%1\" ist keine gewöhnliche Datei und kann nicht importiert werden."), // 144 path
+        QStringLiteral("Die Datei \"%1\" wurde nicht importiert: sie ist größer als %2 MiB, für eine Liste von Ziehungen viel zu groß."), // 145 file, MiB
+        QStringLiteral("Die Datei \"%1\" wurde nicht importiert; die Datenbank bleibt unverändert. Fehlerhafte Zeilen:"), // 146 file; the lines follow
+        QStringLiteral("Zeile %1: %2"), // 147 line number, why
+        QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2"), // 148 file, system error
+        QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden: %2"), // 149 file, system error
+        QStringLiteral("1 Datensatz von „%1“ ist beschädigt und wird übersprungen."), // 150 database file
+        QStringLiteral("%1 Datensätze von „%2“ sind beschädigt und werden übersprungen."), // 151 count, database file
+        QStringLiteral("keine"), // 152 bonus field without a bonus number
+        QStringLiteral("Die Zahl %1 ist mehrfach eingegeben. In einer Ziehung kommt jede Zahl nur einmal vor; bitte korrigieren Sie die Zahlen."), // 153 the number
+        QStringLiteral("Die Zusatzzahl %1 ist schon eine der sechs Zahlen. Sie wird aus den übrigen Zahlen gezogen; bitte korrigieren Sie sie."), // 154 the bonus number
+        QStringLiteral("Die Zahl %1 geht mit der Gewichtung %2 in die Berechnung ein"), // 155 number, weight
+        QStringLiteral("Werteliste"), // 156 file type
+        QStringLiteral("Die Liste konnte nicht gespeichert werden: %1"), // 157 file; the reason follows
+        QStringLiteral("Die Liste konnte nicht geladen werden: %1"), // 158 file; the reason follows
+        QStringLiteral("%1 Stopp"), // 159 numbers shown so far
+        QStringLiteral("Das ist keine gewöhnliche Datei."), // 160 
+        QStringLiteral("Die Datei ist keine Gewichtsliste: sie ist größer als %1 Bytes."), // 161 bytes
+        QStringLiteral("\"%1\" ist keine gewöhnliche Datei und kann nicht als Tippdatei geladen werden."), // 162 path
+        QStringLiteral("Die Datei ist keine Tippdatei: sie ist größer als %1 Bytes."), // 163 bytes
+        QStringLiteral("Tippdatei"), // 164 file type
+        QStringLiteral("„%1“ ist keine gültige Zahl (Tipp %2, Feld %3)."), // 165 cell text, row, field
+        QStringLiteral("%1 Tipp für %2"), // 166 product title, weekday and date of the next draw
+        QStringLiteral("Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht berücksichtigt"), // 167 hint of the date pickers
     };
 }

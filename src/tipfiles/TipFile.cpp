@@ -1,7 +1,9 @@
 #include "tipfiles/TipFile.h"
 
-#include "draws/AtomicFile.h"
+#include "text/AtomicFile.h"
 #include "draws/DateSerial.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,11 +17,11 @@ constexpr int kRows = 12;
 // The reader's own messages; the system's error text follows where there is one.
 QString notAFileMessage(const QString& path)
 {
-    return QStringLiteral("\"%1\" ist keine gewöhnliche Datei und kann nicht als Tippdatei geladen werden.").arg(path);
+    return UiText::line(MessageLine::TipFileNotAFile).arg(path);
 }
 QString tooLargeMessage()
 {
-    return QStringLiteral("Die Datei ist keine Tippdatei: sie ist größer als %1 Bytes.").arg(TipFile::maxFileSize);
+    return UiText::line(MessageLine::TipFileTooLarge).arg(TipFile::maxFileSize);
 }
 
 enum class LineRead { Line, End, Failed, TooLarge };
@@ -68,6 +70,11 @@ QString decode(const QByteArray& bytes)
 
 namespace TipFile {
 
+QString filter()
+{
+    return UiText::line(MessageLine::TipFiles) + QStringLiteral("|*.vlt");
+}
+
 QByteArray format(const TipRows& rows, const QString& losNr)
 {
     QString text;
@@ -110,7 +117,7 @@ std::optional<Content> read(QIODevice& device, QString* error)
         if (error)
             *error = result == LineRead::TooLarge
                          ? tooLargeMessage()
-                         : QStringLiteral("Cannot read: %1").arg(device.errorString());
+                         : UiText::line(MessageLine::CannotRead).arg(device.errorString());
         return std::nullopt;
     };
     for (int r = 0; r < kRows; ++r) {
@@ -142,7 +149,7 @@ std::optional<Content> read(const QString& path, QString* error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString());
+            *error = UiText::line(MessageLine::CannotOpen).arg(path, file.errorString());
         return std::nullopt;
     }
     if (file.size() > maxFileSize) {

@@ -16,7 +16,7 @@ using TipRows = std::array<std::array<QString, 6>, 12>;
 namespace TipFile {
 
 // For the file dialogs.
-inline QString filter() { return QStringLiteral("Tippdatei|*.vlt"); }
+QString filter();
 inline QString defaultSuffix() { return QStringLiteral("vlt"); }
 
 struct Content {

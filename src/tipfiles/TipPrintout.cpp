@@ -1,7 +1,9 @@
 #include "tipfiles/TipPrintout.h"
 
-#include "draws/AtomicFile.h"
+#include "text/AtomicFile.h"
 #include "draws/DateSerial.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 
 namespace TipPrintout {
@@ -17,9 +19,10 @@ std::optional<QStringList> lines(const TipRows& rows, const QDate& nextDraw,
                                  const QString& tippWord, const QLocale& locale, QString* error)
 {
     QStringList out;
-    out << QStringLiteral("Vellhorns Numerant.de Tipp für ")
-               + locale.dayName(nextDraw.dayOfWeek(), QLocale::LongFormat) + QLatin1Char(' ')
-               + nextDraw.toString(QStringLiteral("dd.MM.yy"))
+    out << UiText::line(MessageLine::PrintoutHeading)
+               .arg(QStringLiteral("Vellhorns Numerant.de"),
+                    locale.dayName(nextDraw.dayOfWeek(), QLocale::LongFormat) + QLatin1Char(' ')
+                        + nextDraw.toString(QStringLiteral("dd.MM.yy")))
         << QString(46, QLatin1Char('~')) << QString();
 
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -32,10 +35,8 @@ std::optional<QStringList> lines(const TipRows& rows, const QDate& nextDraw,
             const int number = row[k].trimmed().toInt(&ok);
             if (!ok) {
                 if (error)
-                    *error = QStringLiteral("„%1“ ist keine gültige Zahl (Tipp %2, Feld %3).")
-                                 .arg(row[k])
-                                 .arg(r + 1)
-                                 .arg(k + 1);
+                    *error = UiText::line(MessageLine::PrintoutBadNumber)
+                                 .arg(row[k], QString::number(r + 1), QString::number(k + 1));
                 return std::nullopt;
             }
             if (k > 0)
@@ -54,7 +55,7 @@ QString write(const QString& path, const QStringList& lines)
         bytes += line.toUtf8() + "\r\n";
     const AtomicFile::Result written = AtomicFile::write(path, bytes);
     if (!written.ok())
-        return QStringLiteral("„%1“ kann nicht geschrieben werden: %2").arg(path, written.reason);
+        return UiText::line(MessageLine::CannotWrite).arg(path, written.reason);
     return {};
 }
 

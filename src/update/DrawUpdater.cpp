@@ -2,6 +2,8 @@
 
 #include "draws/DrawFile.h"
 #include "draws/UpdateRules.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -14,33 +16,26 @@
 
 namespace {
 
-// What the user reads when a request is given up; kept together for a later
-// move into the text table.
+// What the user reads when a request is given up.
 QString timeoutText(int seconds)
 {
-    return QStringLiteral("Der Ziehungsdienst hat %1 Sekunden lang nichts gesendet; "
-                          "die Aktualisierung wurde abgebrochen.")
-        .arg(seconds);
+    return UiText::line(MessageLine::UpdateSilent).arg(seconds);
 }
 QString totalTimeoutText(int seconds)
 {
-    return QStringLiteral("Die Antwort des Ziehungsdienstes dauerte länger als %1 Sekunden; "
-                          "die Aktualisierung wurde abgebrochen.")
-        .arg(seconds);
+    return UiText::line(MessageLine::UpdateTooSlow).arg(seconds);
 }
 QString tooLargeText(qint64 limit)
 {
-    return QStringLiteral("Die Antwort des Ziehungsdienstes ist größer als %1 KiB und keine "
-                          "Ziehung; die Aktualisierung wurde abgebrochen.")
-        .arg(limit / 1024);
+    return UiText::line(MessageLine::UpdateTooLarge).arg(limit / 1024);
 }
 QString connectionFailedText(const QString& error)
 {
-    return QStringLiteral("Die Verbindung zum Ziehungsdienst ist fehlgeschlagen: %1").arg(error);
+    return UiText::line(MessageLine::UpdateConnectionFailed).arg(error);
 }
 QString storeFailedText(const QString& error)
 {
-    return QStringLiteral("Die Ziehung konnte nicht gespeichert werden: %1").arg(error);
+    return UiText::line(MessageLine::UpdateStoreFailed).arg(error);
 }
 
 // Answers that arrived ahead of a slow day wait for it; this many requests

@@ -1,6 +1,7 @@
 #include "app/pages/BerechnungPage.h"
 #include "app/pages/FilterCountLine.h"
 #include "platform/UpDown.h"
+#include "text/Languages.h"
 #include "text/TextTable.h"
 
 #include "WindowFixture.h"
@@ -164,17 +165,24 @@ void FilterCountWindowTest::texts_data()
     QTest::addColumn<qint64>("rows");
     QTest::addColumn<std::optional<DrawPassCount>>("draws");
     QTest::addColumn<QString>("error");
+    QTest::addColumn<QLocale>("numbers");
     QTest::addColumn<QString>("expected");
+    const QLocale german(QLocale::German, QLocale::Germany);
     const QString rows = QStringLiteral("Die Filter lassen 8.231.004 von 13.983.816 möglichen Reihen zu (58,9 %).");
     QTest::newRow("rows and draws")
-        << qint64(8231004) << std::optional(DrawPassCount{2911, 5040}) << QString()
+        << qint64(8231004) << std::optional(DrawPassCount{2911, 5040}) << QString() << german
         << rows + QStringLiteral(" 2.911 der 5.040 gespeicherten Ziehungen hätten sie bestanden (57,8 %).");
-    QTest::newRow("no database yet") << qint64(8231004) << std::optional<DrawPassCount>() << QString() << rows;
+    // The sentences stay those of the table; the separators are the language's.
+    QTest::newRow("English separators")
+        << qint64(8231004) << std::optional(DrawPassCount{2911, 5040}) << QString() << Languages::locale(QStringLiteral("en"))
+        << QStringLiteral("Die Filter lassen 8,231,004 von 13,983,816 möglichen Reihen zu (58.9 %). "
+                          "2,911 der 5,040 gespeicherten Ziehungen hätten sie bestanden (57.8 %).");
+    QTest::newRow("no database yet") << qint64(8231004) << std::optional<DrawPassCount>() << QString() << german << rows;
     QTest::newRow("no draws stored")
-        << qint64(8231004) << std::optional(DrawPassCount{0, 0}) << QString()
+        << qint64(8231004) << std::optional(DrawPassCount{0, 0}) << QString() << german
         << rows + QStringLiteral(" Es sind noch keine Ziehungen gespeichert.");
     QTest::newRow("database unreadable")
-        << qint64(8231004) << std::optional<DrawPassCount>() << QStringLiteral("Permission denied")
+        << qint64(8231004) << std::optional<DrawPassCount>() << QStringLiteral("Permission denied") << german
         << rows + QStringLiteral(" Die gespeicherten Ziehungen konnten nicht gelesen werden: Permission denied");
 }
 
@@ -183,8 +191,9 @@ void FilterCountWindowTest::texts()
     QFETCH(qint64, rows);
     QFETCH(std::optional<DrawPassCount>, draws);
     QFETCH(QString, error);
+    QFETCH(QLocale, numbers);
     QFETCH(QString, expected);
-    QCOMPARE(FilterCountLine::describe(FilterCountTexts::from(TextTable()), rows, draws, error), expected);
+    QCOMPARE(FilterCountLine::describe(FilterCountTexts::from(TextTable(), numbers), rows, draws, error), expected);
 }
 
 QTEST_MAIN(FilterCountWindowTest)

@@ -201,7 +201,7 @@ void LanguageWindowTest::missingMasterListStillMovesCheckMark()
     QCOMPARE(window_->Sprache, number);
     QCOMPARE(checkedLanguages(*window_), QStringList{menuItem});
     QCOMPARE(tabText("TabSheet6"), QStringLiteral("Berechnung"));
-    QCOMPARE(window_->Franzsisch1->text(), QStringLiteral("Französisch"));
+    QCOMPARE(window_->Franzsisch1->text(), QStringLiteral("Français"));
     QCOMPARE(window_->textTable.lines(), TextTable::defaults());
     QCOMPARE(memoText(), TextTable::defaults().join(u'\n'));
 }

@@ -11,17 +11,22 @@
 #include "app/dialogs/TForm6.h"
 #include "app/pages/BerechnungPage.h"
 #include "app/pages/FilterCountLine.h"
+#include "draws/DrawFile.h"
 #include "draws/DrawText.h"
 #include "platform/RadioGroup.h"
+#include "platform/UpDown.h"
 #include "text/LanguageFileSet.h"
 #include "text/LanguageItem.h"
 #include "text/Languages.h"
 #include "text/MasterList.h"
+#include "text/MessageLines.h"
+#include "text/TextTable.h"
 #include "text/TextLines.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QGroupBox>
 #include <QHash>
@@ -132,6 +137,8 @@ private slots:
     void everyCaptionFits();
     void roundTripReturnsToGerman_data();
     void roundTripReturnsToGerman();
+    void textsMadeByTheProgramFollow_data();
+    void textsMadeByTheProgramFollow();
     void screenshotsOfEveryTab();
 
 private:
@@ -336,7 +343,7 @@ void TranslationsWindowTest::roundTripReturnsToGerman()
     const QString filterWords = fileLines(QStringLiteral("meldungen.txt")).value(63).section(u'%', 0, 0);
     QVERIFY(!filterWords.isEmpty());
     QTRY_VERIFY2(filterLine->text().startsWith(filterWords), qPrintable(filterLine->text()));
-    QVERIFY2(filterLine->text().contains(QStringLiteral("13.983.816")), qPrintable(filterLine->text()));
+    QVERIFY2(filterLine->text().contains(Languages::locale(code).toString(13983816)), qPrintable(filterLine->text()));
     const QLabel* drawLine = window_->findChild<QLabel*>(QStringLiteral("Label35"));
     QVERIFY(drawLine);
     QVERIFY2(drawLine->text().startsWith(shortWeekdayNames(window_->Sprache).at(6) + QStringLiteral(" 05.12.20")),
@@ -348,6 +355,35 @@ void TranslationsWindowTest::roundTripReturnsToGerman()
     for (qsizetype i = 0; i < german.size(); ++i)
         QCOMPARE(back.value(i), german[i]);
     QCOMPARE(back.size(), german.size());
+}
+
+void TranslationsWindowTest::textsMadeByTheProgramFollow_data()
+{
+    languageRows();
+}
+
+void TranslationsWindowTest::textsMadeByTheProgramFollow()
+{
+    QFETCH(QString, code);
+    // A status text shown before the switch: no draw service is set.
+    window_->Aktualisieren1->trigger();
+    QCOMPARE(window_->statusPanel(0), TextTable().line(59));
+
+    switchTo(code);
+    const QStringList lines = TextLines::read(land() + QStringLiteral("meldungen.txt.") + code).value_or(TextTable::defaults());
+    QCOMPARE(window_->statusPanel(0), lines.value(59));
+    for (const char* picker : {"DateTimePicker1", "DateTimePicker2"})
+        QCOMPARE(window_->findChild<QDateEdit*>(QLatin1String(picker))->toolTip(),
+                 lines.value(MessageLine::DatePickerHint));
+    QCOMPARE(window_->form3()->findChild<UpDown*>(QStringLiteral("UpDown7"))->specialValueText(),
+             lines.value(MessageLine::NoBonus));
+    // A message made deep in a library, here on a database that cannot be opened.
+    QString error;
+    QVERIFY(!DrawFile(programDir_ + QStringLiteral("missing/ZahlenOB.dat")).readAll(&error));
+    QVERIFY2(error.startsWith(lines.value(MessageLine::CannotOpen).section(QStringLiteral("%1"), 0, 0)), qPrintable(error));
+    // The language menu names each language in its own language, in every language.
+    for (const Language& language : Languages::all())
+        QCOMPARE(window_->findChild<QAction*>(language.menuItem)->text(), language.caption);
 }
 
 void TranslationsWindowTest::screenshotsOfEveryTab()

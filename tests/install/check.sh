@@ -24,6 +24,7 @@ delivered_files() {
   echo share/numerant/Numerant.pdf
   echo share/numerant/Numerant-en.pdf
   if [[ -f "$source/data/history/lotto-6aus49.csv" ]]; then echo share/numerant/lotto-6aus49.csv; fi
+  echo share/doc/numerant/copyright
   echo share/applications/$app_id.desktop
   echo share/metainfo/$app_id.metainfo.xml
   echo share/icons/hicolor/scalable/apps/$app_id.svg
@@ -37,6 +38,27 @@ check_delivered() { # <root>
     [[ -f "$1/$file" ]] || { echo "missing: $file" >&2; missing=1; }
   done < <(delivered_files)
   [[ $missing -eq 0 ]] || fail "files missing below $1"
+}
+
+# Debian's machine-readable format: the format line, and every paragraph that
+# names files has a copyright and a licence whose text is given somewhere.
+check_copyright() { # <file>
+  local file=$1
+  head -n1 "$file" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+    || fail "$file: not in the machine-readable format"
+  awk -v RS= '
+    /(^|\n)Files:/ {
+      if ($0 !~ /\nCopyright:/) { print "no Copyright in: " $2; bad = 1 }
+      if (match($0, /\nLicense: [^\n]*/)) used[substr($0, RSTART + 10, RLENGTH - 10)] = 1
+      else { print "no License in: " $2; bad = 1 }
+      next
+    }
+    /^License: / { split($0, lines, "\n"); given[substr(lines[1], 10)] = 1 }
+    END {
+      for (name in used) if (!(name in given)) { print "no text for licence " name; bad = 1 }
+      exit bad
+    }' "$file" || fail "$file: incomplete"
+  grep -q '^Files: .*lotto-6aus49.csv' "$file" || fail "$file: the draw history is not named"
 }
 
 layout() {
@@ -100,8 +122,13 @@ package() {
     [[ $depends == *"$lib"* ]] || fail "Depends lacks $lib: $depends"
   done
 
+  local recommends
+  recommends=$(dpkg-deb -f "$deb" Recommends)
+  [[ $recommends == *qt6-translations-l10n* ]] || fail "Recommends lacks qt6-translations-l10n: $recommends"
+
   dpkg-deb -x "$deb" "$tmp/root"
   check_delivered "$tmp/root/usr"
+  check_copyright "$tmp/root/usr/share/doc/numerant/copyright"
   # Nothing more and nothing less than an install below /usr.
   install_into "$tmp/usr"
   diff <(cd "$tmp/usr" && find . -type f | sort) <(cd "$tmp/root/usr" && find . -type f | sort) \

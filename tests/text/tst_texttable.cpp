@@ -1,5 +1,7 @@
 #include "text/Languages.h"
+#include "text/MessageLines.h"
 #include "text/TextTable.h"
+#include "text/UiText.h"
 
 #include <QSet>
 #include <QTest>
@@ -11,6 +13,7 @@ private slots:
     void defaults();
     void readsBeyondTheEndAsEmpty();
     void languageNumbers();
+    void installedTableWordsTheMessages();
 };
 
 void TestTextTable::defaults_data()
@@ -33,7 +36,7 @@ void TestTextTable::defaults_data()
            "Zugriffsrechte des Programmes oder starten Sie als Administrator"_qs;
     QTest::newRow("appended, trailing blank 56") << 56 << "QS: ";
     QTest::newRow("appended, with places") << 62 << "Durchgang %1: %2 (%3 %)";
-    QTest::newRow("past the end") << 109 << QString();
+    QTest::newRow("past the end") << int(MessageLine::End) << QString();
     QTest::newRow("negative") << -1 << QString();
 }
 
@@ -42,7 +45,7 @@ void TestTextTable::defaults()
     QFETCH(int, index);
     QFETCH(QString, text);
     const TextTable table;
-    QCOMPARE(table.size(), 109);
+    QCOMPARE(table.size(), MessageLine::End);
     QCOMPARE(table.line(index), text);
 }
 
@@ -76,6 +79,26 @@ void TestTextTable::languageNumbers()
     QCOMPARE(Languages::all()[6].number, 8);
     QCOMPARE(Languages::all()[8].code, "nl");
     QCOMPARE(Languages::all()[8].number, 6);
+}
+
+void TestTextTable::installedTableWordsTheMessages()
+{
+    TextTable english;
+    QStringList lines = english.lines();
+    lines[MessageLine::CannotOpen] = QStringLiteral("Cannot open “%1”: %2");
+    lines[MessageLine::CannotRead] = QString(); // a line left empty
+    english.setLines(lines);
+    UiText::install(english);
+    QCOMPARE(UiText::line(MessageLine::CannotOpen), QStringLiteral("Cannot open “%1”: %2"));
+    // The program's own messages never lose their words to an older or
+    // shorter message file; the original lines read as the file has them.
+    QCOMPARE(UiText::line(MessageLine::CannotRead), QStringLiteral("Lesefehler: %1"));
+    english.setLines(lines.mid(0, 30));
+    UiText::install(english);
+    QCOMPARE(UiText::line(MessageLine::CannotOpen), TextTable().line(MessageLine::CannotOpen));
+    QCOMPARE(UiText::line(40), QString());
+    QCOMPARE(UiText::line(-1), QString());
+    UiText::install(TextTable());
 }
 
 QTEST_GUILESS_MAIN(TestTextTable)

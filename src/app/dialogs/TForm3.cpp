@@ -4,6 +4,8 @@
 #include "platform/DateField.h"
 #include "platform/Dialogs.h"
 #include "platform/UpDown.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -31,23 +33,14 @@ QLineEdit* digitEdit(const QString& name, QWidget* parent)
     return edit;
 }
 
-QString noBonusText()
-{
-    return QStringLiteral("keine");
-}
-
 QString repeatedNumberText(int number)
 {
-    return QStringLiteral("Die Zahl %1 ist mehrfach eingegeben. In einer Ziehung kommt jede "
-                          "Zahl nur einmal vor; bitte korrigieren Sie die Zahlen.")
-        .arg(number);
+    return UiText::line(MessageLine::NumberTwice).arg(number);
 }
 
 QString bonusAmongNumbersText(int number)
 {
-    return QStringLiteral("Die Zusatzzahl %1 ist schon eine der sechs Zahlen. Sie wird aus den "
-                          "übrigen Zahlen gezogen; bitte korrigieren Sie sie.")
-        .arg(number);
+    return UiText::line(MessageLine::BonusAmongNumbers).arg(number);
 }
 
 // The game digits are kept as decimal text; the record keeps one byte each.
@@ -87,7 +80,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     auto* extras = new QHBoxLayout;
     extras->addWidget(namedLabel("Label1", QStringLiteral("Bonus:"), this));
     upDowns_[6] = new UpDown(QStringLiteral("UpDown7"), QStringLiteral("Edit7"), 0, 49, 49, this);
-    upDowns_[6]->setSpecialValueText(noBonusText());
+    showLanguageTexts();
     extras->addWidget(upDowns_[6]);
     extras->addSpacing(12);
     extras->addWidget(namedLabel("Label2", QStringLiteral("S:"), this));
@@ -146,6 +139,11 @@ void TForm3::preset(const Draw& draw)
     for (std::size_t i = 0; i < super6_.size(); ++i)
         super6_[i]->setText(QString::number(draw.super6[i]));
     reserve_ = draw.reserve;
+}
+
+void TForm3::showLanguageTexts()
+{
+    upDowns_[6]->setSpecialValueText(UiText::line(MessageLine::NoBonus));
 }
 
 void TForm3::accept()

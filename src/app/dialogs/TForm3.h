@@ -35,6 +35,9 @@ public:
     // number repeats and the dialog stays open.
     void accept() override;
 
+    // The texts that are no language item: the bonus field's "none".
+    void showLanguageTexts();
+
 private:
     Dialogs* dialogs_ = nullptr;
     QDateEdit* DateTimePicker1 = nullptr;

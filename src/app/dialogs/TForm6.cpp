@@ -3,6 +3,8 @@
 #include "generator/Random.h"
 #include "generator/WeightList.h"
 #include "platform/Dialogs.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -94,7 +96,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     StatusBar1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     layout->addWidget(StatusBar1);
     // Wide enough for the longest status text a number can produce.
-    const QString widest = QStringLiteral("Die Zahl 49 geht mit der Gewichtung 999 in die Berechnung ein");
+    const QString widest = UiText::line(MessageLine::WeightStatus).arg(QStringLiteral("49"), QStringLiteral("999"));
     StatusBar1->setMinimumWidth(StatusBar1->fontMetrics().horizontalAdvance(widest) + 24);
 
     Timer1 = new QTimer(this);
@@ -292,9 +294,7 @@ void TForm6::CheckBox1MouseMove(int number)
         return;
     }
     if (QCheckBox* b = box(number))
-        StatusBar1->showMessage(QStringLiteral("Die Zahl ") + b->text()
-                                + QStringLiteral(" geht mit der Gewichtung ") + b->toolTip()
-                                + QStringLiteral(" in die Berechnung ein"));
+        StatusBar1->showMessage(UiText::line(MessageLine::WeightStatus).arg(b->text(), b->toolTip()));
 }
 
 bool TForm6::eventFilter(QObject* watched, QEvent* event)
@@ -326,7 +326,8 @@ QString TForm6::listFileName() const
 
 void TForm6::SpeedButton1Click()
 {
-    const FileDialogSetup setup{directory_, listFileName(), QStringLiteral("Werteliste|*.vlw"),
+    const FileDialogSetup setup{directory_, listFileName(),
+                                UiText::line(MessageLine::WeightListFiles) + QStringLiteral("|*.vlw"),
                                 QStringLiteral("vlw")};
     const QString path = dialogs().saveFileName(this, setup);
     if (path.isEmpty())
@@ -340,8 +341,8 @@ void TForm6::SpeedButton1Click()
     }
     const QString error = WeightList::save(path, lines);
     if (!error.isEmpty()) {
-        dialogs().showError(this, QStringLiteral("Die Liste konnte nicht gespeichert werden: ")
-                                        + path + QLatin1Char('\n') + error);
+        dialogs().showError(this, UiText::line(MessageLine::WeightListNotSaved).arg(path)
+                                        + QLatin1Char('\n') + error);
         return;
     }
     // A chosen number always carries a weight once it has been saved.
@@ -352,7 +353,8 @@ void TForm6::SpeedButton1Click()
 
 void TForm6::SpeedButton2Click()
 {
-    const FileDialogSetup setup{directory_, listFileName(), QStringLiteral("Werteliste|*.vlw"),
+    const FileDialogSetup setup{directory_, listFileName(),
+                                UiText::line(MessageLine::WeightListFiles) + QStringLiteral("|*.vlw"),
                                 QStringLiteral("vlw")};
     const QString path = dialogs().openFileName(this, setup);
     if (path.isEmpty())
@@ -360,8 +362,8 @@ void TForm6::SpeedButton2Click()
     QStringList lines;
     const QString error = WeightList::load(path, lines);
     if (!error.isEmpty()) {
-        dialogs().showError(this, QStringLiteral("Die Liste konnte nicht geladen werden: ")
-                                        + path + QLatin1Char('\n') + error);
+        dialogs().showError(this, UiText::line(MessageLine::WeightListNotLoaded).arg(path)
+                                        + QLatin1Char('\n') + error);
         return;
     }
     for (int n = 1; n <= Numbers; ++n) {
@@ -381,6 +383,8 @@ void TForm6::SpeedButton2Click()
 void TForm6::BitBtn4Click()
 {
     if (!Timer1->isActive()) {
+        // The caption is the language's; the count replaces it only while running.
+        idleCaption_ = BitBtn4->text();
         Timer1->start();
         for (int n = 1; n <= Numbers; ++n) {
             setChecked(n, false);
@@ -392,7 +396,7 @@ void TForm6::BitBtn4Click()
         ++Losgeht;
     } else {
         Timer1->stop();
-        BitBtn4->setText(QStringLiteral("Zufall"));
+        BitBtn4->setText(idleCaption_);
         Losgeht = 1;
     }
 }
@@ -402,7 +406,7 @@ void TForm6::Timer1Timer()
     // More than 26 numbers would not fit the row array, and a larger count
     // could never find enough free boxes.
     const int last = std::clamp(MaxTipp, 0, int(Tippreihe.size()) - 1);
-    BitBtn4->setText(QString::number(Losgeht) + QStringLiteral(" Stopp"));
+    BitBtn4->setText(UiText::line(MessageLine::RandomStop).arg(Losgeht));
     for (int n = 1; n <= Numbers; ++n) {
         setChecked(n, false);
         paintBox(n, plainColor());
@@ -432,8 +436,9 @@ void TForm6::Timer1Timer()
 
 void TForm6::FormClose()
 {
+    if (Timer1->isActive())
+        BitBtn4->setText(idleCaption_);
     Timer1->stop();
-    BitBtn4->setText(QStringLiteral("Zufall"));
     Losgeht = 1;
 }
 

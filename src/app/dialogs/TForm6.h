@@ -100,6 +100,7 @@ private:
     QToolButton* SpeedButton2 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
+    QString idleCaption_; // BitBtn4's caption while the picker is not running
 
     Dialogs* dialogs_ = nullptr;
     std::unique_ptr<Dialogs> ownDialogs_;

@@ -1,6 +1,17 @@
 #include "app/pages/DatePicker.h"
 
 #include "platform/DateField.h"
+#include "text/MessageLines.h"
+#include "text/UiText.h"
+
+#include <QDateEdit>
+
+namespace {
+
+// Marks the pickers made here; the entry dialog has a date field of its own.
+constexpr char kPickerProperty[] = "numerantDatePicker";
+
+} // namespace
 
 QDate DatePicker::earliestDate()
 {
@@ -15,7 +26,14 @@ QDateEdit* DatePicker::create(const QString& name, const QDate& date, QWidget* p
     picker->setCalendarPopup(true);
     picker->setMinimumDate(earliestDate());
     picker->setDate(date);
-    picker->setToolTip(QStringLiteral("Dieses Datum gilt als ENddatum für die Berechnung, "
-                                      "Ziehungen danach werden nicht berücksichtigt"));
+    picker->setProperty(kPickerProperty, true);
+    picker->setToolTip(UiText::line(MessageLine::DatePickerHint));
     return picker;
+}
+
+void DatePicker::showHints(QWidget* window)
+{
+    for (QDateEdit* picker : window->findChildren<QDateEdit*>())
+        if (picker->property(kPickerProperty).toBool())
+            picker->setToolTip(UiText::line(MessageLine::DatePickerHint));
 }

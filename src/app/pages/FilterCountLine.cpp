@@ -9,14 +9,14 @@
 
 namespace {
 
-QString percentOf(const QLocale& german, qint64 part, qint64 whole)
+QString percentOf(const QLocale& locale, qint64 part, qint64 whole)
 {
-    return german.toString(100.0 * static_cast<double>(part) / static_cast<double>(whole), 'f', 1);
+    return locale.toString(100.0 * static_cast<double>(part) / static_cast<double>(whole), 'f', 1);
 }
 
 } // namespace
 
-FilterCountTexts FilterCountTexts::from(const TextTable& table)
+FilterCountTexts FilterCountTexts::from(const TextTable& table, const QLocale& numbers)
 {
     // A message file from before these lines would leave the numbers
     // without words: those sentences stay German.
@@ -25,11 +25,11 @@ FilterCountTexts FilterCountTexts::from(const TextTable& table)
         const QString text = table.line(index);
         return text.isEmpty() ? german.line(index) : text;
     };
-    return {sentence(63), sentence(64), sentence(65), sentence(66)};
+    return {sentence(63), sentence(64), sentence(65), sentence(66), numbers};
 }
 
 FilterCountLine::FilterCountLine(QWidget* parent)
-    : QWidget(parent), texts_(FilterCountTexts::from(TextTable()))
+    : QWidget(parent), texts_(FilterCountTexts::from(TextTable(), QLocale(QLocale::German, QLocale::Germany)))
 {
     setObjectName(QStringLiteral("FilterCountLine"));
     auto* layout = new QVBoxLayout(this);
@@ -89,9 +89,9 @@ QString FilterCountLine::describe(const FilterCountTexts& texts, qint64 passingR
                                   const std::optional<DrawPassCount>& draws,
                                   const QString& drawsError)
 {
-    const QLocale german(QLocale::German, QLocale::Germany);
-    QString line = texts.rows.arg(german.toString(passingRows), german.toString(kPossibleRows),
-                                           percentOf(german, passingRows, kPossibleRows));
+    const QLocale& numbers = texts.numbers;
+    QString line = texts.rows.arg(numbers.toString(passingRows), numbers.toString(kPossibleRows),
+                                  percentOf(numbers, passingRows, kPossibleRows));
     if (!drawsError.isEmpty())
         return line + QLatin1Char(' ') + texts.unreadable.arg(drawsError);
     if (!draws)
@@ -99,8 +99,8 @@ QString FilterCountLine::describe(const FilterCountTexts& texts, qint64 passingR
     if (draws->draws == 0)
         return line + QLatin1Char(' ') + texts.noDraws;
     line += QLatin1Char(' ')
-        + texts.draws.arg(german.toString(draws->passed), german.toString(draws->draws),
-                                   percentOf(german, draws->passed, draws->draws));
+        + texts.draws.arg(numbers.toString(draws->passed), numbers.toString(draws->draws),
+                          percentOf(numbers, draws->passed, draws->draws));
     return line;
 }
 

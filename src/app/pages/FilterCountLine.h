@@ -2,6 +2,7 @@
 
 #include "generator/FilterCount.h"
 
+#include <QLocale>
 #include <QThreadPool>
 #include <QTimer>
 #include <QWidget>
@@ -22,8 +23,9 @@ struct FilterCountTexts {
     QString draws;      // passing draws, stored draws, share
     QString noDraws;
     QString unreadable; // the error text
+    QLocale numbers{QLocale::German, QLocale::Germany}; // the interface language's separators
 
-    static FilterCountTexts from(const TextTable& table);
+    static FilterCountTexts from(const TextTable& table, const QLocale& numbers);
 };
 
 // The line under the sub-tabs of the "Berechnung" tab that tells how strict
@@ -53,7 +55,7 @@ public:
 
     // The line for finished counts: the draws sentence is left out while no
     // database is known, and replaced by the error when it could not be
-    // read. Numbers keep the program's German format in every language.
+    // read. Numbers are written as the interface language writes them.
     static QString describe(const FilterCountTexts& texts, qint64 passingRows,
                             const std::optional<DrawPassCount>& draws,
                             const QString& drawsError = {});

@@ -1,4 +1,7 @@
-#include "draws/AtomicFile.h"
+#include "text/AtomicFile.h"
+
+#include "text/MessageLines.h"
+#include "text/UiText.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,9 +23,9 @@ QString systemText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-Result failure(const QString& what, const QString& file, const QString& reason)
+Result failure(int message, const QString& file, const QString& reason)
 {
-    return {reason, QStringLiteral("%1 \"%2\": %3").arg(what, file, reason)};
+    return {reason, UiText::line(message).arg(file, reason)};
 }
 
 // The rename itself lives in the folder: without this a power loss right
@@ -83,8 +86,8 @@ Result write(const QString& path, const QByteArray& bytes, const QString& tempPa
     const bool hadFile = ::stat(QFile::encodeName(target).constData(), &old) == 0;
     // Renaming over a device or a pipe would replace the node itself.
     if (hadFile && !S_ISREG(old.st_mode))
-        return failure(QStringLiteral("Cannot replace"), path,
-                       S_ISDIR(old.st_mode) ? systemText(EISDIR) : QStringLiteral("Not a regular file"));
+        return failure(MessageLine::CannotReplace, path,
+                       S_ISDIR(old.st_mode) ? systemText(EISDIR) : UiText::line(MessageLine::NotARegularFile));
 
     const bool named = !tempPath.isEmpty();
     QString temp;
@@ -93,8 +96,8 @@ Result write(const QString& path, const QByteArray& bytes, const QString& tempPa
         // Clearing a stale temp file that is really the target would lose it.
         const QString tempAbsolute = QFileInfo(temp).absoluteFilePath();
         if (tempAbsolute == QFileInfo(target).absoluteFilePath() || tempAbsolute == asked.absoluteFilePath())
-            return failure(QStringLiteral("Cannot replace"), path,
-                           QStringLiteral("the temporary file is the file itself"));
+            return {UiText::line(MessageLine::CannotReplaceItself).arg(path),
+                    UiText::line(MessageLine::CannotReplaceItself).arg(path)};
         ::unlink(QFile::encodeName(temp).constData());
     }
 
@@ -108,7 +111,7 @@ Result write(const QString& path, const QByteArray& bytes, const QString& tempPa
             break;
     }
     if (fd < 0)
-        return failure(QStringLiteral("Cannot create"), named ? temp : path, systemText(errno));
+        return failure(MessageLine::CannotCreate, named ? temp : path, systemText(errno));
 
     const QByteArray tempName = QFile::encodeName(temp);
     int error = hadFile && ::fchmod(fd, old.st_mode & 07777) != 0 ? errno : 0;
@@ -121,12 +124,12 @@ Result write(const QString& path, const QByteArray& bytes, const QString& tempPa
         error = errno;
     if (error) {
         ::unlink(tempName.constData());
-        return failure(QStringLiteral("Cannot write"), named ? temp : path, systemText(error));
+        return failure(MessageLine::CannotWrite, named ? temp : path, systemText(error));
     }
     if (::rename(tempName.constData(), QFile::encodeName(target).constData()) != 0) {
         const int renameError = errno;
         ::unlink(tempName.constData());
-        return failure(QStringLiteral("Cannot replace"), path, systemText(renameError));
+        return failure(MessageLine::CannotReplace, path, systemText(renameError));
     }
     syncFolderOf(target);
     return {};

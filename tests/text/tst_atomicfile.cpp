@@ -1,4 +1,4 @@
-#include "draws/AtomicFile.h"
+#include "text/AtomicFile.h"
 #include "draws/DrawFile.h"
 #include "evaluation/ReportFile.h"
 #include "evaluation/RtfWriter.h"
