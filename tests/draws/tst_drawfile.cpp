@@ -1,5 +1,6 @@
 #include "DrawFixture.h"
 #include "FailingDevice.h"
+#include "FileBytes.h"
 
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
@@ -15,18 +16,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
 
 QByteArray encoded(const Draw& draw)
 {

@@ -9,6 +9,7 @@
 #include "tipfiles/TipPrintout.h"
 
 #include "DrawFixture.h"
+#include "FileBytes.h"
 #include "FileSizeLimit.h"
 
 #include <QDir>
@@ -23,18 +24,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QStringList entries(const QString& dir)
 {
