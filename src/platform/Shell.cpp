@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -39,8 +40,13 @@ bool DesktopShell::start(const QString& argument, const QString& target)
 {
     // Not parented: the opener may run as long as the program it started,
     // possibly past this window; it deletes itself when it ends.
+    // Qt 6.4 starts a name it cannot find on the path as an empty program
+    // whose failure it never reports; a missing opener must fail here.
+    const QString program = opener_.contains(u'/') ? opener_ : QStandardPaths::findExecutable(opener_);
+    if (program.isEmpty())
+        return false;
     auto* process = new QProcess;
-    process->setProgram(opener_);
+    process->setProgram(program);
     process->setArguments({argument});
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->setStandardInputFile(QProcess::nullDevice());

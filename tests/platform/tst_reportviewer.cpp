@@ -156,6 +156,7 @@ void TestReportViewer::desktopShellReportsLateFailures_data()
     QTest::newRow("handler succeeds") << "true" << true << false;
     QTest::newRow("no handler or handler fails") << "false" << true << true;
     QTest::newRow("no opener at all") << "/nonexistent/xdg-open" << false << false;
+    QTest::newRow("opener not on the path") << "numerant-no-such-opener" << false << false;
 }
 
 void TestReportViewer::desktopShellReportsLateFailures()
