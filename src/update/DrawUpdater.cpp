@@ -42,6 +42,11 @@ QString storeFailedText(const QString& error)
 // per open slot may be held, so a stuck day cannot pile up answers forever.
 constexpr int kHeldPerSlot = 4;
 
+// Records gathered for one write: at most this many, held at most this long.
+// A crash loses only answers that were never reported as stored.
+constexpr std::size_t kBatchRecords = 256;
+constexpr int kBatchMs = 100;
+
 } // namespace
 
 DrawUpdater::DrawUpdater(QObject* parent) : QObject(parent)
@@ -50,6 +55,16 @@ DrawUpdater::DrawUpdater(QObject* parent) : QObject(parent)
     // let a window of eight requests go out at once instead of queueing.
     for (QNetworkAccessManager*& network : networks_)
         network = new QNetworkAccessManager(this);
+    flushTimer_ = new QTimer(this);
+    flushTimer_->setSingleShot(true);
+    connect(flushTimer_, &QTimer::timeout, this, [this] {
+        if (running_ && flush()) {
+            if (nextToApply_ > last_)
+                finish(QString());
+            else
+                fillWindow();
+        }
+    });
 }
 
 DrawUpdater::~DrawUpdater()
@@ -65,6 +80,8 @@ void DrawUpdater::start(const QUrl& service, const QString& databasePath, const 
     databasePath_ = databasePath;
     nextToSend_ = first;
     nextToApply_ = first;
+    nextToCollect_ = first;
+    pending_ = Batch();
     last_ = last;
     stopAfter_ = QDate();
     proxy_ = std::move(proxy);
@@ -255,18 +272,34 @@ void DrawUpdater::schedulePump()
 void DrawUpdater::pump()
 {
     pumpScheduled_ = false;
-    while (running_) {
-        const auto found = requests_.find(nextToApply_);
+    if (!running_)
+        return;
+    // Answers that are ready in day order are gathered and written together:
+    // one flush to disk for many records instead of one for each.
+    QString failure;
+    while (failure.isEmpty()) {
+        const auto found = requests_.find(nextToCollect_);
         if (found == requests_.end() || !found->done)
             break;
         const Request request = *found;
         requests_.erase(found);
-        if (!apply(nextToApply_, request))
+        failure = collect(nextToCollect_, request, pending_);
+        if (failure.isEmpty())
+            nextToCollect_ = nextToCollect_.addDays(1);
+    }
+    const bool ending = !failure.isEmpty() || nextToCollect_ > last_;
+    if (ending || pending_.records.empty() || pending_.records.size() >= kBatchRecords) {
+        if (!flush())
             return;
-        nextToApply_ = nextToApply_.addDays(1);
+    } else if (!flushTimer_->isActive()) {
+        flushTimer_->start(kBatchMs);
     }
     if (!running_)
         return;
+    if (!failure.isEmpty()) {
+        finish(failure);
+        return;
+    }
     if (nextToApply_ > last_) {
         finish(QString());
         return;
@@ -274,47 +307,80 @@ void DrawUpdater::pump()
     fillWindow();
 }
 
-bool DrawUpdater::apply(const QDate& day, const Request& request)
+bool DrawUpdater::flush()
 {
-    if (!request.failure.isEmpty()) {
-        finish(request.failure);
-        return false;
+    flushTimer_->stop();
+    Batch batch;
+    std::swap(batch, pending_);
+    if (!batch.records.empty()) {
+        const QString problem = DrawFile(databasePath_).append(batch.records);
+        if (!problem.isEmpty()) {
+            // All or none: the file ends before the batch, as does the update.
+            finish(storeFailedText(problem));
+            return false;
+        }
     }
-    emit bodyReceived(request.body.size());
+    // The file now holds the whole batch; what a listener does in between
+    // (even a stop) cannot take it back, so the counts say so first.
+    added_ += int(batch.records.size());
+    for (const Batch::Day& day : batch.days)
+        if (day.complete)
+            nextToApply_ = day.day.addDays(1);
+    announce(batch);
+    return running_;
+}
+
+QString DrawUpdater::collect(const QDate& day, const Request& request, Batch& batch) const
+{
+    if (!request.failure.isEmpty())
+        return request.failure;
+    Batch::Day applied;
+    applied.day = day;
+    applied.bytes = request.body.size();
+    QString problem;
     switch (UpdateRules::classify(request.status)) {
     case UpdateRules::Reply::NotYet:
-        emit statusText(UpdateRules::notYetText(day));
+        applied.status = UpdateRules::notYetText(day);
         break;
     case UpdateRules::Reply::Failed:
-        emit statusText(UpdateRules::failedText(request.status, request.reasonPhrase));
+        applied.status = UpdateRules::failedText(request.status, request.reasonPhrase);
         break;
     case UpdateRules::Reply::Nothing:
         break;
-    case UpdateRules::Reply::Draws: {
-        const DrawFile file(databasePath_);
+    case UpdateRules::Reply::Draws:
+        // The lines before a bad one are stored; the day is not complete.
         for (const QString& line : UpdateRules::bodyLines(request.body)) {
             const UpdateRules::ParsedLine parsed = UpdateRules::parseLine(line);
             if (!parsed.ok) {
-                finish(parsed.problem);
-                return false;
+                problem = parsed.problem;
+                break;
             }
-            const Draw record = UpdateRules::recordFor(parsed, day);
-            const QString problem = file.append({record});
-            if (!problem.isEmpty()) {
-                finish(storeFailedText(problem));
-                return false;
-            }
-            ++added_;
-            emit drawStored(record);
-            if (!running_)
-                return false;
+            batch.records.push_back(UpdateRules::recordFor(parsed, day));
+            ++applied.records;
         }
         break;
     }
+    applied.complete = problem.isEmpty();
+    batch.days.push_back(std::move(applied));
+    return problem;
+}
+
+void DrawUpdater::announce(const Batch& batch)
+{
+    std::size_t record = 0;
+    for (const Batch::Day& day : batch.days) {
+        if (running_) {
+            emit bodyReceived(day.bytes);
+            if (!day.status.isEmpty())
+                emit statusText(day.status);
+        }
+        // Every stored record is told, even after a listener stopped the
+        // update: it is in the file.
+        for (int k = 0; k < day.records; ++k)
+            emit drawStored(batch.records[record++]);
+        if (running_ && day.complete)
+            emit dayApplied(day.day);
     }
-    if (running_)
-        emit dayApplied(day);
-    return running_;
 }
 
 void DrawUpdater::dropAll()
@@ -330,6 +396,8 @@ void DrawUpdater::finish(const QString& message)
         return;
     running_ = false;
     // Nothing that was not applied is kept, and nothing more goes out.
+    flushTimer_->stop();
+    pending_ = Batch();
     dropAll();
     emit finished(message, nextToApply_, added_);
 }

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -23,9 +24,11 @@ class QTimer;
 // calendar day, in the background. Several days are asked for at once, since
 // over a real network the time goes into waiting, but their answers are
 // applied strictly in day order: a day's records are appended only when every
-// earlier day has been answered and applied. Each record is written and
-// flushed on its own, so whatever ends the update (the end of the range, a
-// stop, an error, a crash) leaves the database a prefix of the full result.
+// earlier day has been answered and applied. Records are gathered for up to
+// a tenth of a second and appended and flushed to disk together, all or none,
+// before they are reported as stored, so whatever ends the update (the end of
+// the range, a stop, an error, a crash) leaves the database a prefix of the
+// full result.
 class DrawUpdater : public QObject {
     Q_OBJECT
 public:
@@ -89,7 +92,25 @@ private:
     void failRequest(const QDate& day, const QString& reason);
     void schedulePump();
     void pump();
-    bool apply(const QDate& day, const Request& request);
+    // The answers of consecutive days, ready to be written together.
+    struct Batch {
+        struct Day {
+            QDate day;
+            qint64 bytes = 0;
+            QString status;        // for status panel 0, or empty
+            int records = 0;       // of `records`, in order
+            bool complete = true;  // false: a bad line ended it
+        };
+        std::vector<Day> days;
+        std::vector<Draw> records;
+    };
+    // Adds the day's answer to the batch; returns why the update must end
+    // after the batch, or nothing.
+    QString collect(const QDate& day, const Request& request, Batch& batch) const;
+    // Writes the gathered records, then tells what they were; false when the
+    // update ended on the way.
+    bool flush();
+    void announce(const Batch& batch);
     void releaseRequest(Request& request);
     void dropAll();
     void finish(const QString& message);
@@ -100,7 +121,10 @@ private:
     QUrl service_;
     QString databasePath_;
     QDate nextToSend_;
-    QDate nextToApply_;
+    QDate nextToApply_;   // the first day not yet written and told
+    QDate nextToCollect_; // the first day whose answer is not gathered yet
+    Batch pending_;
+    QTimer* flushTimer_ = nullptr;
     QDate last_;
     QDate stopAfter_; // no request goes out for a day after one that failed
     ProxySource proxy_;

@@ -7,6 +7,7 @@
 #include "platform/SettingsStore.h"
 
 #include "FakeDrawService.h"
+#include "FileSizeLimit.h"
 #include "WindowFixture.h"
 
 #include <QAction>
@@ -56,6 +57,7 @@ private slots:
     void answersAreAppliedInDayOrder_data();
     void answersAreAppliedInDayOrder();
     void stopEndsTheUpdateAtOnce();
+    void fullDiskEndsTheUpdateWithTheFileAsItWas();
     void refusedAnswerIsCutOffBeforeTheMessage_data();
     void refusedAnswerIsCutOffBeforeTheMessage();
     void whileUpdatingTheDatabaseIsLocked();
@@ -433,6 +435,29 @@ void TestUpdateWindow::stopEndsTheUpdateAtOnce()
     QTest::qWait(100);
     QCOMPARE(service_.targets.size(), 6);
     QCOMPARE(stored().size(), std::size_t(2));
+}
+
+void TestUpdateWindow::fullDiskEndsTheUpdateWithTheFileAsItWas()
+{
+    const QDate start = QDate::currentDate().addDays(-5);
+    const Draw first = makeDraw(start, {1, 2, 3, 4, 5, 6}, 7);
+    openWindow({first}, service_.address());
+    const auto dayKey = [&](int offset) { return start.addDays(offset).toString(QStringLiteral("yyyyMMdd")); };
+    service_.byDay.insert(dayKey(1), FakeDrawService::ok("x,11,12,13,14,15,16,17;"));
+    service_.byDay.insert(dayKey(3), FakeDrawService::ok("x,21,22,23,24,25,26,0;"));
+    {
+        // Room for half a record: whatever the update writes at once fails.
+        const FileSizeLimit full(sizeof(Draw) + sizeof(Draw) / 2);
+        QVERIFY(full.active());
+        runUpdate();
+    }
+    QCOMPARE(numbersOf(stored()), numbersOf({first}));
+    QCOMPARE(QFileInfo(databasePath()).size(), qint64(sizeof(Draw)));
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY2(dialogs_.messages.first().startsWith(QStringLiteral("Die Ziehung konnte nicht gespeichert werden: ")),
+             qPrintable(dialogs_.messages.first()));
+    QVERIFY(idleAgain());
+    QCOMPARE(window_->Datum1, first.datum);
 }
 
 void TestUpdateWindow::refusedAnswerIsCutOffBeforeTheMessage_data()
