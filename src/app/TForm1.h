@@ -258,8 +258,8 @@ public:
     void requestStop();
     // True, with a short note in status panel 1, while an operation runs.
     bool refuseWhileBusy();
-    // Controls disabled while any long operation runs (each subsystem adds
-    // its own; the button that stops an operation is not among them).
+    // Controls disabled while any long operation runs (the command table
+    // adds them; the button that stops an operation is not among them).
     void addBusyLockedControl(QObject* control);
     // True at most once per frame (40 ms). A long operation paints the window
     // and takes input when a frame is due, not at every one of its steps,

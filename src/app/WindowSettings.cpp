@@ -170,14 +170,16 @@ WindowSettings windowSettings(TForm1& window, const QSize& design)
         QStringLiteral("height"), SettingType::Int, [&window] { return QVariant(window.height()); },
         [&window, design](const QVariant& v) {
             if (v.toInt() > 0)
-                window.resize(window.width(), fittedExtent(v.toInt(), availableSize(window, design).height(), design.height()));
+                window.resize(window.width(), fittedExtent(v.toInt(), availableSize(window, design).height(),
+                                                           design.height()));
             return true;
         });
     before.custom(
         QStringLiteral("width"), SettingType::Int, [&window] { return QVariant(window.width()); },
         [&window, design](const QVariant& v) {
             if (v.toInt() > 0)
-                window.resize(fittedExtent(v.toInt(), availableSize(window, design).width(), design.width()), window.height());
+                window.resize(fittedExtent(v.toInt(), availableSize(window, design).width(), design.width()),
+                              window.height());
             return true;
         });
     before.field(QStringLiteral("TippTop"), SettingType::Int, window.TippTop, 39);
