@@ -18,7 +18,6 @@
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
@@ -112,33 +111,6 @@ void TForm1::connectAnalysis()
 {
     // Each backtest pass runs the window's own tip generator.
     backtestGenerator = [this] { generateTips(); };
-
-    connect(lottotippPage(), &LottotippPage::commandRequested, this,
-            [this](LottotippPage::Command command) {
-                if (command == LottotippPage::Command::SearchTips)
-                    SpeedButton4Click();
-            });
-    connect(datenbankPage(), &DatenbankPage::commandRequested, this,
-            [this](DatenbankPage::Command command) {
-                if (command == DatenbankPage::Command::Backtest)
-                    BitBtn9Click();
-                else if (command == DatenbankPage::Command::DrawComparison)
-                    BitBtn19Click();
-            });
-
-    // While a search or analysis walks the history, nothing may change the
-    // tips, the dates, the parameters or the database under it. The buttons
-    // that start or stop a long operation are left to their own handlers.
-    addBusyLockedControl(tipBoard());
-    addBusyLockedControl(datenbankPage()->endDatePicker());
-    addBusyLockedControl(diagrammPage()->startDatePicker());
-    addBusyLockedControl(berechnungPage());
-    addBusyLockedControl(datenbankPage()->findChild<QCheckBox*>(QStringLiteral("CheckBox31")));
-    for (const char* name : {"SpeedButton5", "BitBtn8", "BitBtn6"})
-        addBusyLockedControl(datenbankPage()->findChild<QAbstractButton*>(QLatin1String(name)));
-    for (const char* name : {"SpeedButton6", "SpeedButton7", "SpeedButton11", "SpeedButton13",
-                             "SpeedButton16"})
-        addBusyLockedControl(lottotippPage()->findChild<QAbstractButton*>(QLatin1String(name)));
 }
 
 void TForm1::rateDrawOfDay(const std::vector<Draw>& draws, double day)

@@ -36,35 +36,6 @@ constexpr int kLineOtherDateChosen = 86; // the picker's date, the shown draw's 
 
 } // namespace
 
-void TForm1::connectDraws()
-{
-    connect(lottotippPage(), &LottotippPage::commandRequested, this,
-            [this](LottotippPage::Command command) {
-                if (command != LottotippPage::Command::PreviousDraw
-                    && command != LottotippPage::Command::NextDraw)
-                    return;
-                // Clicks only: the generator steps back through these too.
-                if (refuseWhileBusy())
-                    return;
-                if (command == LottotippPage::Command::PreviousDraw)
-                    SpeedButton6Click();
-                else if (command == LottotippPage::Command::NextDraw)
-                    SpeedButton7Click();
-            });
-    connect(datenbankPage(), &DatenbankPage::commandRequested, this,
-            [this](DatenbankPage::Command command) {
-                if (command != DatenbankPage::Command::EnterDraw
-                    && command != DatenbankPage::Command::DeleteDraw)
-                    return;
-                if (refuseWhileBusy())
-                    return;
-                if (command == DatenbankPage::Command::EnterDraw)
-                    BitBtn8Click();
-                else if (command == DatenbankPage::Command::DeleteDraw)
-                    BitBtn4Click();
-            });
-}
-
 void TForm1::SpeedButton6Click()
 {
     stepDraw(false);

@@ -20,7 +20,6 @@
 #include "text/MessageLines.h"
 #include "text/UiText.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDateEdit>
@@ -379,41 +378,6 @@ void GenerationRun::finish(const RowRunResult& result)
 }
 
 } // namespace
-
-void TForm1::connectGenerator()
-{
-    // A click starts a run or stops the running one; while another long
-    // operation runs (the analysis included) it is refused.
-    const auto clicked = [this](auto handler) {
-        if (isBusy() && lottotippPage()->generateCaption() != text(kLineStop)) {
-            refuseWhileBusy();
-            return;
-        }
-        (this->*handler)();
-    };
-    connect(lottotippPage(), &LottotippPage::commandRequested, this,
-            [clicked](LottotippPage::Command command) {
-                if (command == LottotippPage::Command::GenerateTips)
-                    clicked(&TForm1::Label28Click);
-            });
-    connect(Berechnen1, &QAction::triggered, this, [clicked] { clicked(&TForm1::Berechnen1Click); });
-
-    // While a run goes, nothing may change the board, the database or the
-    // current draw under it; charts can still be viewed and the run stopped.
-    // Buttons that start or stop a long operation (search, analysis) stay
-    // enabled: their handlers refuse while another one runs.
-    const auto lock = [this](QWidget* page, const char* name) {
-        addBusyLockedControl(page->findChild<QWidget*>(QLatin1String(name)));
-    };
-    for (const char* name : {"SpeedButton6", "SpeedButton7", "SpeedButton10", "SpeedButton11",
-                             "SpeedButton13", "SpeedButton16"})
-        lock(lottotippPage(), name);
-    addBusyLockedControl(tipBoard());
-    for (const char* name : {"SpeedButton5", "BitBtn1", "BitBtn6", "BitBtn8"})
-        lock(datenbankPage(), name);
-    addBusyLockedControl(Aktualisieren1);
-    addBusyLockedControl(SpracheLanguageLangue1);
-}
 
 void TForm1::Berechnen1Click()
 {

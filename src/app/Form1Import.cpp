@@ -136,18 +136,6 @@ QString importFile(const QString& path, const DrawFile& database, const QString&
 
 } // namespace
 
-void TForm1::connectImport()
-{
-    connect(datenbankPage(), &DatenbankPage::commandRequested, this,
-            [this](DatenbankPage::Command command) {
-                if (command == DatenbankPage::Command::ImportDraws)
-                    ImportButtonClick();
-                else if (command == DatenbankPage::Command::ExportDraws)
-                    ExportButtonClick();
-            });
-    addBusyLockedControl(PageControl1->findChild<QWidget*>(QStringLiteral("ImportButton")));
-}
-
 void TForm1::ImportButtonClick()
 {
     if (refuseWhileBusy())

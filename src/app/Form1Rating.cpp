@@ -69,15 +69,6 @@ QString damagedRecordsText(qint64 count, const QString& fileName)
 
 } // namespace
 
-void TForm1::connectRating()
-{
-    connect(datenbankPage(), &DatenbankPage::commandRequested, this,
-            [this](DatenbankPage::Command command) {
-                if (command == DatenbankPage::Command::RateChosenDraw && !refuseWhileBusy())
-                    SpeedButton5Click();
-            });
-}
-
 void TForm1::Zettelcheck(const QString& Edit1T, const QString& Edit2T, const QString& Edit3T,
                          const QString& Edit4T, const QString& Edit5T, const QString& Edit6T)
 {

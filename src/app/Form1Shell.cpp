@@ -1,7 +1,6 @@
 #include "app/TForm1.h"
 
 #include "app/pages/InternetPage.h"
-#include "app/pages/LottotippPage.h"
 #include "evaluation/ReportFile.h"
 #include "platform/ReportViewer.h"
 #include "platform/Shell.h"
@@ -43,11 +42,6 @@ QString webAddress(const QString& text)
 
 void TForm1::connectShell()
 {
-    connect(lottotippPage(), &LottotippPage::commandRequested, this,
-            [this](LottotippPage::Command command) {
-                if (command == LottotippPage::Command::OpenProductPage)
-                    Label43Click();
-            });
     connect(internetPage(), &InternetPage::linkClicked, this, &TForm1::Label52Click);
 }
 

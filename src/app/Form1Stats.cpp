@@ -200,26 +200,6 @@ void TForm1::connectStats()
     // The note follows the interface language whenever the box is ticked.
     connect(diagrammPage()->zoomBox(), &QCheckBox::toggled, this,
             [this] { chart()->setZoomNote(text(kLineZoomNote)); });
-    connect(datenbankPage(), &DatenbankPage::commandRequested, this,
-            [this](DatenbankPage::Command command) {
-                using C = DatenbankPage::Command;
-                switch (command) {
-                case C::Overdue: Button5Click(); break;
-                case C::SuperNumberOverdue: Button8Click(); break;
-                case C::PairCount: Button2Click(); break;
-                case C::TripleCount: Button3Click(); break;
-                case C::QuadCount: Button4Click(); break;
-                case C::PrimesPerTip: Button9Click(); break;
-                case C::OddPerTip: Button10Click(); break;
-                case C::EvenPerTip: Button11Click(); break;
-                default: break; // the other commands belong to other subsystems
-                }
-            });
-    connect(lottotippPage(), &LottotippPage::commandRequested, this,
-            [this](LottotippPage::Command command) {
-                if (command == LottotippPage::Command::TipDistribution)
-                    Button6Click();
-            });
 }
 
 void TForm1::SpeedButton2Click()

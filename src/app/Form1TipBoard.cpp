@@ -1,7 +1,6 @@
 #include "app/TForm1.h"
 
 #include "app/dialogs/TForm6.h"
-#include "app/pages/LottotippPage.h"
 #include "app/pages/TipBoard.h"
 #include "generator/Random.h"
 #include "platform/Dialogs.h"
@@ -28,13 +27,6 @@ void TForm1::connectTipBoard()
 {
     connect(tipBoard(), &TipBoard::cellEdited, this, &TForm1::Edit1Exit);
     connect(tipBoard(), &TipBoard::editButtonClicked, this, &TForm1::TippEditClick);
-    connect(lottotippPage(), &LottotippPage::commandRequested, this,
-            [this](LottotippPage::Command command) {
-                if (command == LottotippPage::Command::ClearTips)
-                    Loeschendertipp();
-                else if (command == LottotippPage::Command::LuckyNumber)
-                    SpeedButton13Click();
-            });
 }
 
 void TForm1::Edit1Exit(int, int)

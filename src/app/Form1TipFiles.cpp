@@ -1,7 +1,6 @@
 #include "app/TForm1.h"
 
 #include "app/pages/DatenbankPage.h"
-#include "app/pages/LottotippPage.h"
 #include "app/pages/TipBoard.h"
 #include "draws/DateSerial.h"
 #include "platform/Dialogs.h"
@@ -9,7 +8,6 @@
 #include "tipfiles/TipFile.h"
 #include "tipfiles/TipPrintout.h"
 
-#include <QAction>
 #include <QDate>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -72,30 +70,6 @@ bool loadTipFile(TForm1& form, const QString& path)
 }
 
 } // namespace
-
-void TForm1::connectTipFiles()
-{
-    connect(lottotipp_, &LottotippPage::commandRequested, this,
-            [this](LottotippPage::Command command) {
-                switch (command) {
-                case LottotippPage::Command::SaveTips:
-                    SpeedButton15Click();
-                    break;
-                case LottotippPage::Command::LoadTips:
-                    SpeedButton16Click();
-                    break;
-                case LottotippPage::Command::PrintTips:
-                    BitBtn7Click();
-                    break;
-                default:
-                    break;
-                }
-            });
-    connect(Tippspeichern1, &QAction::triggered, this, &TForm1::SpeedButton15Click);
-    connect(Tippladen1, &QAction::triggered, this, &TForm1::SpeedButton16Click);
-    // Loading changes the board: not while a long operation runs, like SpeedButton16.
-    addBusyLockedControl(Tippladen1);
-}
 
 void TForm1::SpeedButton15Click()
 {

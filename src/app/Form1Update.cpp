@@ -12,7 +12,6 @@
 #include "text/UiText.h"
 #include "update/DrawUpdater.h"
 
-#include <QAction>
 #include <QDateEdit>
 #include <QNetworkProxy>
 #include <QToolButton>
@@ -44,29 +43,6 @@ QUrl serviceAddress(const QString& text)
 }
 
 } // namespace
-
-void TForm1::connectUpdate()
-{
-    connect(datenbankPage(), &DatenbankPage::commandRequested, this,
-            [this](DatenbankPage::Command command) {
-                if (command == DatenbankPage::Command::UpdateDatabase)
-                    NumerantClick();
-                else if (command == DatenbankPage::Command::StopUpdate)
-                    SpeedButton8Click();
-            });
-    connect(lottotippPage(), &LottotippPage::commandRequested, this,
-            [this](LottotippPage::Command command) {
-                if (command == LottotippPage::Command::UpdateDatabase)
-                    NumerantClick();
-            });
-    connect(Aktualisieren1, &QAction::triggered, this, &TForm1::Aktualisieren1Click);
-
-    // What would change the database or the current draw waits for the update.
-    addBusyLockedControl(Aktualisieren1);
-    for (const char* name : {"BitBtn1", "SpeedButton10", "SpeedButton5", "SpeedButton6",
-                             "SpeedButton7", "BitBtn8", "BitBtn6", "DateTimePicker1"})
-        addBusyLockedControl(PageControl1->findChild<QWidget*>(QLatin1String(name)));
-}
 
 void TForm1::Aktualisieren1Click()
 {

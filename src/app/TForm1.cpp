@@ -46,15 +46,10 @@ TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
     UiText::install(textTable);
     buildUi();
     connectLanguage();
-    connectRating();
     connectTipBoard();
-    connectDraws();
-    connectTipFiles();
     connectStats();
     connectAnalysis();
-    connectUpdate();
-    connectImport();
-    connectGenerator();
+    connectCommands();
     connect(berechnungPage(), &BerechnungPage::runLimitChanging, this, &TForm1::UpDown7Changing);
     connectShell();
     // Hints follow the mouse over every control of this window, including
@@ -195,11 +190,9 @@ void TForm1::buildMenu()
     Dokumentationanzeigen1 = action("Dokumentationanzeigen1", QStringLiteral("Dokumentation anzeigen"));
     Dokumentationanzeigen1->setShortcut(QKeySequence(Qt::Key_F1));
     help->addAction(Dokumentationanzeigen1);
-    connect(Dokumentationanzeigen1, &QAction::triggered, this, &TForm1::Dokumentationanzeigen1Click);
 
     Schlieen1 = action("Schlieen1", QStringLiteral("S&chließen"));
     MainMenu1->addAction(Schlieen1);
-    connect(Schlieen1, &QAction::triggered, this, &TForm1::Schlieen1Click);
 }
 
 void TForm1::buildHiddenOptionTabs()

@@ -105,7 +105,6 @@ public:
     void NumerantClick();
     void SpeedButton8Click();  // stops the update at once
     void Aktualisieren1Click();
-    void connectUpdate();
     // Limits of each request of the update; tests shorten them.
     int updateIdleTimeoutMs = 15000;
     int updateTotalTimeoutMs = 60000;
@@ -120,7 +119,6 @@ public:
     // At a start with an empty database, offers the delivered draws once.
     void offerShippedHistory();
     void ExportButtonClick();
-    void connectImport();
     void importDraws(const QString& path); // merges a CSV file of draws, says how it went
     // ---- end of draw import and export --------------------------------------
 
@@ -260,8 +258,8 @@ public:
     void requestStop();
     // True, with a short note in status panel 1, while an operation runs.
     bool refuseWhileBusy();
-    // Controls disabled while any long operation runs (each subsystem adds
-    // its own; the button that stops an operation is not among them).
+    // Controls disabled while any long operation runs (the command table
+    // adds them; the button that stops an operation is not among them).
     void addBusyLockedControl(QObject* control);
     // True at most once per frame (40 ms). A long operation paints the window
     // and takes input when a frame is due, not at every one of its steps,
@@ -271,13 +269,12 @@ public:
 
     // Signal wiring per subsystem, called once from the constructor.
     void connectLanguage();
-    void connectRating();
     void connectTipBoard();
-    void connectDraws();
-    void connectTipFiles();
     void connectStats();
     void connectAnalysis();
-    void connectGenerator();
+    // The command table (Form1Commands.cpp): every page and menu command
+    // with its handler, and what is disabled while a long operation runs.
+    void connectCommands();
 
 protected:
     void showEvent(QShowEvent* event) override;
