@@ -141,13 +141,12 @@ void TForm1::FormShow()
     // One number and date format for every conversion, whatever the system says.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
-    Groesse = height();
+    scaledForHeight_ = height();
     const QSize design = size(); // nothing restored yet
-    dfb = DateSerial::today();
+    session_.windowEnd = DateSerial::today();
     SoundName = QStringLiteral("yippee.wav");
-    LaufMax = 100000;
-    sortieren = false;
-    Berechnunglaeuft = false;
+    session_.runLimit = 100000;
+    session_.ratingOn = false;
 
     const SettingsStore store(services_.settingsFile);
     // Said once here; the shutdown then leaves the file alone without a word.
@@ -192,12 +191,12 @@ void TForm1::FormShow()
             }
             group.readBool(checkBoxValueName(i), setChecked(numbered("CheckBox", i)));
         }
-        group.readInt(QStringLiteral("Spiel77Ja"), intoField(SPiel77Ja));
-        group.readInt(QStringLiteral("Super6Ja"), intoField(Super6Ja));
-        group.readInt(QStringLiteral("GlueckJa"), intoField(GlueckJa));
+        group.readInt(QStringLiteral("Spiel77Ja"), intoField(session_.ticket.spiel77));
+        group.readInt(QStringLiteral("Super6Ja"), intoField(session_.ticket.super6));
+        group.readInt(QStringLiteral("GlueckJa"), intoField(session_.ticket.gluecksSpirale));
         group.step([&] { Land = 1; });
         group.readInt(QStringLiteral("Land"), intoField(Land));
-        group.readIntOrBool(QStringLiteral("NeuerSchein"), intoField(neuerSchein));
+        group.readIntOrBool(QStringLiteral("NeuerSchein"), intoField(session_.ticket.newTicket));
         // A size of zero or less would leave no window to work with.
         group.readInt(QStringLiteral("height"), [&](qint32 h) {
             if (h > 0)
@@ -243,7 +242,7 @@ void TForm1::FormShow()
 
     // Outside any guard: a wrong type leaves the ticket number empty.
     if (const auto read = store.readString(QStringLiteral("Losnummer")); read.present())
-        LosNr = read.value;
+        session_.ticket.number = read.value;
 
     {
         SettingsGroup group(store);
@@ -257,7 +256,7 @@ void TForm1::FormShow()
     }
 
     // From here on, editing a tip cell re-rates the board.
-    sortieren = true;
+    session_.ratingOn = true;
 
     {
         SettingsGroup group(store);
@@ -289,7 +288,7 @@ void TForm1::FormShow()
     }
 
     if (auto* runs = PageControl1->findChild<UpDown*>(QStringLiteral("UpDown7")))
-        LaufMax = runs->position() * 1000;
+        session_.runLimit = runs->position() * 1000;
     QLineEdit* proxyHost = lineEdit(QStringLiteral("ProxyHostEdit"));
     QLineEdit* proxyPort = lineEdit(QStringLiteral("ProxyPortEdit"));
     if (proxyHost && proxyPort && proxyHost->text().isEmpty())
@@ -306,7 +305,7 @@ void TForm1::FormShow()
     const auto now = quint64(QDateTime::currentMSecsSinceEpoch());
     Random::global().setSeed(quint32(now ^ (now >> 32)));
     if (startDate)
-        aktDatum = DateSerial::fromDate(startDate->date());
+        session_.workingDate = DateSerial::fromDate(startDate->date());
     if (auto* endDate = PageControl1->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1")))
         endDate->setDate(QDate::currentDate());
 
@@ -377,8 +376,8 @@ void TForm1::FormClose()
             store.writeString(valueName, edit->text());
     };
 
-    store.writeInt(QStringLiteral("NeuerSchein"), neuerSchein);
-    store.writeString(QStringLiteral("Losnummer"), LosNr);
+    store.writeInt(QStringLiteral("NeuerSchein"), session_.ticket.newTicket);
+    store.writeString(QStringLiteral("Losnummer"), session_.ticket.number);
     for (int i : checkBoxNumbers())
         writeChecked(checkBoxValueName(i), numbered("CheckBox", i));
     store.writeInt(QStringLiteral("height"), height());
@@ -405,9 +404,9 @@ void TForm1::FormClose()
     if (auto* startDate = PageControl1->findChild<QDateEdit*>(QStringLiteral("DateTimePicker2")))
         store.writeDate(QStringLiteral("DateTimePicker2"), DateSerial::fromDate(startDate->date()));
     store.writeInt(QStringLiteral("Land"), Land);
-    store.writeInt(QStringLiteral("Spiel77Ja"), SPiel77Ja);
-    store.writeInt(QStringLiteral("Super6Ja"), Super6Ja);
-    store.writeInt(QStringLiteral("GlueckJa"), GlueckJa);
+    store.writeInt(QStringLiteral("Spiel77Ja"), session_.ticket.spiel77);
+    store.writeInt(QStringLiteral("Super6Ja"), session_.ticket.super6);
+    store.writeInt(QStringLiteral("GlueckJa"), session_.ticket.gluecksSpirale);
     writeText(QStringLiteral("ServiceUrlEdit"), QStringLiteral("ServiceUrlEdit"));
 
     // Nothing to tell the user while the window goes away; a later start
