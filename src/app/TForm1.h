@@ -68,7 +68,7 @@ public:
 
     // The current draw, the counting window's dates, the run limit, whether
     // rating is on, the last rating and the ticket. The handlers keep it up
-    // to date and show it; the engines are handed it.
+    // to date and show it; the engines read what they need from it.
     Session& session() { return session_; }
     const Session& session() const { return session_; }
 
