@@ -91,7 +91,7 @@ struct Bench {
         paths.home = paths.programDir = dir.path() + QLatin1Char('/');
         TForm1::Services services{&dialogs, &shell, &sound, dir.filePath(QStringLiteral("s.ini"))};
         window = std::make_unique<TForm1>(paths, services);
-        window->sortieren = true;
+        window->session().ratingOn = true;
         window->diagrammPage()->setStartDate(QDate(1955, 10, 9));
         // Default tips: twelve rows.
         for (int r = 1; r <= TipBoard::RowCount; ++r)

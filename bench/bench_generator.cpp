@@ -177,7 +177,7 @@ void BM_WindowWorstCase(benchmark::State& state)
         sinceTick.invalidate();
         clickGenerate(w);
     }
-    state.counters["candidates"] = w.LaufMax;
+    state.counters["candidates"] = w.session().runLimit;
     state.counters["longestEventGapMs"] = double(longestGap);
 }
 

@@ -132,7 +132,7 @@ void catchUp(benchmark::State& state, const QDate& lastStored)
     services.sound = &sound;
     services.settingsFile = QDir(dir.path()).filePath(QStringLiteral("settings.ini"));
     TForm1 window(paths, services);
-    window.sortieren = true;
+    window.session().ratingOn = true;
     window.internetPage()->setServiceUrl(service.address());
     const DrawFile database(window.databasePath());
 

@@ -115,9 +115,9 @@ void TForm1::connectAnalysis()
 
 void TForm1::rateDrawOfDay(const std::vector<Draw>& draws, double day)
 {
-    aktDatum = std::nearbyint(day);
-    if (const std::optional<LocatedDraw> located = locateDraw(draws, aktDatum)) {
-        Position = located->index;
+    session_.workingDate = std::nearbyint(day);
+    if (const std::optional<LocatedDraw> located = locateDraw(draws, session_.workingDate)) {
+        session_.position = located->index;
         showCurrentDraw(located->draw, located->firstRecord);
     }
     Komplettcheck();
@@ -182,7 +182,7 @@ void TForm1::BitBtn9Click()
                 break;
             }
             previous = loopDate;
-            const double seen = Datum1; // the latest draw the generation knows
+            const double seen = session_.drawDate; // the latest draw the generation knows
             Random::global().setSeed(quint32(seed));
             if (!datenbankPage()->recalcOnlyAfterThree() || threeOrMore > 0) {
                 if (backtestGenerator)
@@ -193,15 +193,15 @@ void TForm1::BitBtn9Click()
             // not pass.
             rateDrawOfDay(*draws, std::max(loopDate + advance, seen + 1.0));
             Draw rated;
-            rated.datum = Datum1;
+            rated.datum = session_.drawDate;
             for (std::size_t i = 0; i < rated.zahlen.size(); ++i)
-                rated.zahlen[i] = quint8(Zahl[i + 1]);
-            threeOrMore = counts.addPass(Statistik, rated, boardRows(*tipBoard()));
-            Gewinn = quint8(std::min(threeOrMore, 255));
-            loopDate = Datum1;
+                rated.zahlen[i] = quint8(session_.numbers[i + 1]);
+            threeOrMore = counts.addPass(session_.lastRating.statistik, rated, boardRows(*tipBoard()));
+            session_.lastRating.gewinn = quint8(std::min(threeOrMore, 255));
+            loopDate = session_.drawDate;
             // No later draw: this pass rated the last draw once more, and it
             // is the last pass.
-            if (Datum1 == seen)
+            if (session_.drawDate == seen)
                 break;
         }
         lottotippPage()->setGenerateCaption(generateCaption);
@@ -254,8 +254,8 @@ public:
         for (int k = 1; k <= TipBoard::CellCount; ++k)
             board.setCellText(1, k, QString::number(reference.number(k - 1)));
         // The earlier draw is one of draws_: the scan walks that very vector.
-        window_.Position = int(&earlierDraw - draws_.data());
-        window_.showCurrentDraw(earlierDraw, window_.Position == 0);
+        window_.session().position = int(&earlierDraw - draws_.data());
+        window_.showCurrentDraw(earlierDraw, window_.session().position == 0);
         window_.Komplettcheck();
 
         const QString message =
@@ -305,12 +305,12 @@ void TForm1::BitBtn19Click()
 
     rateDrawOfDay(*draws, DateSerial::fromDate(datenbankPage()->endDate()));
     PageControl1->setCurrentWidget(lottotippPage());
-    dfb = Datum1;
+    session_.windowEnd = session_.drawDate;
 
     ComparisonSetup setup;
-    setup.chosenDay = aktDatum;
+    setup.chosenDay = session_.workingDate;
     const QDate start = diagrammPage()->startDate();
-    setup.windowStart = start.isValid() ? DateSerial::fromDate(start) : aktDatum;
+    setup.windowStart = start.isValid() ? DateSerial::fromDate(start) : session_.workingDate;
     setup.saturdays = datenbankPage()->saturdays();
     setup.wednesdays = datenbankPage()->wednesdays();
     setup.threshold = threshold;
@@ -320,7 +320,7 @@ void TForm1::BitBtn19Click()
         const BusyCursor busy;
         LongRun run(*this, Activity::Analysing);
         runningAnalysis = Analysis::Comparison;
-        ComparisonWindow host(*this, run, *draws, Position);
+        ComparisonWindow host(*this, run, *draws, session_.position);
         result = compareDraws(*draws, setup, host);
         runningAnalysis = Analysis::None;
     }
@@ -339,9 +339,9 @@ void TForm1::BitBtn19Click()
     }
     if (result.current >= 0) {
         if (result.passes > 0 && start.isValid())
-            aktDatum = setup.windowStart;
-        Position = result.current;
-        showCurrentDraw((*draws)[std::size_t(Position)], Position == 0);
+            session_.workingDate = setup.windowStart;
+        session_.position = result.current;
+        showCurrentDraw((*draws)[std::size_t(session_.position)], session_.position == 0);
         Komplettcheck();
     }
 

@@ -50,7 +50,7 @@ void TForm1::stepDraw(bool forward)
 {
     const QDate start = diagrammPage()->startDate();
     if (start.isValid())
-        aktDatum = DateSerial::fromDate(start);
+        session_.workingDate = DateSerial::fromDate(start);
 
     QString error;
     const auto draws = DrawFile(databasePath()).readAll(&error);
@@ -60,13 +60,13 @@ void TForm1::stepDraw(bool forward)
     }
     const bool saturdays = datenbankPage()->saturdays();
     const bool wednesdays = datenbankPage()->wednesdays();
-    const std::optional<int> shown = forward ? nextPosition(*draws, Position, saturdays, wednesdays)
-                                             : previousPosition(*draws, Position, saturdays, wednesdays);
+    const std::optional<int> shown = forward ? nextPosition(*draws, session_.position, saturdays, wednesdays)
+                                             : previousPosition(*draws, session_.position, saturdays, wednesdays);
     if (!shown)
         return; // no draw stored: the display keeps what it shows
 
-    Position = *shown;
-    showCurrentDraw((*draws)[std::size_t(Position)], false);
+    session_.position = *shown;
+    showCurrentDraw((*draws)[std::size_t(session_.position)], false);
     Komplettcheck();
 }
 
@@ -81,7 +81,7 @@ void TForm1::BitBtn8Click()
     }
     const double chosen = DateSerial::fromDate(datenbankPage()->endDate());
     const std::optional<Draw> reference = referenceDraw(*draws, chosen);
-    aktDatum = reference ? reference->datum : chosen;
+    session_.workingDate = reference ? reference->datum : chosen;
     form3()->preset(reference ? *reference : designEntry(DateSerial::today()));
 
     if (dialogs().execDialog(*form3()) == QDialog::Accepted) {
@@ -92,15 +92,15 @@ void TForm1::BitBtn8Click()
         }
     }
     // The reference draw stays current; a new draw is reached by stepping.
-    datenbankPage()->setEndDate(DateSerial::toDate(aktDatum));
+    datenbankPage()->setEndDate(DateSerial::toDate(session_.workingDate));
     SpeedButton5Click();
 }
 
 void TForm1::BitBtn4Click()
 {
     // One click must not cost a draw: ask first, No being the default.
-    const QDate shown = DateSerial::toDate(Datum1);
-    if (Datum1 <= 0.0 || !shown.isValid())
+    const QDate shown = DateSerial::toDate(session_.drawDate);
+    if (session_.drawDate <= 0.0 || !shown.isValid())
         return; // no draw is shown, so there is none to delete
     const QString shownText = shown.toString(QStringLiteral("dd.MM.yyyy"));
     QString question = text(kLineDeleteQuestion).arg(shownText);
@@ -115,7 +115,7 @@ void TForm1::BitBtn4Click()
     QString error;
     {
         const BusyCursor busy;
-        error = deleteDrawsOf(DrawFile(databasePath()), Datum1);
+        error = deleteDrawsOf(DrawFile(databasePath()), session_.drawDate);
     }
     if (!error.isEmpty()) {
         dialogs().showError(this, error);

@@ -140,7 +140,7 @@ public:
         }
         return settings_;
     }
-    std::int64_t runLimit() override { return form_.LaufMax; }
+    std::int64_t runLimit() override { return form_.session().runLimit; }
     void pairRequirementSwitchedOff() override
     {
         form_.berechnungPage()->checkBox(8)->setChecked(false);
@@ -226,11 +226,11 @@ ReferenceDraws GenerationRun::referenceDraws()
     const QDate chosen = datenbank->endDate();
     ReferenceDraws draws;
     form_.SpeedButton5Click();
-    draws.last = form_.Zahl;
+    draws.last = form_.session().numbers;
     form_.SpeedButton6Click();
-    draws.secondLast = form_.Zahl;
+    draws.secondLast = form_.session().numbers;
     form_.SpeedButton6Click();
-    draws.thirdLast = form_.Zahl;
+    draws.thirdLast = form_.session().numbers;
     if (chosen.isValid())
         datenbank->setEndDate(chosen);
     form_.SpeedButton5Click();
@@ -294,8 +294,8 @@ void GenerationRun::run()
 {
     remember();
     form_.lottotippPage()->setGenerateCaption(form_.text(kLineStop));
-    form_.sortieren = false;
-    form_.LaufMax = form_.berechnungPage()->upDown(7)->position() * 1000;
+    form_.session().ratingOn = false;
+    form_.session().runLimit = form_.berechnungPage()->upDown(7)->position() * 1000;
     busy_.emplace();
 
     const ReferenceDraws draws = referenceDraws();
@@ -322,7 +322,6 @@ void GenerationRun::run()
 
     form_.setStatusPanel(1, form_.text(kLineStart));
     form_.PageControl1->setCurrentWidget(form_.lottotippPage());
-    form_.Berechnunglaeuft = true;
     const RowRunInput input{*pool, draws, history, lockedRows()};
     finish(generateRows(input, Random::global(), host_));
 }
@@ -347,7 +346,7 @@ void GenerationRun::endWithoutRows()
 {
     // Nothing of the run remains.
     form_.lottotippPage()->setGenerateCaption(caption_);
-    form_.sortieren = true;
+    form_.session().ratingOn = true;
     busy_.reset();
     putBackUserBoard();
     form_.Komplettcheck();
@@ -355,7 +354,7 @@ void GenerationRun::endWithoutRows()
 
 void GenerationRun::finish(const RowRunResult& result)
 {
-    form_.sortieren = true;
+    form_.session().ratingOn = true;
     busy_.reset();
     if (result.rowsGenerated == 0)
         putBackUserBoard();
@@ -374,7 +373,6 @@ void GenerationRun::finish(const RowRunResult& result)
     form_.lottotippPage()->setGenerateCaption(caption_);
     form_.SpeedButton5Click();
     form_.Komplettcheck();
-    form_.Berechnunglaeuft = false;
 }
 
 } // namespace

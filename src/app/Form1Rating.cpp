@@ -49,8 +49,9 @@ bool showRowRating(TipBoard& board, int row, const RowRating& rating)
     return rating.highlight;
 }
 
-// Before any draw was loaded Datum1 is no draw date; and a date the picker
-// cannot hold is left out instead of being clamped to a wrong one.
+// Before any draw was loaded the session's draw date is no draw date; and a
+// date the picker cannot hold is left out instead of being clamped to a wrong
+// one.
 void showDrawDate(DatenbankPage& page, double datum)
 {
     const QDate date = DateSerial::toDate(datum);
@@ -72,16 +73,17 @@ QString damagedRecordsText(qint64 count, const QString& fileName)
 void TForm1::Zettelcheck(const QString& Edit1T, const QString& Edit2T, const QString& Edit3T,
                          const QString& Edit4T, const QString& Edit5T, const QString& Edit6T)
 {
-    const CheckResult result = zettelcheck({Edit1T, Edit2T, Edit3T, Edit4T, Edit5T, Edit6T}, Zahl);
-    Treffer = result.treffer;
-    Gewinn = result.gewinn;
-    Zusatz = result.zusatz;
+    const CheckResult result =
+        zettelcheck({Edit1T, Edit2T, Edit3T, Edit4T, Edit5T, Edit6T}, session_.numbers);
+    session_.lastRating.treffer = result.treffer;
+    session_.lastRating.gewinn = result.gewinn;
+    session_.lastRating.zusatz = result.zusatz;
 }
 
 void TForm1::Komplettcheck()
 {
-    Statistik = {};
-    if (!sortieren)
+    session_.lastRating.statistik = {};
+    if (!session_.ratingOn)
         return;
 
     TipBoard* board = tipBoard();
@@ -90,7 +92,7 @@ void TForm1::Komplettcheck()
         for (int k = 1; k <= TipBoard::CellCount; ++k)
             rows[r - 1][k - 1] = board->cellText(r, k);
 
-    const BoardRating rating = rateBoard(rows, Zahl);
+    const BoardRating rating = rateBoard(rows, session_.numbers);
     // The sound is started per row, each start replacing the one playing.
     // It is looked for beside the program, not in the working directory.
     const QString soundFile = QDir(ProgramDir).filePath(SoundName);
@@ -98,11 +100,11 @@ void TForm1::Komplettcheck()
         if (showRowRating(*board, r, rating.rows[r - 1]))
             sound().play(soundFile);
 
-    Statistik = rating.statistik;
+    session_.lastRating.statistik = rating.statistik;
     if (rating.last) {
-        Treffer = rating.last->treffer;
-        Gewinn = rating.last->gewinn;
-        Zusatz = rating.last->zusatz;
+        session_.lastRating.treffer = rating.last->treffer;
+        session_.lastRating.gewinn = rating.last->gewinn;
+        session_.lastRating.zusatz = rating.last->zusatz;
     }
 }
 
@@ -119,7 +121,7 @@ void TForm1::SpeedButton5Click()
     // Every change of the stored draws ends here: the filter line recounts.
     berechnungPage()->drawsChanged(databasePath());
 
-    aktDatum = std::nearbyint(DateSerial::fromDate(datenbankPage()->endDate()));
+    session_.workingDate = std::nearbyint(DateSerial::fromDate(datenbankPage()->endDate()));
     QString error;
     const std::optional<std::vector<Draw>> draws = file.readAll(&error);
     if (!draws) {
@@ -130,11 +132,11 @@ void TForm1::SpeedButton5Click()
     // sees each new state of the file.
     reportDamagedRecords(*draws);
 
-    if (const std::optional<LocatedDraw> located = locateDraw(*draws, aktDatum)) {
-        Position = located->index;
+    if (const std::optional<LocatedDraw> located = locateDraw(*draws, session_.workingDate)) {
+        session_.position = located->index;
         showCurrentDraw(located->draw, located->firstRecord);
     } else {
-        Position = 0; // an empty database: the previous draw stays current
+        session_.position = 0; // an empty database: the previous draw stays current
     }
     Komplettcheck();
 }
@@ -151,13 +153,12 @@ void TForm1::showDrawLine()
 
 void TForm1::showCurrentDraw(const Draw& draw, bool firstRecord)
 {
-    Datum1 = draw.datum;
-    Zahl = draw.zahl();
+    session_.makeCurrent(draw);
     shownDraw_ = draw;
     shownFirstRecord_ = firstRecord;
     showDrawLine();
     // The end of the counting window follows the shown draw.
-    showDrawDate(*datenbankPage(), Datum1);
+    showDrawDate(*datenbankPage(), session_.drawDate);
 }
 
 void TForm1::showDrawAgain()

@@ -74,14 +74,14 @@ void TForm1::SpeedButton4Click()
 
     const QDate start = diagrammPage()->startDate();
     if (start.isValid())
-        aktDatum = DateSerial::fromDate(start);
-    Gewinn = 0;
+        session_.workingDate = DateSerial::fromDate(start);
+    session_.lastRating.gewinn = 0;
     Chart1& chart = *this->chart();
     chart.setActive(Chart1::Series2, true);
     chart.setActive(Chart1::Series1, false);
     chart.clear(Chart1::Series2);
-    dfb = DateSerial::fromDate(datenbankPage()->endDate());
-    const SearchRange range{aktDatum, dfb, datenbankPage()->saturdays(),
+    session_.windowEnd = DateSerial::fromDate(datenbankPage()->endDate());
+    const SearchRange range{session_.workingDate, session_.windowEnd, datenbankPage()->saturdays(),
                             datenbankPage()->wednesdays()};
 
     LongRun run(*this, Activity::Searching);
@@ -128,15 +128,15 @@ void TForm1::SpeedButton4Click()
         // continues from the draw that was current before the search.
         examined = &draw;
         firstUnshownRow = 1;
-        Datum1 = draw.datum;
-        Zahl = draw.zahl();
+        session_.drawDate = draw.datum;
+        session_.numbers = draw.zahl();
 
         for (int r = 1; r <= TipBoard::RowCount; ++r) {
             const CheckResult& check = checks[std::size_t(r - 1)] =
-                zettelcheck(rows[std::size_t(r - 1)], Zahl);
-            Treffer = check.treffer;
-            Gewinn = check.gewinn;
-            Zusatz = check.zusatz;
+                zettelcheck(rows[std::size_t(r - 1)], session_.numbers);
+            session_.lastRating.treffer = check.treffer;
+            session_.lastRating.gewinn = check.gewinn;
+            session_.lastRating.zusatz = check.zusatz;
             if (check.gewinn < threshold)
                 continue;
 

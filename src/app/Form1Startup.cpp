@@ -103,13 +103,12 @@ void TForm1::FormShow()
     // One number and date format for every conversion, whatever the system says.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
-    Groesse = height();
+    scaledForHeight_ = height();
     const QSize design = size(); // nothing restored yet
-    dfb = DateSerial::today();
+    session_.windowEnd = DateSerial::today();
     SoundName = QStringLiteral("yippee.wav");
-    LaufMax = 100000;
-    sortieren = false;
-    Berechnunglaeuft = false;
+    session_.runLimit = 100000;
+    session_.ratingOn = false;
 
     const SettingsStore store(services_.settingsFile);
     // Said once here; the shutdown then leaves the file alone without a word.
@@ -128,10 +127,10 @@ void TForm1::FormShow()
     defaultProxyPort(PageControl1->findChild<QLineEdit*>(QStringLiteral("ProxyHostEdit")),
                      PageControl1->findChild<QLineEdit*>(QStringLiteral("ProxyPortEdit")));
     // From here on, editing a tip cell re-rates the board.
-    sortieren = true;
+    session_.ratingOn = true;
 
     if (auto* runs = PageControl1->findChild<UpDown*>(QStringLiteral("UpDown7")))
-        LaufMax = runs->position() * 1000;
+        session_.runLimit = runs->position() * 1000;
 
     ZahlenFile = QStringLiteral("ZahlenOB.dat");
     adoptProgramDatabase();
@@ -144,7 +143,7 @@ void TForm1::FormShow()
     const auto now = quint64(QDateTime::currentMSecsSinceEpoch());
     Random::global().setSeed(quint32(now ^ (now >> 32)));
     if (startDate)
-        aktDatum = DateSerial::fromDate(startDate->date());
+        session_.workingDate = DateSerial::fromDate(startDate->date());
     if (auto* endDate = PageControl1->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1")))
         endDate->setDate(QDate::currentDate());
 

@@ -40,7 +40,8 @@ StatsTexts captionTexts(const TForm1& form)
 }
 
 // Reads the window and weekday switches; the pickers also become the
-// fields `aktDatum` and `dfb`, which other operations read afterwards.
+// session's working date and window end, which other operations read
+// afterwards.
 CountingWindow countingWindow(TForm1& form)
 {
     CountingWindow window;
@@ -49,8 +50,8 @@ CountingWindow countingWindow(TForm1& form)
     window.end = end.isValid() ? DateSerial::fromDate(end) : DateSerial::today();
     window.saturdays = form.datenbankPage()->saturdays();
     window.wednesdays = form.datenbankPage()->wednesdays();
-    form.aktDatum = window.start;
-    form.dfb = window.end;
+    form.session().workingDate = window.start;
+    form.session().windowEnd = window.end;
     return window;
 }
 
@@ -102,7 +103,7 @@ bool chartFromDatabase(TForm1& form, const Statistic& statistic, bool keepsLastD
     // The counts compare every selected draw as the current draw, so the
     // last one stays current for the next rating.
     if (keepsLastDraw && result.lastDraw)
-        form.Zahl = *result.lastDraw;
+        form.session().numbers = *result.lastDraw;
     showChart(form, result.chart);
     return true;
 }
@@ -222,7 +223,7 @@ void TForm1::Button8Click()
 {
     const bool charted = chartFromDatabase(*this, superNumberOverdue, false);
     // Super numbers exist only from this day on; the start before it is moved up.
-    aktDatum = std::max(aktDatum, superNumberFloor());
+    session_.workingDate = std::max(session_.workingDate, superNumberFloor());
     if (charted)
         showDiagrammTab(*this);
 }

@@ -31,7 +31,7 @@ void TForm1::connectTipBoard()
 
 void TForm1::Edit1Exit(int, int)
 {
-    if (sortieren)
+    if (session_.ratingOn)
         Komplettcheck();
 }
 
@@ -45,10 +45,10 @@ void TForm1::SpeedButton11Click()
 {
     tipBoard()->clearUnlockedRows();
     // The emptied rows must lose their colours even while rating is off.
-    const bool wasSorting = sortieren;
-    sortieren = true;
+    const bool wasSorting = session_.ratingOn;
+    session_.ratingOn = true;
     Komplettcheck();
-    sortieren = wasSorting;
+    session_.ratingOn = wasSorting;
 }
 
 void TForm1::TippEditClick(int row)
@@ -88,7 +88,7 @@ void TForm1::TippEdit(int Anfang, int Ende)
     }
     form6()->endRowMode(text(36));
     // The row's colours, hits and cross sum belong to its new numbers.
-    if (sortieren)
+    if (session_.ratingOn)
         Komplettcheck();
 }
 

@@ -65,7 +65,7 @@ bool loadTipFile(TForm1& form, const QString& path)
                               content->rows[static_cast<std::size_t>(r - 1)]
                                            [static_cast<std::size_t>(c - 1)]);
     if (content->losNr)
-        form.LosNr = *content->losNr;
+        form.session().ticket.number = *content->losNr;
     return true;
 }
 
@@ -78,7 +78,7 @@ void TForm1::SpeedButton15Click()
     if (path.isEmpty())
         return;
     lastTipFolder_ = QFileInfo(path).absolutePath();
-    const QString error = TipFile::write(path, boardRows(*tipBoard()), LosNr);
+    const QString error = TipFile::write(path, boardRows(*tipBoard()), session_.ticket.number);
     if (!error.isEmpty())
         dialogs().showError(this, error);
 }
@@ -107,7 +107,7 @@ void TForm1::Textladen(const QString& Dateiname)
 void TForm1::BitBtn7Click()
 {
     const QDate nextDraw = TipPrintout::nextDrawDate(
-        DateSerial::toDate(Datum1), datenbank_->saturdays(), datenbank_->wednesdays());
+        DateSerial::toDate(session_.drawDate), datenbank_->saturdays(), datenbank_->wednesdays());
     QString error;
     const std::optional<QStringList> lines = TipPrintout::lines(
         boardRows(*tipBoard()), nextDraw, text(24), interfaceLocale(Sprache), &error);

@@ -93,7 +93,7 @@ void TForm1::NumerantClick()
     }
 
     const QDate first = UpdateRules::firstDay(last, datenbankPage()->endDate());
-    aktDatum = DateSerial::fromDate(first);
+    session_.workingDate = DateSerial::fromDate(first);
     const QDate today = QDate::currentDate();
     if (first > today) {
         endUpdate(QString(), first);
@@ -113,11 +113,11 @@ void TForm1::NumerantClick()
             setStatusPanel(1, [] { return UpdateRules::accuracyNote(); });
         });
         connect(updater_, &DrawUpdater::drawStored, this, [this](const Draw& draw) {
-            Datum1 = draw.datum;
+            session_.drawDate = draw.datum;
             shownDraw_ = draw;
             shownFirstRecord_ = true;
             showDrawLine();
-            aktDatum = draw.datum;
+            session_.workingDate = draw.datum;
         });
         connect(updater_, &DrawUpdater::finished, this,
                 [this](const QString& message, const QDate& nextDay, int added) {

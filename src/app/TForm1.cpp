@@ -350,9 +350,9 @@ void TForm1::FormResize()
     if (scale_ == 1.0 && PageControl1->minimumSize() != PageControl1->minimumSizeHint())
         PageControl1->setMinimumSize(PageControl1->minimumSizeHint());
     const int newHeight = size().height();
-    if (Groesse > 0 && newHeight != Groesse)
-        applyScale(scale_ * double(newHeight) / double(Groesse));
-    Groesse = newHeight;
+    if (scaledForHeight_ > 0 && newHeight != scaledForHeight_)
+        applyScale(scale_ * double(newHeight) / double(scaledForHeight_));
+    scaledForHeight_ = newHeight;
 }
 
 void TForm1::applyScale(double scale)
@@ -379,5 +379,5 @@ void TForm1::Schlieen1Click()
 
 void TForm1::UpDown7Changing(int positionBefore)
 {
-    LaufMax = positionBefore * 1000;
+    session_.runLimit = positionBefore * 1000;
 }

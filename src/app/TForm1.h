@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "draws/Draw.h"
+#include "draws/Session.h"
 #include "text/TextTable.h"
 
 #include <QDate>
@@ -38,7 +39,8 @@ class TForm6;
 class TipBoard;
 
 // The main window. It owns every setting as the state of one of its controls,
-// the tips as the texts of the tip-board cells and the current draw as fields.
+// the tips as the texts of the tip-board cells and the current draw in its
+// session.
 // Handlers are split by subsystem into Form1*.cpp files.
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -58,32 +60,17 @@ public:
     QString ProgramDir;  // folder of the delivered files, trailing '/'
     QString ZahlenFile = QStringLiteral("ZahlenOB.dat");
     QString SoundName = QStringLiteral("yippee.wav");
-    qint32 LaufMax = 100000;
-    bool sortieren = false;
-    bool Berechnunglaeuft = false;
-    qint32 Groesse = 0;
-    double dfb = 0.0;
     qint32 Sprache = 0;
-    QString LosNr;
-    qint32 SPiel77Ja = 0;
-    qint32 Super6Ja = 0;
-    qint32 GlueckJa = 0;
+    // Stored values the window only carries from start-up to shutdown.
     qint32 Land = 1;
-    qint32 neuerSchein = 0;
     qint32 TippTop = 39;
     qint32 TippLeft = 47;
 
-    // Current draw: Zahl[1..6] numbers, [7] bonus, [8] super number.
-    std::array<qint32, 9> Zahl{};
-    double Datum1 = 0.0;
-    qint32 Position = 0;
-    double aktDatum = 0.0;
-
-    // Results of the last comparison and rating.
-    std::array<quint8, 9> Treffer{};
-    quint8 Gewinn = 0;
-    bool Zusatz = false;
-    std::array<std::array<qint32, 2>, 7> Statistik{};
+    // The current draw, the counting window's dates, the run limit, whether
+    // rating is on, the last rating and the ticket. The handlers keep it up
+    // to date and show it; the engines read what they need from it.
+    Session& session() { return session_; }
+    const Session& session() const { return session_; }
 
     QString databasePath() const { return Home + ZahlenFile; }
 
@@ -156,7 +143,7 @@ public:
     void Komplettcheck();
     void SpeedButton5Click();
     // helpers of rating:
-    // Makes `draw` the current draw and shows it: Datum1, Zahl, the draw
+    // Makes `draw` the current draw and shows it: the session's draw, the draw
     // lines, the cross sum and the end date follow it.
     void showCurrentDraw(const Draw& draw, bool firstRecord);
     // The draw lines of the shown draw again, with the weekday names of the
@@ -350,6 +337,9 @@ public:
     // Factor by which the page control is drawn against its design size;
     // follows the window height (see resizeEvent).
     double scale() const { return scale_; }
+    // The window height that scale belongs to: a new height rescales by
+    // new / this.
+    int scaledForHeight() const { return scaledForHeight_; }
 
     void Dokumentationanzeigen1Click();
     void Schlieen1Click();
@@ -387,6 +377,8 @@ private:
     std::array<std::function<QString()>, 2> statusSources_{}; // empty: a fixed text
     void showStatusAgain();
     double scale_ = 1.0;
+    int scaledForHeight_ = 0;
+    Session session_;
     std::optional<Draw> shownDraw_; // the draw the draw lines show
     bool shownFirstRecord_ = false; // it is the file's first record
 };

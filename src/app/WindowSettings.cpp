@@ -160,11 +160,11 @@ WindowSettings windowSettings(TForm1& window, const QSize& design)
         else
             before.checkBox(key, numbered("CheckBox", i));
     }
-    before.field(QStringLiteral("Spiel77Ja"), SettingType::Int, window.SPiel77Ja);
-    before.field(QStringLiteral("Super6Ja"), SettingType::Int, window.Super6Ja);
-    before.field(QStringLiteral("GlueckJa"), SettingType::Int, window.GlueckJa);
+    before.field(QStringLiteral("Spiel77Ja"), SettingType::Int, window.session().ticket.spiel77);
+    before.field(QStringLiteral("Super6Ja"), SettingType::Int, window.session().ticket.super6);
+    before.field(QStringLiteral("GlueckJa"), SettingType::Int, window.session().ticket.gluecksSpirale);
     before.field(QStringLiteral("Land"), SettingType::Int, window.Land, 1);
-    before.field(QStringLiteral("NeuerSchein"), SettingType::IntOrBool, window.neuerSchein);
+    before.field(QStringLiteral("NeuerSchein"), SettingType::IntOrBool, window.session().ticket.newTicket);
     // A size of zero or less would leave no window to work with.
     before.custom(
         QStringLiteral("height"), SettingType::Int, [&window] { return QVariant(window.height()); },
@@ -205,7 +205,7 @@ WindowSettings windowSettings(TForm1& window, const QSize& design)
 
     Declarations after(controls, settings.afterLanguage);
     // A wrong type leaves the ticket number empty.
-    after.alone().field(QStringLiteral("Losnummer"), window.LosNr);
+    after.alone().field(QStringLiteral("Losnummer"), window.session().ticket.number);
     after.guard();
     after.lineEdit(QStringLiteral("ZWEIPREIS"), QStringLiteral("Edit81"));
     after.lineEdit(QStringLiteral("EINPREIS"), QStringLiteral("Edit82"));

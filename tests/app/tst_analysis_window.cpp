@@ -121,7 +121,7 @@ void AnalysisWindowTest::init()
     // Most cases use a stand-in with fixed rows; one runs the real generator.
     realGenerator_ = window_->backtestGenerator;
     window_->backtestGenerator = {};
-    window_->sortieren = true;
+    window_->session().ratingOn = true;
     window_->diagrammPage()->setStartDate(QDate(2019, 1, 1));
     generated_ = 0;
     editPoolDuringRun_ = true;
@@ -187,7 +187,7 @@ void AnalysisWindowTest::backtestReport()
     QVERIFY(!editPoolDuringRun_);
     QVERIFY(checkBox20()->isChecked());
     // The last evaluated draw is current.
-    QCOMPARE(window_->Datum1, DateSerial::fromDate(QDate(2020, 12, 12)));
+    QCOMPARE(window_->session().drawDate, DateSerial::fromDate(QDate(2020, 12, 12)));
     QCOMPARE(window_->datenbankPage()->endDate(), QDate(2020, 12, 12));
     QVERIFY(!window_->isBusy());
 }
@@ -462,13 +462,13 @@ void AnalysisWindowTest::comparisonReport()
     // The window: the tip tab in front, row 1 the last reference (25.01),
     // the draw after it current, the locked row kept, the unlocked cleared.
     QCOMPARE(window_->PageControl1->currentWidget(), window_->lottotippPage());
-    QCOMPARE(window_->Datum1, DateSerial::fromDate(QDate(2020, 2, 1)));
-    QCOMPARE(window_->Position, 4);
+    QCOMPARE(window_->session().drawDate, DateSerial::fromDate(QDate(2020, 2, 1)));
+    QCOMPARE(window_->session().position, 4);
     QCOMPARE(window_->datenbankPage()->endDate(), QDate(2020, 2, 1));
     QCOMPARE(window_->tipBoard()->cellText(1, 2), QStringLiteral("30"));
     QCOMPARE(window_->tipBoard()->cellText(5, 1), QStringLiteral("1"));
     QCOMPARE(window_->tipBoard()->cellText(6, 1), QString());
-    QCOMPARE(window_->aktDatum, DateSerial::fromDate(QDate(2019, 1, 1)));
+    QCOMPARE(window_->session().workingDate, DateSerial::fromDate(QDate(2019, 1, 1)));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
@@ -508,7 +508,7 @@ void AnalysisWindowTest::comparisonShowsWhatMatchedBeforeAsking()
         shown << QStringLiteral("%1 | %2 | %3 | %4 hits | %5")
                      .arg(window_->statusPanel(0), window_->statusPanel(1), row.join(' '),
                           window_->tipBoard()->hitsText(1),
-                          DateSerial::toDate(window_->Datum1).toString(Qt::ISODate));
+                          DateSerial::toDate(window_->session().drawDate).toString(Qt::ISODate));
     };
 
     click(QStringLiteral("BitBtn19"));
@@ -519,8 +519,8 @@ void AnalysisWindowTest::comparisonShowsWhatMatchedBeforeAsking()
         "Durchgang 3: 18.01.2020 (50 %) | 18.01.2020 | 1 2 20 21 22 23 | 2 hits | 2020-01-11",
     }));
     // No at the third: the window stays as the question showed it.
-    QCOMPARE(window_->Datum1, DateSerial::fromDate(QDate(2020, 1, 11)));
-    QCOMPARE(window_->Position, 1);
+    QCOMPARE(window_->session().drawDate, DateSerial::fromDate(QDate(2020, 1, 11)));
+    QCOMPARE(window_->session().position, 1);
     QCOMPARE(window_->tipBoard()->cellText(1, 3), QStringLiteral("20"));
     QCOMPARE(window_->tipBoard()->hitsText(1), QStringLiteral("2"));
     QVERIFY(!QFile::exists(reportPath(QStringLiteral("Test.rtf"))));
@@ -538,7 +538,7 @@ void AnalysisWindowTest::comparisonBadThreshold()
     QCOMPARE(dialogs_.messages.size(), 1);
     QVERIFY(dialogs_.messages[0].contains(QStringLiteral("„x“")));
     // Nothing changed: no draw made current, the tab stays.
-    QCOMPARE(window_->Datum1, 0.0);
+    QCOMPARE(window_->session().drawDate, 0.0);
     QCOMPARE(window_->PageControl1->currentIndex(), tab);
     QVERIFY(shell_.openedFiles.isEmpty());
 }
@@ -583,7 +583,7 @@ void AnalysisWindowTest::missingDatabase()
     QCOMPARE(QFile::exists(databasePath()), emptyFile);
     QVERIFY(checkBox20()->isChecked());
     QVERIFY(shell_.openedFiles.isEmpty());
-    QCOMPARE(window_->Datum1, 0.0);
+    QCOMPARE(window_->session().drawDate, 0.0);
 }
 
 void AnalysisWindowTest::secondClickStops_data()

@@ -157,7 +157,7 @@ void TestDrawsWindow::makeWindow(const std::vector<Draw>& draws)
 {
     QVERIFY(writeDraws(draws));
     window_ = WindowFixture::makeWindow();
-    window_->sortieren = true;
+    window_->session().ratingOn = true;
     window_->show();
 }
 
@@ -174,9 +174,9 @@ void TestDrawsWindow::click(const QString& buttonName)
 
 void TestDrawsWindow::showDraw(int index)
 {
-    window_->Position = index - 1;
+    window_->session().position = index - 1;
     click(QStringLiteral("SpeedButton7"));
-    QCOMPARE(window_->Position, index);
+    QCOMPARE(window_->session().position, index);
 }
 
 QString TestDrawsWindow::label(const QString& name)
@@ -204,7 +204,7 @@ void TestDrawsWindow::steppingThroughALongHistoryShowsAndRatesEachDraw()
     makeWindow(draws);
     setRow(window_->tipBoard(), 1, {2, 13, 24, 35, 46, 48});
     window_->diagrammPage()->setStartDate(QDate(2001, 2, 3));
-    window_->Position = count - 1;
+    window_->session().position = count - 1;
 
     QList<int> expected;
     for (int i = count - 2; i >= count - 21; --i)
@@ -214,18 +214,18 @@ void TestDrawsWindow::steppingThroughALongHistoryShowsAndRatesEachDraw()
     expected << count - 1 << count - 1; // ... which the next step shows again
 
     for (int index : expected) {
-        const bool back = index < window_->Position;
+        const bool back = index < window_->session().position;
         click(back ? QStringLiteral("SpeedButton6") : QStringLiteral("SpeedButton7"));
         const Draw& draw = draws[std::size_t(index)];
-        QCOMPARE(window_->Position, index);
-        QCOMPARE(window_->Datum1, draw.datum);
+        QCOMPARE(window_->session().position, index);
+        QCOMPARE(window_->session().drawDate, draw.datum);
         for (int i = 0; i < 8; ++i)
-            QCOMPARE(window_->Zahl[std::size_t(i + 1)], int(draw.zahlen[std::size_t(i)]));
+            QCOMPARE(window_->session().numbers[std::size_t(i + 1)], int(draw.zahlen[std::size_t(i)]));
         QCOMPARE(label(QStringLiteral("Label29")), germanLine(draw));
         QCOMPARE(label(QStringLiteral("Label35")), germanLine(draw));
         QCOMPARE(label(QStringLiteral("Label13")), QStringLiteral("QS: %1").arg(draw.crossSum()));
         QCOMPARE(endDate(), DateSerial::toDate(draw.datum));
-        QCOMPARE(window_->aktDatum, DateSerial::fromDate(QDate(2001, 2, 3)));
+        QCOMPARE(window_->session().workingDate, DateSerial::fromDate(QDate(2001, 2, 3)));
         QCOMPARE(window_->tipBoard()->hitsText(1) == QLatin1String("6"), index == matching);
     }
     QVERIFY(label(QStringLiteral("Label35")).endsWith(QLatin1String("  8  16  24  32  40  48 B:11")));
@@ -269,7 +269,7 @@ void TestDrawsWindow::stepping()
     makeWindow(draws);
     window_->datenbankPage()->setSaturdays(saturdays);
     window_->datenbankPage()->setWednesdays(wednesdays);
-    window_->Position = position;
+    window_->session().position = position;
     window_->lottotippPage()->setDrawLine(QStringLiteral("before"));
     if (expected >= 0)
         setRow(window_->tipBoard(), 1, numbersOf(draws[std::size_t(expected)]));
@@ -282,8 +282,8 @@ void TestDrawsWindow::stepping()
         return;
     }
     const Draw& shown = draws[std::size_t(expected)];
-    QCOMPARE(window_->Position, expected);
-    QCOMPARE(window_->Datum1, shown.datum);
+    QCOMPARE(window_->session().position, expected);
+    QCOMPARE(window_->session().drawDate, shown.datum);
     QCOMPARE(label(QStringLiteral("Label35")), germanLine(shown));
     QCOMPARE(endDate(), DateSerial::toDate(shown.datum));
     // The tips are rated against the draw that is shown.
@@ -363,7 +363,7 @@ void TestDrawsWindow::entry()
 
     // The reference draw stays current; the entry is reached by stepping.
     QCOMPARE(endDate(), DateSerial::toDate(ref.datum));
-    QCOMPARE(window_->Datum1, ref.datum);
+    QCOMPARE(window_->session().drawDate, ref.datum);
     click(QStringLiteral("SpeedButton7"));
     QCOMPARE(label(QStringLiteral("Label35")), germanLine(stored[afterNext]));
 }
@@ -415,7 +415,7 @@ void TestDrawsWindow::entryIntoEmptyDatabaseStartsFromToday()
     QCOMPARE(draw.datum, DateSerial::today());
     const std::array<std::uint8_t, 8> numbers{4, 8, 15, 16, 23, 42, 49, 9};
     QCOMPARE(draw.zahlen, numbers);
-    QCOMPARE(window_->Datum1, DateSerial::today());
+    QCOMPARE(window_->session().drawDate, DateSerial::today());
 }
 
 void TestDrawsWindow::impossibleEntryIsRefused_data()
@@ -530,7 +530,7 @@ void TestDrawsWindow::deletion()
     QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("Zahlen.da~"))));
     QVERIFY(!QGuiApplication::overrideCursor());
     QVERIFY(dialogs_.messages.isEmpty());
-    QCOMPARE(window_->Datum1, draws[std::size_t(nowShown)].datum);
+    QCOMPARE(window_->session().drawDate, draws[std::size_t(nowShown)].datum);
     // Located by date, the file's first record gets one blank more.
     if (confirmed)
         QCOMPARE(label(QStringLiteral("Label35")),
@@ -546,7 +546,7 @@ void TestDrawsWindow::deletionWithThePickerMovedNamesBothDates()
     showDraw(1); // 19.08.2026
     // The date field moved on without the draw being shown anew.
     window_->datenbankPage()->setEndDate(QDate(2026, 8, 26));
-    QCOMPARE(window_->Datum1, draws[1].datum);
+    QCOMPARE(window_->session().drawDate, draws[1].datum);
     dialogs_.yesNoAnswers.enqueue(true);
 
     click(QStringLiteral("BitBtn6"));
@@ -591,7 +591,7 @@ void TestDrawsWindow::failedRewriteKeepsDatabase()
     QVERIFY2(dialogs_.messages.first().contains(tempName), qPrintable(dialogs_.messages.first()));
     QCOMPARE(fileBytes(database_), before);
     QVERIFY(!QGuiApplication::overrideCursor());
-    QCOMPARE(window_->Datum1, draws[1].datum); // the shown draw stays
+    QCOMPARE(window_->session().drawDate, draws[1].datum); // the shown draw stays
 }
 
 void TestDrawsWindow::missingDatabaseIsReported_data()
@@ -617,7 +617,7 @@ void TestDrawsWindow::missingDatabaseIsReported()
     QCOMPARE(dialogs_.messages.size(), 1);
     QCOMPARE(dialogs_.dialogAnswers.size(), 1); // the entry dialog was not offered
     QVERIFY(!QFile::exists(database_));          // nor was an empty database made up
-    QCOMPARE(window_->Position, 1);
+    QCOMPARE(window_->session().position, 1);
     QVERIFY(!QGuiApplication::overrideCursor());
 }
 

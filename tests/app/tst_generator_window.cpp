@@ -129,7 +129,7 @@ void GeneratorWindowTest::init()
     draws_ = fixtureDraws();
     QVERIFY(writeDraws(draws_));
     window_ = makeWindow();
-    window_->sortieren = true;
+    window_->session().ratingOn = true;
     window_->datenbankPage()->setEndDate(DateSerial::toDate(draws_.back().datum));
     window_->diagrammPage()->setStartDate(QDate(2015, 12, 1));
     Random::global().setSeed(12345);
@@ -228,12 +228,12 @@ void GeneratorWindowTest::defaultRunFillsTwelveRatedRows()
 
     QCOMPARE(window_->statusPanel(1), kDone);
     QCOMPARE(window_->lottotippPage()->generateCaption(), kIdleCaption);
-    QVERIFY(window_->sortieren);
-    QVERIFY(!window_->Berechnunglaeuft);
+    QVERIFY(window_->session().ratingOn);
+    QCOMPARE(window_->activity(), TForm1::Activity::Idle);
     QVERIFY(!window_->isBusy());
-    QCOMPARE(window_->LaufMax, 50000);
+    QCOMPARE(window_->session().runLimit, 50000);
     // The last draw is current again, and the last statistic (overdue) charted.
-    QCOMPARE(window_->Datum1, draws_.back().datum);
+    QCOMPARE(window_->session().drawDate, draws_.back().datum);
     QCOMPARE(window_->chart()->bars(Chart1::Series2).size(), 49);
     QVERIFY(dialogs_.messages.isEmpty());
 }
@@ -301,7 +301,7 @@ void GeneratorWindowTest::runLimitSwitchesPairOffAndRestoresControls()
     QCOMPARE(pair.at(1).at(0).toBool(), true);
     QVERIFY(check(8)->isChecked());
     QCOMPARE(upDown(4)->position(), 0);
-    QCOMPARE(window_->LaufMax, 1000);
+    QCOMPARE(window_->session().runLimit, 1000);
     // No row was made: the board is as the user left it.
     QCOMPARE(window_->notice(), kNoRowPassed);
     QCOMPARE(window_->statusPanel(1), kNoRowPassed);
@@ -500,7 +500,7 @@ void GeneratorWindowTest::weightingDialogEndings()
         QVERIFY(onlyFrom.empty() || std::count(onlyFrom.begin(), onlyFrom.end(), n) == 1);
     QCOMPARE(dialogs_.messages, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(window_->lottotippPage()->generateCaption(), kIdleCaption);
-    QVERIFY(window_->sortieren);
+    QVERIFY(window_->session().ratingOn);
     QVERIFY(!window_->isBusy());
 }
 
@@ -510,7 +510,7 @@ void GeneratorWindowTest::busyRunRefusesBoardChangesButNotCharts()
     duringRun([this, &checked] {
         checked = true;
         QVERIFY(window_->isBusy());
-        QVERIFY(window_->Berechnunglaeuft);
+        QCOMPARE(window_->activity(), TForm1::Activity::Generating);
         QVERIFY(!control<QToolButton>(QStringLiteral("SpeedButton11"))->isEnabled());
         QVERIFY(!control<QToolButton>(QStringLiteral("SpeedButton16"))->isEnabled());
         QVERIFY(!control<QWidget>(QStringLiteral("BitBtn8"))->isEnabled());

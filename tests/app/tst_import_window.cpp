@@ -98,8 +98,8 @@ void TestImportWindow::shippedHistoryImportsAndRoundTripsExactly()
                          "(Mittwochsziehungen vor dem 04.06.1986)."});
     QCOMPARE(DrawFile(databasePath()).recordCount(), 5040);
     QVERIFY(!QFileInfo::exists(databasePath() + u'~'));
-    QCOMPARE(window_->Datum1, DateSerial::fromDate(QDate(2026, 8, 22)));
-    QCOMPARE(window_->Zahl[1], 7);
+    QCOMPARE(window_->session().drawDate, DateSerial::fromDate(QDate(2026, 8, 22)));
+    QCOMPARE(window_->session().numbers[1], 7);
 
     // Export everything, import that into an empty database: the same bytes.
     const QByteArray database = bytesOf(databasePath());
@@ -196,7 +196,7 @@ void TestImportWindow::mergeKeepsStoredDrawsAndNamesDifferences()
     QCOMPARE(DateSerial::toDate(now[1].datum), QDate(2020, 1, 15));
     QCOMPARE(now[2].spiel77, manual.spiel77);
     QCOMPARE(DateSerial::toDate(now[3].datum), QDate(2020, 1, 25));
-    QCOMPARE(window_->Datum1, now[3].datum); // the latest draw is current
+    QCOMPARE(window_->session().drawDate, now[3].datum); // the latest draw is current
 }
 
 void TestImportWindow::exportOfTheCountingWindow()
@@ -304,7 +304,7 @@ void TestImportWindow::firstStartOffersTheShippedHistory()
         // As the import button does: the summary, and the latest draw current.
         QCOMPARE(dialogs_.messages.size(), 1);
         QVERIFY2(dialogs_.messages.first().startsWith(QLatin1String("3 ")), qPrintable(dialogs_.messages.first()));
-        QCOMPARE(window_->Datum1, stored.back().datum);
+        QCOMPARE(window_->session().drawDate, stored.back().datum);
     }
 
     // The answer is remembered: a later start never asks again.

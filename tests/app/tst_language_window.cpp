@@ -261,7 +261,7 @@ void LanguageWindowTest::languageSwitchKeepsDrawAndQtTexts()
     QCOMPARE(items.writeMasterList(masterPath()), QString());
     const Draw draw = makeDraw(QDate(2020, 12, 5), {3, 11, 17, 25, 38, 44}, 7);
     QVERIFY(writeDraws({draw}));
-    window_->sortieren = true;
+    window_->session().ratingOn = true;
     window_->tipBoard()->setCellText(1, 1, QStringLiteral("3"));
     for (int k = 2; k <= 6; ++k)
         window_->tipBoard()->setCellText(1, k, QString::number(k * 2));

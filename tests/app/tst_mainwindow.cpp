@@ -401,7 +401,7 @@ void MainWindowTest::heightChangeScalesThePages()
 {
     showWindow();
     QCOMPARE(window_->height(), 460);
-    QCOMPARE(window_->Groesse, 460);
+    QCOMPARE(window_->scaledForHeight(), 460);
     QLineEdit* cell = window_->findChild<QLineEdit*>(QStringLiteral("Edit1"));
     QWidget* banner = window_->findChild<QLabel*>(QStringLiteral("Label43"));
     const int bannerPixels = banner->font().pixelSize();
@@ -411,7 +411,7 @@ void MainWindowTest::heightChangeScalesThePages()
     window_->resize(width, 690);
     QTRY_COMPARE(window_->height(), 690);
     QCOMPARE(window_->scale(), 1.5);
-    QCOMPARE(window_->Groesse, 690);
+    QCOMPARE(window_->scaledForHeight(), 690);
     QCOMPARE(window_->PageControl1->font().pixelSize(), 20); // 13 × 1.5, rounded
     // Controls with a font attribute of their own (bold, underlined) scale too.
     for (const char* name : {"Edit1", "Label35", "Label29", "Label52", "BitBtn9", "Label13"}) {

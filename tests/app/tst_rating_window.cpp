@@ -65,7 +65,7 @@ void RatingWindowTest::init()
     QVERIFY(setUp(Folders::Separate));
     // Never shown: the first show would run the whole start-up sequence.
     window_ = makeWindow();
-    window_->sortieren = true;
+    window_->session().ratingOn = true;
 }
 
 void RatingWindowTest::cleanup()
@@ -117,7 +117,7 @@ void RatingWindowTest::typedRowIsSortedSummedAndColoured()
     for (int k = 1; k <= 6; ++k)
         QCOMPARE(board()->cellColor(3, k), expected[k - 1]);
     QCOMPARE(board()->hitsColor(3), QColor(Qt::black));
-    QCOMPARE(window_->Statistik[2][1], 1);
+    QCOMPARE(window_->session().lastRating.statistik[2][1], 1);
 }
 
 void RatingWindowTest::rowRating_data()
@@ -158,7 +158,7 @@ void RatingWindowTest::rowRating()
     QFETCH(QString, crossSum);
     QFETCH(int, counted);
 
-    window_->Zahl = {0, 3, 11, 17, 25, 38, 44, 7, 5};
+    window_->session().numbers = {0, 3, 11, 17, 25, 38, 44, 7, 5};
     // Leftovers of an earlier rating, which must not survive this one.
     for (int k = 1; k <= 6; ++k)
         board()->setCellColor(5, k, kGreen);
@@ -180,15 +180,15 @@ void RatingWindowTest::rowRating()
     QCOMPARE(board()->crossSumText(5), crossSum);
 
     for (int entry = 0; entry < 14; ++entry)
-        QCOMPARE(window_->Statistik[entry / 2][entry % 2], entry == counted ? 1 : 0);
+        QCOMPARE(window_->session().lastRating.statistik[entry / 2][entry % 2], entry == counted ? 1 : 0);
     QCOMPARE(sound_.played.size(), red ? 1 : 0);
 }
 
 void RatingWindowTest::leavingACellWithRatingOffChangesNothing()
 {
     // While the generator fills the board it switches the rating off.
-    window_->Zahl = {0, 3, 11, 17, 25, 38, 44, 7, 5};
-    window_->sortieren = false;
+    window_->session().numbers = {0, 3, 11, 17, 25, 38, 44, 7, 5};
+    window_->session().ratingOn = false;
     setRow(1, {"44", "38", "25", "17", "11", "3"});
     QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
     QCoreApplication::sendEvent(control<QLineEdit>(QStringLiteral("Edit6")), &leave);
@@ -230,11 +230,11 @@ void RatingWindowTest::chosenDateSelectsDraw()
     chooseDate(chosen);
 
     const Draw& expected = draws[std::size_t(position)];
-    QCOMPARE(window_->Position, position);
-    QCOMPARE(window_->Datum1, expected.datum);
-    QCOMPARE(window_->aktDatum, DateSerial::fromDate(chosen));
+    QCOMPARE(window_->session().position, position);
+    QCOMPARE(window_->session().drawDate, expected.datum);
+    QCOMPARE(window_->session().workingDate, DateSerial::fromDate(chosen));
     for (int i = 1; i <= 8; ++i)
-        QCOMPARE(window_->Zahl[i], int(expected.zahlen[std::size_t(i - 1)]));
+        QCOMPARE(window_->session().numbers[i], int(expected.zahlen[std::size_t(i - 1)]));
     QCOMPARE(control<QLabel>(QStringLiteral("Label29"))->text(), line);
     QCOMPARE(control<QLabel>(QStringLiteral("Label35"))->text(), line);
     QCOMPARE(control<QLabel>(QStringLiteral("Label13"))->text(), crossSum);
@@ -248,7 +248,7 @@ void RatingWindowTest::chosenDateSelectsDraw()
 
 void RatingWindowTest::missingDatabaseIsCreatedEmpty()
 {
-    window_->Zahl = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+    window_->session().numbers = {0, 1, 2, 3, 4, 5, 6, 7, 8};
     setRow(1, {"6", "5", "4", "3", "2", "1"});
     const QString path = home_ + QStringLiteral("ZahlenOB.dat");
     QVERIFY(!QFileInfo::exists(path));
@@ -259,7 +259,7 @@ void RatingWindowTest::missingDatabaseIsCreatedEmpty()
     QVERIFY(QFileInfo::exists(path));
     QCOMPARE(QFileInfo(path).size(), 0);
     QCOMPARE(rowTexts(1), (Cells{"6", "5", "4", "3", "2", "1"})); // not rated
-    QCOMPARE(window_->Zahl[1], 1);
+    QCOMPARE(window_->session().numbers[1], 1);
 
     // The second time the empty database is there: no message, and the
     // board is rated against the draw it had.
@@ -273,8 +273,8 @@ void RatingWindowTest::unreadableDatabaseIsReported()
 {
     // A folder in the database's place exists but cannot be read as a file.
     QVERIFY(QDir(home_).mkdir(QStringLiteral("ZahlenOB.dat")));
-    window_->Zahl = {0, 1, 2, 3, 4, 5, 6, 7, 8};
-    window_->Position = 17;
+    window_->session().numbers = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+    window_->session().position = 17;
     const QString lineBefore = control<QLabel>(QStringLiteral("Label29"))->text();
 
     chooseDate(QDate(2020, 12, 5));
@@ -282,14 +282,14 @@ void RatingWindowTest::unreadableDatabaseIsReported()
     QCOMPARE(dialogs_.messages.size(), 1);
     QVERIFY(!dialogs_.messages.first().isEmpty());
     QVERIFY(dialogs_.messages.first() != QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
-    QCOMPARE(window_->Position, 17);
-    QCOMPARE(window_->Zahl[1], 1);
+    QCOMPARE(window_->session().position, 17);
+    QCOMPARE(window_->session().numbers[1], 1);
     QCOMPARE(control<QLabel>(QStringLiteral("Label29"))->text(), lineBefore);
 }
 
 void RatingWindowTest::soundPerRowFromProgramFolder()
 {
-    window_->Zahl = {0, 3, 11, 17, 25, 38, 44, 7, 5};
+    window_->session().numbers = {0, 3, 11, 17, 25, 38, 44, 7, 5};
     setRow(2, {"3", "11", "17", "1", "2", "4"});
     setRow(9, {"25", "38", "44", "1", "2", "4"});
     setRow(4, {"3", "11", "1", "2", "4", "5"}); // two hits: silent
@@ -297,7 +297,7 @@ void RatingWindowTest::soundPerRowFromProgramFolder()
 
     const QString sound = programDir_ + QStringLiteral("yippee.wav");
     QCOMPARE(sound_.played, (QStringList{sound, sound}));
-    QCOMPARE(window_->Statistik[3][0], 2);
+    QCOMPARE(window_->session().lastRating.statistik[3][0], 2);
     QCOMPARE(board()->hitsColor(2), kRed);
     QCOMPARE(board()->hitsColor(4), QColor(Qt::black));
 }

@@ -60,7 +60,7 @@ void SearchWindowTest::init()
     // Separate folders: the database is read from home only.
     QVERIFY(setUp(Folders::Separate));
     window_ = makeWindow();
-    window_->sortieren = true;
+    window_->session().ratingOn = true;
     window_->diagrammPage()->setStartDate(QDate(2020, 12, 1));
     window_->datenbankPage()->setEndDate(QDate(2020, 12, 31));
 }
@@ -123,7 +123,7 @@ void SearchWindowTest::foundDraws()
     window_->datenbankPage()->setWednesdays(wednesdays);
     setRow(1, {"44", "38", "25", "17", "11", "3"});
     setRow(2, {"1", "2", "3", "30", "31", "32"});
-    window_->Position = 3;
+    window_->session().position = 3;
     for (int i = 0; i < messages.size(); ++i)
         dialogs_.yesNoAnswers.enqueue(true);
 
@@ -148,7 +148,7 @@ void SearchWindowTest::foundDraws()
     }
     QVERIFY(window_->chart()->isActive(Chart1::Series2));
     QVERIFY(!window_->chart()->isActive(Chart1::Series1));
-    QCOMPARE(window_->Position, 3);
+    QCOMPARE(window_->session().position, 3);
     if (saturdays) {
         QVERIFY(window_->datenbankPage()->drawLine().startsWith(QStringLiteral("Sa 12.12.20  ")));
         QCOMPARE(window_->lottotippPage()->drawLine(), window_->datenbankPage()->drawLine());
@@ -162,7 +162,7 @@ void SearchWindowTest::noAtTheFirstMessageKeepsTheFoundDraw()
     QVERIFY(writeDraws(december()));
     setRow(1, {"44", "38", "25", "17", "11", "3"});
     setRow(2, {"1", "2", "3", "4", "5", "7"}); // one hit and the bonus on the Saturday
-    window_->Position = 4;
+    window_->session().position = 4;
     dialogs_.yesNoAnswers.enqueue(false);
 
     search(QStringLiteral("6"));
@@ -170,8 +170,8 @@ void SearchWindowTest::noAtTheFirstMessageKeepsTheFoundDraw()
     QCOMPARE(dialogs_.questions,
              QStringList{QStringLiteral("Ziehung gefunden|Ein Treffer gefunden am :05.12.2020\n"
                                         "Reihe 1: 3 11 17 25 38 44 (6 Treffer)\nWeiter?")});
-    QCOMPARE(window_->Datum1, DateSerial::fromDate(QDate(2020, 12, 5)));
-    QCOMPARE(window_->Position, 4);
+    QCOMPARE(window_->session().drawDate, DateSerial::fromDate(QDate(2020, 12, 5)));
+    QCOMPARE(window_->session().position, 4);
     QVERIFY(window_->datenbankPage()->drawLine().startsWith(QStringLiteral("Sa 05.12.20  ")));
     // The rating ran before the message: rows sorted, coloured, counted.
     TipBoard* board = window_->tipBoard();

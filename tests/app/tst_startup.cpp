@@ -185,16 +185,16 @@ void TestStartup::firstStartKeepsDesignValues()
         QCOMPARE(control<UpDown>(*window, name)->position(), control<UpDown>(*design, name)->position());
     }
     QCOMPARE(window->size(), design->size());
-    QCOMPARE(window->LaufMax, control<UpDown>(*window, QStringLiteral("UpDown7"))->position() * 1000);
+    QCOMPARE(window->session().runLimit, control<UpDown>(*window, QStringLiteral("UpDown7"))->position() * 1000);
     QCOMPARE(window->Sprache, 0);
     QCOMPARE(window->Land, 1);
     QCOMPARE(window->TippTop, 39);
     QCOMPARE(window->TippLeft, 47);
-    QVERIFY(window->LosNr.isEmpty());
-    QVERIFY(window->sortieren);
+    QVERIFY(window->session().ticket.number.isEmpty());
+    QVERIFY(window->session().ratingOn);
     QCOMPARE(control<QDateEdit>(*window, QStringLiteral("DateTimePicker1"))->date(),
              QDate::currentDate());
-    QCOMPARE(window->aktDatum, DateSerial::fromDate(kDesignStartDate));
+    QCOMPARE(window->session().workingDate, DateSerial::fromDate(kDesignStartDate));
     // Conversions use "," and "." whatever the machine's locale is.
     QCOMPARE(QLocale().toString(1234.5, 'f', 1), QStringLiteral("1.234,5"));
     QVERIFY(dialogs_.messages.isEmpty());
@@ -229,7 +229,7 @@ void TestStartup::unwritableHomeIsReported()
     auto window = makeWindow(blocker.fileName() + QLatin1Char('/'));
     window->FormShow();
     QVERIFY(!dialogs_.messages.isEmpty());
-    QVERIFY(window->sortieren); // start-up went on
+    QVERIFY(window->session().ratingOn); // start-up went on
 }
 
 void TestStartup::damagedRecordsAreCountedOnce_data()
@@ -299,7 +299,7 @@ void TestStartup::readOnlyProgramFolderDatabaseIsCopied()
     QCOMPARE(window->databasePath(), user + QStringLiteral("ZahlenOB.dat"));
     QCOMPARE(DrawFile(window->databasePath()).recordCount(), 2);
     QVERIFY(QFileInfo(window->databasePath()).isWritable());
-    QCOMPARE(window->Datum1, draws[1].datum); // the latest copied draw is shown
+    QCOMPARE(window->session().drawDate, draws[1].datum); // the latest copied draw is shown
     QVERIFY2(window->statusPanel(0).contains(QDir::toNativeSeparators(delivered)),
              qPrintable(window->statusPanel(0)));
     QVERIFY(!QFileInfo::exists(window->databasePath() + QLatin1Char('~')));
@@ -358,12 +358,12 @@ void TestStartup::closeWritesEveryValueAndNextStartRestoresThem()
     first->resize(first->width() + 40, first->height() + 30);
     const QSize size = first->size();
     first->Sprache = 9;
-    first->LosNr = QStringLiteral("1234567");
+    first->session().ticket.number = QStringLiteral("1234567");
     first->Land = 5;
-    first->neuerSchein = 1;
-    first->SPiel77Ja = 1;
-    first->Super6Ja = 1;
-    first->GlueckJa = 1;
+    first->session().ticket.newTicket = 1;
+    first->session().ticket.spiel77 = 1;
+    first->session().ticket.super6 = 1;
+    first->session().ticket.gluecksSpirale = 1;
     first->TippTop = 3;
     first->TippLeft = 4;
     first->close();
@@ -393,15 +393,15 @@ void TestStartup::closeWritesEveryValueAndNextStartRestoresThem()
     QCOMPARE(control<QLineEdit>(*next, QStringLiteral("ProxyPortEdit"))->text(), QStringLiteral("3128"));
     QCOMPARE(next->size(), size);
     QCOMPARE(next->Sprache, 9);
-    QCOMPARE(next->LosNr, QStringLiteral("1234567"));
+    QCOMPARE(next->session().ticket.number, QStringLiteral("1234567"));
     QCOMPARE(next->Land, 5);
-    QCOMPARE(next->neuerSchein, 1);
-    QCOMPARE(next->SPiel77Ja, 1);
-    QCOMPARE(next->Super6Ja, 1);
-    QCOMPARE(next->GlueckJa, 1);
+    QCOMPARE(next->session().ticket.newTicket, 1);
+    QCOMPARE(next->session().ticket.spiel77, 1);
+    QCOMPARE(next->session().ticket.super6, 1);
+    QCOMPARE(next->session().ticket.gluecksSpirale, 1);
     QCOMPARE(next->TippTop, 3);
     QCOMPARE(next->TippLeft, 4);
-    QCOMPARE(next->LaufMax, positions.value(QStringLiteral("UpDown7")) * 1000);
+    QCOMPARE(next->session().runLimit, positions.value(QStringLiteral("UpDown7")) * 1000);
 }
 
 // A save of a window started from the recorded file, written before the
@@ -477,7 +477,7 @@ void TestStartup::startDateRule()
 
     auto window = startWindow();
     QCOMPARE(control<QDateEdit>(*window, QStringLiteral("DateTimePicker2"))->date(), expected);
-    QCOMPARE(window->aktDatum, DateSerial::fromDate(expected));
+    QCOMPARE(window->session().workingDate, DateSerial::fromDate(expected));
 }
 
 void TestStartup::weekdayBoxes_data()
@@ -584,7 +584,7 @@ void TestStartup::wrongTypeEndsOnlyItsGroup()
     QCOMPARE(control<UpDown>(*window, QStringLiteral("UpDown1"))->position(), otherPosition(spin1));
     QCOMPARE(control<UpDown>(*window, QStringLiteral("UpDown2"))->position(), spin2->position());
     QCOMPARE(control<QLineEdit>(*window, QStringLiteral("Edit1"))->text(), cell1);
-    QCOMPARE(window->LosNr, QStringLiteral("42"));
+    QCOMPARE(window->session().ticket.number, QStringLiteral("42"));
     QCOMPARE(control<QLineEdit>(*window, QStringLiteral("ProxyHostEdit"))->text(), QStringLiteral("proxy.lan"));
     QCOMPARE(control<QLineEdit>(*window, QStringLiteral("ProxyPortEdit"))->text(), QStringLiteral("8080"));
 }
@@ -604,7 +604,7 @@ void TestStartup::unguardedValuesOfWrongTypeKeepDesign()
     auto window = startWindow();
     QCOMPARE(control<RadioGroup>(*window, QStringLiteral("RadioGroup1"))->itemIndex(), item1);
     QCOMPARE(control<RadioGroup>(*window, QStringLiteral("RadioGroup2"))->itemIndex(), 0);
-    QVERIFY(window->LosNr.isEmpty());
+    QVERIFY(window->session().ticket.number.isEmpty());
     QCOMPARE(control<QLineEdit>(*window, QStringLiteral("Edit82"))->text(), QStringLiteral("2,00"));
 }
 
@@ -615,7 +615,7 @@ void TestStartup::olderBooleanNeuerScheinReadsAsOne()
     file.write("[General]\nNeuerSchein=true\n");
     file.close();
     auto window = startWindow();
-    QCOMPARE(window->neuerSchein, 1);
+    QCOMPARE(window->session().ticket.newTicket, 1);
 }
 
 void TestStartup::unknownLanguageLeavesGermanTexts()
@@ -670,7 +670,7 @@ void TestStartup::settingsPipeIsNeitherReadNorWritten()
 
     auto window = startWindow();
     QCOMPARE(window->Sprache, 0);
-    QVERIFY(window->LosNr.isEmpty());
+    QVERIFY(window->session().ticket.number.isEmpty());
     control<QLineEdit>(*window, QStringLiteral("Edit1"))->setText(QStringLiteral("17"));
     window->close();
     QVERIFY2(!guard.finish(), "the settings were opened although they are a pipe");

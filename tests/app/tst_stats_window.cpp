@@ -258,8 +258,8 @@ void StatsWindowTest::chartControls()
     QCOMPARE(chart().bottomCaption(), caption);
     QCOMPARE(window_->PageControl1->currentWidget(),
              toDiagramm ? static_cast<QWidget*>(window_->diagrammPage()) : pageOf(control));
-    QCOMPARE(window_->aktDatum, DateSerial::fromDate(kStart));
-    QCOMPARE(window_->dfb, DateSerial::fromDate(kEnd));
+    QCOMPARE(window_->session().workingDate, DateSerial::fromDate(kStart));
+    QCOMPARE(window_->session().windowEnd, DateSerial::fromDate(kEnd));
 }
 
 void StatsWindowTest::singleDrawThroughTheWindow()
@@ -353,7 +353,7 @@ void StatsWindowTest::superNumbersNeverBeforeAugust1995()
     QCOMPARE(bars.size(), 10);
     for (int digit = 0; digit <= 9; ++digit)
         QCOMPARE(bars[digit].y, digit == 2 ? 1.0 : 2.0); // two draws count, not three
-    QCOMPARE(window_->aktDatum, DateSerial::fromDate(QDate(1995, 8, 1)));
+    QCOMPARE(window_->session().workingDate, DateSerial::fromDate(QDate(1995, 8, 1)));
 }
 
 void StatsWindowTest::tipDistributionFromTheBoard()
@@ -397,22 +397,22 @@ void StatsWindowTest::countsLeaveTheLastSelectedDraw()
     QFETCH(QString, control);
     // The window ends before the latest stored draw.
     setWindow(kStart, QDate(2020, 1, 5));
-    window_->Zahl = {0, 40, 41, 42, 43, 44, 45, 46, 9};
+    window_->session().numbers = {0, 40, 41, 42, 43, 44, 45, 46, 9};
     window_->datenbankPage()->setDrawLine(QStringLiteral("shown draw"));
     window_->lottotippPage()->setDrawLine(QStringLiteral("shown draw"));
 
     click(control);
 
     const std::array<qint32, 9> lastSelected{0, 5, 6, 7, 8, 20, 40, 41, 1};
-    QCOMPARE(window_->Zahl, lastSelected);
+    QCOMPARE(window_->session().numbers, lastSelected);
     QCOMPARE(window_->datenbankPage()->drawLine(), QStringLiteral("shown draw"));
     QCOMPARE(window_->lottotippPage()->drawLine(), QStringLiteral("shown draw"));
 
     // A rating after the count compares against that draw.
     window_->Zettelcheck(QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
                          QStringLiteral("8"), QStringLiteral("20"), QStringLiteral("41"));
-    QCOMPARE(int(window_->Gewinn), 5);
-    QVERIFY(window_->Zusatz);
+    QCOMPARE(int(window_->session().lastRating.gewinn), 5);
+    QVERIFY(window_->session().lastRating.zusatz);
 }
 
 void StatsWindowTest::captionsFollowTheTextTable()
@@ -443,7 +443,7 @@ void StatsWindowTest::missingDatabase()
     const QVector<ChartBar> before{{1, 4, QColor(1, 2, 3)}};
     chart().setBars(Chart1::Series2, before);
     chart().setBottomCaption(QStringLiteral("before"));
-    const auto zahl = window_->Zahl;
+    const auto zahl = window_->session().numbers;
 
     click(control);
 
@@ -452,7 +452,7 @@ void StatsWindowTest::missingDatabase()
     QCOMPARE(chart().bars(Chart1::Series2).size(), 1);
     QCOMPARE(chart().bars(Chart1::Series2).first().y, 4.0);
     QCOMPARE(chart().bottomCaption(), QStringLiteral("before"));
-    QCOMPARE(window_->Zahl, zahl);
+    QCOMPARE(window_->session().numbers, zahl);
     QCOMPARE(window_->PageControl1->currentWidget(), pageOf(control));
     QVERIFY(!QFile::exists(databasePath()));
 }

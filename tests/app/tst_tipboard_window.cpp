@@ -105,12 +105,12 @@ void TipBoardWindowTest::clearing()
 
     // Every row rated against a draw, so all labels carry text; then rows
     // 2 and 5 are locked by clicking their row labels.
-    window_->Zahl = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+    window_->session().numbers = {0, 1, 2, 3, 4, 5, 6, 7, 8};
     for (int r = 1; r <= 12; ++r)
         setRow(r, {"1", "2", "3", "10", "20", QString::number(30 + r)});
-    window_->sortieren = true;
+    window_->session().ratingOn = true;
     window_->Komplettcheck();
-    window_->sortieren = false; // clearing must hand it back as it found it
+    window_->session().ratingOn = false; // clearing must hand it back as it found it
     click(QStringLiteral("Label30"));
     click(QStringLiteral("Label33"));
     QVERIFY(board()->isLocked(2) && board()->isLocked(5));
@@ -131,7 +131,7 @@ void TipBoardWindowTest::clearing()
             QCOMPARE(board()->cellColor(r, 1), board()->palette().color(QPalette::Base));
     }
     QVERIFY(board()->isLocked(2) && board()->isLocked(5));
-    QVERIFY(!window_->sortieren);
+    QVERIFY(!window_->session().ratingOn);
 }
 
 void TipBoardWindowTest::rowEditor_data()
@@ -238,8 +238,8 @@ void TipBoardWindowTest::rowEditorRatesTheNewRow()
     QFETCH(QString, crossSum);
     QFETCH(QString, hits);
 
-    window_->sortieren = true;
-    window_->Zahl = {0, 8, 13, 21, 34, 40, 49, 7, 0};
+    window_->session().ratingOn = true;
+    window_->session().numbers = {0, 8, 13, 21, 34, 40, 49, 7, 0};
     setRow(1, Cells{"1", "2", "3", "4", "5", "6"});
     window_->Komplettcheck();
     QString statusInRowMode = QStringLiteral("<not read>");

@@ -130,7 +130,7 @@ void TipFilesWindowTest::savedBoardLoadsBackUnchanged()
     }
     fill(saved);
     QCOMPARE(boardRows(), saved);
-    window_->LosNr = QStringLiteral("7654321");
+    window_->session().ticket.number = QStringLiteral("7654321");
 
     const QString file = path(QStringLiteral("tips.vlt"));
     dialogs_.fileAnswers.enqueue(file);
@@ -146,7 +146,7 @@ void TipFilesWindowTest::savedBoardLoadsBackUnchanged()
     // Something else on the board and a locked row: the file decides all twelve.
     fill(Rows(TipBoard::RowCount, row({"49", "48", "47", "46", "45", "44"})));
     board().toggleLock(4);
-    window_->LosNr = QStringLiteral("other");
+    window_->session().ticket.number = QStringLiteral("other");
 
     dialogs_.fileAnswers.enqueue(file);
     click("SpeedButton16");
@@ -154,7 +154,7 @@ void TipFilesWindowTest::savedBoardLoadsBackUnchanged()
     QCOMPARE(dialogs_.fileDialogs.last().filter, QStringLiteral("Tippdatei|*.vlt"));
     QCOMPARE(dialogs_.fileDialogs.last().defaultSuffix, QStringLiteral("vlt"));
     QCOMPARE(boardRows(), saved);
-    QCOMPARE(window_->LosNr, QStringLiteral("7654321"));
+    QCOMPARE(window_->session().ticket.number, QStringLiteral("7654321"));
 }
 
 void TipFilesWindowTest::saveProposesTheNextDrawAndCancelWritesNothing_data()
@@ -224,7 +224,7 @@ void TipFilesWindowTest::loadFillsTheFileRowsAndKeepsLockedRowsElsewhere()
     board().setHits(4, QStringLiteral("3"), Qt::red);
     board().toggleLock(2);
     board().toggleLock(5);
-    window_->LosNr = QStringLiteral("1234567");
+    window_->session().ticket.number = QStringLiteral("1234567");
 
     const QString file = path(QStringLiteral("three.vlt"));
     // LF and CR line ends as another program may leave them; a seventh number
@@ -242,7 +242,7 @@ void TipFilesWindowTest::loadFillsTheFileRowsAndKeepsLockedRowsElsewhere()
     QCOMPARE(boardRows(), expected);
     QCOMPARE(board().hitsText(4), QString());
     QVERIFY(board().isLocked(2));
-    QCOMPARE(window_->LosNr, QStringLiteral("1234567"));
+    QCOMPARE(window_->session().ticket.number, QStringLiteral("1234567"));
 }
 
 void TipFilesWindowTest::everyLoadAttemptButAFailedReadRates_data()
@@ -270,25 +270,25 @@ void TipFilesWindowTest::everyLoadAttemptButAFailedReadRates()
     datenbank().setEndDate(saturday);
     const Rows before(TipBoard::RowCount, row({"21", "22", "23", "24", "25", "26"}));
     fill(before);
-    window_->Datum1 = 0.0;
-    window_->LosNr = QStringLiteral("1234567");
+    window_->session().drawDate = 0.0;
+    window_->session().ticket.number = QStringLiteral("1234567");
 
     if (!answer.isEmpty())
         dialogs_.fileAnswers.enqueue(path(answer));
     click("SpeedButton16");
 
-    QCOMPARE(window_->Datum1, rated ? DateSerial::fromDate(saturday) : 0.0);
+    QCOMPARE(window_->session().drawDate, rated ? DateSerial::fromDate(saturday) : 0.0);
     QCOMPARE(dialogs_.messages.size(), answer.isEmpty() || loaded ? 0 : 1);
     if (loaded)
         QCOMPARE(board().cellText(1, 6), QStringLiteral("10"));
     else
         QCOMPARE(boardRows(), before);
-    QCOMPARE(window_->LosNr, QStringLiteral("1234567"));
+    QCOMPARE(window_->session().ticket.number, QStringLiteral("1234567"));
 }
 
 void TipFilesWindowTest::printoutIsWrittenAndOpened()
 {
-    window_->Datum1 = DateSerial::fromDate(saturday);
+    window_->session().drawDate = DateSerial::fromDate(saturday);
     datenbank().setSaturdays(true);
     datenbank().setWednesdays(true);
     fill({row({"3", "11", "19", "27", "38", "45"}), row({"", "", "", "", "", ""}),
@@ -359,7 +359,7 @@ void TipFilesWindowTest::printoutHeaderFollowsDrawDaysAndLanguage()
     QFETCH(QString, tippWord);
     QFETCH(QString, header);
     QFETCH(QString, firstRow);
-    window_->Datum1 = DateSerial::fromDate(shown);
+    window_->session().drawDate = DateSerial::fromDate(shown);
     datenbank().setSaturdays(true);
     datenbank().setWednesdays(wednesdays);
     window_->Sprache = sprache;
@@ -396,7 +396,7 @@ void TipFilesWindowTest::failedPrintoutWritesAndOpensNothing()
     QFETCH(Rows, rows);
     QFETCH(bool, tippIsFolder);
     QFETCH(bool, fullDisk);
-    window_->Datum1 = DateSerial::fromDate(saturday);
+    window_->session().drawDate = DateSerial::fromDate(saturday);
     const QString tipp = path(QStringLiteral("Tipp.txt"));
     if (tippIsFolder)
         QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("Tipp.txt")));

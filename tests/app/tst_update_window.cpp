@@ -258,7 +258,7 @@ void TestUpdateWindow::answersOfOneDay()
     QVERIFY(idleAgain());
     // The latest stored draw is current and shown.
     const std::vector<Draw> now = stored();
-    QCOMPARE(window_->Datum1, now.back().datum);
+    QCOMPARE(window_->session().drawDate, now.back().datum);
     QCOMPARE(control<QLabel>(QStringLiteral("Label35"))->text(),
              control<QLabel>(QStringLiteral("Label29"))->text());
 }
@@ -276,7 +276,7 @@ void TestUpdateWindow::requestCarriesTheFixedPathQueryAndHeaders()
     QCOMPARE(window_->statusPanel(1), QStringLiteral("Not guarantee the accuracy of the numbers!"));
     // During the update the draw line shows three blanks after the date;
     // the rating at the end then shows the same draw as the current one.
-    QCOMPARE(window_->Zahl[6], 47);
+    QCOMPARE(window_->session().numbers[6], 47);
 }
 
 void TestUpdateWindow::nothingToAsk_data()
@@ -296,7 +296,7 @@ void TestUpdateWindow::nothingToAsk()
     }
     openWindow(draws, service_.address());
     window_->datenbankPage()->setEndDate(QDate::currentDate());
-    window_->Datum1 = 0;
+    window_->session().drawDate = 0;
 
     QTest::mouseClick(window_->datenbankPage()->updateButton(), Qt::LeftButton);
 
@@ -304,7 +304,7 @@ void TestUpdateWindow::nothingToAsk()
     QCOMPARE(service_.targets, QStringList());
     QCOMPARE(dialogs_.messages, QStringList());
     if (!draws.empty())
-        QCOMPARE(window_->Datum1, draws.back().datum);
+        QCOMPARE(window_->session().drawDate, draws.back().datum);
 }
 
 void TestUpdateWindow::catchUpOverSeveralDaysAppendsInDateOrder()
@@ -331,7 +331,7 @@ void TestUpdateWindow::catchUpOverSeveralDaysAppendsInDateOrder()
                                               start.addDays(3).toString(Qt::ISODate) + " 21 22 23 24 25 26 0 0"}));
     // The count, and today's 500 as the last word; the 503 before it did not stop the update.
     QCOMPARE(window_->statusPanel(0), "Neue Ziehungen: 2 – " + QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) + " noch nicht da!");
-    QCOMPARE(window_->Datum1, DateSerial::fromDate(start.addDays(3)));
+    QCOMPARE(window_->session().drawDate, DateSerial::fromDate(start.addDays(3)));
     QCOMPARE(window_->datenbankPage()->endDate(), start.addDays(3));
 }
 
@@ -421,7 +421,7 @@ void TestUpdateWindow::stopEndsTheUpdateAtOnce()
 
     QVERIFY(idleAgain()); // no waiting for the requests in flight
     QCOMPARE(stored().size(), std::size_t(2));
-    QCOMPARE(window_->Datum1, DateSerial::fromDate(start.addDays(1)));
+    QCOMPARE(window_->session().drawDate, DateSerial::fromDate(start.addDays(1)));
     QCOMPARE(dialogs_.messages, QStringList());
     // The open requests are given up, and nothing more is asked for.
     answer(start.addDays(2), FakeDrawService::ok("x,41,42,43,44,45,46,47;"));
@@ -457,7 +457,7 @@ void TestUpdateWindow::fullDiskEndsTheUpdateWithTheFileAsItWas()
     QVERIFY2(dialogs_.messages.first().startsWith(QStringLiteral("Die Ziehung konnte nicht gespeichert werden: ")),
              qPrintable(dialogs_.messages.first()));
     QVERIFY(idleAgain());
-    QCOMPARE(window_->Datum1, first.datum);
+    QCOMPARE(window_->session().drawDate, first.datum);
 }
 
 void TestUpdateWindow::refusedAnswerIsCutOffBeforeTheMessage_data()
@@ -587,7 +587,7 @@ void TestUpdateWindow::startUp()
     QCOMPARE(dialogs_.messages, QStringList());
     QCOMPARE(service_.targets.size(), configured ? 2 : 0);
     QCOMPARE(stored().size(), std::size_t(configured ? 2 : 1));
-    QCOMPARE(window_->Datum1, stored().back().datum);
+    QCOMPARE(window_->session().drawDate, stored().back().datum);
     if (!configured)
         QCOMPARE(window_->statusPanel(0), QStringLiteral("Kein Ziehungsdienst eingestellt"));
 }
@@ -652,7 +652,7 @@ void TestUpdateWindow::realDrawServiceFillsTheDatabase()
                                               first.addDays(11).toString(Qt::ISODate) + " 2 4 6 8 10 12 49 0"}));
     // Every day after the newest draw of the file is "not yet there".
     QCOMPARE(window_->statusPanel(0), "Neue Ziehungen: 2 – " + QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) + " noch nicht da!");
-    QCOMPARE(window_->Datum1, DateSerial::fromDate(first.addDays(11)));
+    QCOMPARE(window_->session().drawDate, DateSerial::fromDate(first.addDays(11)));
     // One log line per request.
     const QStringList log = QString::fromLocal8Bit(service.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(log.filter(QStringLiteral("/zahlen/lotto_neu.asp")).size(), 20);

@@ -59,7 +59,7 @@ public slots:
 signals:
     void chartRequested(BerechnungPage::Chart chart);
     // The run-limit field `UpDown7` changed; carries the position it had
-    // before, which is what the window's `LaufMax` follows.
+    // before, which is what the session's run limit follows.
     void runLimitChanging(int positionBefore);
 
 protected:

@@ -1,0 +1,13 @@
+#include "draws/Session.h"
+
+void Session::makeCurrent(const Draw& draw)
+{
+    numbers = draw.zahl();
+    drawDate = draw.datum;
+}
+
+void Session::makeCurrent(const Draw& draw, int index)
+{
+    makeCurrent(draw);
+    position = index;
+}
