@@ -12,7 +12,7 @@
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
 
-#include "../tests/common/FakePlatform.h"
+#include "HeadlessPlatform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -73,9 +73,8 @@ std::vector<Draw> madeUpHistory()
 // the shell.
 struct Bench {
     QTemporaryDir dir;
-    FakeDialogs dialogs;
-    RecordingShell shell;
-    RecordingSound sound;
+    HeadlessPlatform platform;
+    FakeDialogs& dialogs = platform.dialogs;
     std::unique_ptr<TForm1> window;
     std::size_t draws = 0;
 
@@ -89,8 +88,7 @@ struct Bench {
         file.append(history);
         AppPaths paths;
         paths.home = paths.programDir = dir.path() + QLatin1Char('/');
-        TForm1::Services services{&dialogs, &shell, &sound, dir.filePath(QStringLiteral("s.ini"))};
-        window = std::make_unique<TForm1>(paths, services);
+        window = platform.makeWindow(paths, dir.filePath(QStringLiteral("s.ini")));
         window->session().ratingOn = true;
         window->diagrammPage()->setStartDate(QDate(1955, 10, 9));
         // Default tips: twelve rows.

@@ -4,6 +4,8 @@
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
 
+#include "DrawFixture.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -16,17 +18,11 @@ QString writeHistory(const QTemporaryDir& dir, int records)
     std::vector<Draw> draws;
     const QDate first(1994, 11, 19);
     for (int i = 0; i < records; ++i) {
-        Draw draw;
-        draw.datum = DateSerial::fromDate(first.addDays(i * 3 + (i % 2)));
-        for (int k = 0; k < 7; ++k)
-            draw.zahlen[std::size_t(k)] = std::uint8_t((i * 7 + k * 11) % 49 + 1);
-        draws.push_back(draw);
+        const auto number = [i](int k) { return (i * 7 + k * 11) % 49 + 1; };
+        draws.push_back(makeDraw(first.addDays(i * 3 + (i % 2)),
+                                 {number(0), number(1), number(2), number(3), number(4), number(5)}, number(6)));
     }
-    const QString path = QDir(dir.path()).filePath("ZahlenOB.dat");
-    const DrawFile file(path);
-    file.create();
-    file.append(draws);
-    return path;
+    return writeDatabase(dir.path(), draws);
 }
 
 void BM_ScanAndCount(benchmark::State& state)

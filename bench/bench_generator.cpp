@@ -13,16 +13,15 @@
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/DiagrammPage.h"
 #include "draws/DateSerial.h"
-#include "draws/DrawFile.h"
 #include "generator/HistoryIndex.h"
 #include "generator/NumberPool.h"
 #include "generator/PoolBuilder.h"
 #include "generator/Random.h"
 #include "generator/RowGenerator.h"
-#include "platform/Dialogs.h"
-#include "platform/Shell.h"
-#include "platform/Sound.h"
 #include "platform/UpDown.h"
+
+#include "DrawFixture.h"
+#include "HeadlessPlatform.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -43,35 +42,10 @@ namespace {
 constexpr int kDraws = 5000;
 const QDate kFirstDraw(1994, 11, 23); // a Wednesday
 
-class SilentDialogs final : public Dialogs {
-public:
-    bool askYesNo(QWidget*, const QString&, const QString&, Default) override { return false; }
-    void showMessage(QWidget*, const QString&) override {}
-    void showError(QWidget*, const QString&) override {}
-    QString inputText(QWidget*, const QString&, const QString&, const QString& preset) override
-    {
-        return preset;
-    }
-    QString openFileName(QWidget*, const FileDialogSetup&) override { return {}; }
-    QString saveFileName(QWidget*, const FileDialogSetup&) override { return {}; }
-    int execDialog(QDialog&) override { return 0; }
-};
-class NoShell final : public Shell {
-public:
-    bool openFile(const QString&) override { return true; }
-    bool openUrl(const QString&) override { return true; }
-};
-class NoSound final : public Sound {
-public:
-    void play(const QString&) override {}
-};
-
 struct Fixture {
     QTemporaryDir dir;
     std::vector<Draw> draws;
-    SilentDialogs dialogs;
-    NoShell shell;
-    NoSound sound;
+    HeadlessPlatform platform;
     std::unique_ptr<TForm1> window;
 };
 
@@ -87,17 +61,11 @@ Fixture& fixture()
             for (int n = 0; n < 49; ++n)
                 all[std::size_t(n)] = n + 1;
             std::shuffle(all.begin(), all.end(), random);
-            Draw draw;
-            draw.datum = DateSerial::fromDate(date);
-            for (std::size_t k = 0; k < 7; ++k)
-                draw.zahlen[k] = std::uint8_t(all[k]);
-            draw.zahlen[7] = std::uint8_t(random() % 10);
-            made.draws.push_back(draw);
+            made.draws.push_back(makeDraw(date, {all[0], all[1], all[2], all[3], all[4], all[5]}, all[6],
+                                          int(random() % 10)));
             date = date.addDays(date.dayOfWeek() == 3 ? 3 : 4);
         }
-        const QString home = made.dir.path() + QLatin1Char('/');
-        const DrawFile file(home + QStringLiteral("ZahlenOB.dat"));
-        if (!file.create().isEmpty() || !file.append(made.draws).isEmpty())
+        if (writeDatabase(made.dir.path(), made.draws).isEmpty())
             std::abort();
         return made;
     }();
@@ -113,12 +81,7 @@ TForm1& window()
         AppPaths paths;
         paths.home = f.dir.path() + QLatin1Char('/');
         paths.programDir = paths.home;
-        TForm1::Services services;
-        services.dialogs = &f.dialogs;
-        services.shell = &f.shell;
-        services.sound = &f.sound;
-        services.settingsFile = f.dir.filePath(QStringLiteral("settings.ini"));
-        f.window = std::make_unique<TForm1>(paths, services);
+        f.window = f.platform.makeWindow(paths, f.dir.filePath(QStringLiteral("settings.ini")));
         f.window->show();
         for (int i = 0; i < 20; ++i)
             QApplication::processEvents();

@@ -8,6 +8,8 @@
 #include "stats/NumberStats.h"
 #include "stats/PropertyStats.h"
 
+#include "DrawFixture.h"
+
 #include <QApplication>
 #include <QDate>
 #include <QTemporaryDir>
@@ -33,7 +35,6 @@ Database& database()
 {
     static Database db = [] {
         Database made;
-        made.path = made.dir.filePath(QStringLiteral("ZahlenOB.dat"));
         std::mt19937 random(4711);
         std::vector<Draw> draws;
         QDate date(1995, 1, 4);
@@ -42,16 +43,12 @@ Database& database()
             for (int n = 0; n < 49; ++n)
                 pool[static_cast<std::size_t>(n)] = n + 1;
             std::shuffle(pool.begin(), pool.end(), random);
-            Draw draw;
-            draw.datum = DateSerial::fromDate(date);
-            for (std::size_t k = 0; k < 7; ++k)
-                draw.zahlen[k] = static_cast<std::uint8_t>(pool[k]);
-            draw.zahlen[7] = static_cast<std::uint8_t>(random() % 10);
-            draws.push_back(draw);
+            draws.push_back(makeDraw(date, {pool[0], pool[1], pool[2], pool[3], pool[4], pool[5]}, pool[6],
+                                     int(random() % 10)));
             date = date.addDays(date.dayOfWeek() == 3 ? 3 : 4); // Wednesday, Saturday
         }
-        const DrawFile file(made.path);
-        if (!file.create().isEmpty() || !file.append(draws).isEmpty())
+        made.path = writeDatabase(made.dir.path(), draws);
+        if (made.path.isEmpty())
             std::abort();
         made.window.start = DateSerial::fromDate(QDate(1994, 11, 19));
         made.window.end = DateSerial::fromDate(date);

@@ -10,9 +10,8 @@
 #include "draws/DateSerial.h"
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
-#include "platform/Dialogs.h"
-#include "platform/Shell.h"
-#include "platform/Sound.h"
+
+#include "HeadlessPlatform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,35 +30,6 @@
 #include <memory>
 
 namespace {
-
-class NoShell final : public Shell {
-public:
-    bool openFile(const QString&) override { return true; }
-    bool openUrl(const QString&) override { return true; }
-};
-class NoSound final : public Sound {
-public:
-    void play(const QString&) override {}
-};
-// No question is expected during an update; a message means it failed.
-class CountingDialogs final : public Dialogs {
-public:
-    int messages = 0;
-    void showMessage(QWidget*, const QString& text) override
-    {
-        ++messages;
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    }
-    void showError(QWidget* parent, const QString& text) override { showMessage(parent, text); }
-    bool askYesNo(QWidget*, const QString&, const QString&, Default) override { return false; }
-    QString inputText(QWidget*, const QString&, const QString&, const QString& preset) override
-    {
-        return preset;
-    }
-    QString openFileName(QWidget*, const FileDialogSetup&) override { return {}; }
-    QString saveFileName(QWidget*, const FileDialogSetup&) override { return {}; }
-    int execDialog(QDialog&) override { return 0; }
-};
 
 std::vector<Draw> shippedHistory()
 {
@@ -123,15 +93,13 @@ void catchUp(benchmark::State& state, const QDate& lastStored)
     AppPaths paths;
     paths.home = dir.path() + QLatin1Char('/');
     paths.programDir = paths.home;
-    CountingDialogs dialogs;
-    NoShell shell;
-    NoSound sound;
-    TForm1::Services services;
-    services.dialogs = &dialogs;
-    services.shell = &shell;
-    services.sound = &sound;
-    services.settingsFile = QDir(dir.path()).filePath(QStringLiteral("settings.ini"));
-    TForm1 window(paths, services);
+    // No question is expected during an update; a message means it failed.
+    HeadlessPlatform platform;
+    platform.dialogs.whileMessageShown = [](const QString& text) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    };
+    const std::unique_ptr<TForm1> shown = platform.makeWindow(paths, QDir(dir.path()).filePath(QStringLiteral("settings.ini")));
+    TForm1& window = *shown;
     window.session().ratingOn = true;
     window.internetPage()->setServiceUrl(service.address());
     const DrawFile database(window.databasePath());
@@ -150,7 +118,7 @@ void catchUp(benchmark::State& state, const QDate& lastStored)
     }
     state.counters["days"] = benchmark::Counter(double(days), benchmark::Counter::kAvgIterations);
     state.counters["records"] = double(database.recordCount());
-    if (dialogs.messages > 0)
+    if (!platform.dialogs.messages.isEmpty())
         state.SkipWithError("the update ended with a message");
 }
 

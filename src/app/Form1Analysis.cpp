@@ -141,15 +141,12 @@ void TForm1::BitBtn9Click()
     double loopDate = DateSerial::fromDate(datenbankPage()->endDate());
     rateDrawOfDay(*draws, loopDate);
 
-    const QString preset = QString::number(Random::global().below(99999));
-    const QString answer = dialogs().inputText(this, text(30) + QStringLiteral(" (1-99999999)?"),
-                                               text(31), preset);
-    bool ok = false;
-    const qint32 seed = answer.trimmed().toInt(&ok);
-    if (!ok) {
-        dialogs().showError(this, text(34));
+    const std::optional<int> lucky = askWholeNumber(
+        dialogs(), this, text(30) + QStringLiteral(" (1-99999999)?"), text(31),
+        QString::number(Random::global().below(99999)), [this](const QString&) { return text(34); });
+    if (!lucky)
         return;
-    }
+    const qint32 seed = *lucky;
     Random::global().setSeed(quint32(seed));
     setStatusPanel(1, [this, seed] { return text(31) + QLatin1Char(' ') + QString::number(seed); });
 
@@ -295,13 +292,12 @@ void TForm1::BitBtn19Click()
         return;
     }
     // A wrong threshold ends the analysis before anything has changed.
-    const QString answer = dialogs().inputText(this, text(4), text(39), QStringLiteral("6"));
-    bool ok = false;
-    const int threshold = answer.trimmed().toInt(&ok);
-    if (!ok) {
-        dialogs().showError(this, text(kLineNotANumber).arg(answer));
+    const std::optional<int> asked = askWholeNumber(
+        dialogs(), this, text(4), text(39), QStringLiteral("6"),
+        [this](const QString& answer) { return text(kLineNotANumber).arg(answer); });
+    if (!asked)
         return;
-    }
+    const int threshold = *asked;
 
     rateDrawOfDay(*draws, DateSerial::fromDate(datenbankPage()->endDate()));
     PageControl1->setCurrentWidget(lottotippPage());

@@ -58,13 +58,12 @@ void TForm1::SpeedButton4Click()
 
     // The question goes inside the dialog, where it is read; the title names
     // the operation.
-    const QString answer = dialogs().inputText(this, text(5), text(4), QStringLiteral("6"));
-    bool ok = false;
-    const int threshold = answer.trimmed().toInt(&ok);
-    if (!ok) {
-        dialogs().showError(this, text(kLineNotANumber).arg(answer));
+    const std::optional<int> asked = askWholeNumber(
+        dialogs(), this, text(5), text(4), QStringLiteral("6"),
+        [this](const QString& answer) { return text(kLineNotANumber).arg(answer); });
+    if (!asked)
         return;
-    }
+    const int threshold = *asked;
     QString error;
     const std::optional<std::vector<Draw>> draws = DrawFile(databasePath()).readAll(&error);
     if (!draws) {

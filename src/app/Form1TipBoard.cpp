@@ -94,15 +94,12 @@ void TForm1::TippEdit(int Anfang, int Ende)
 
 void TForm1::SpeedButton13Click()
 {
-    const QString preset = QString::number(Random::global().below(99999));
-    const QString answer = dialogs().inputText(this, text(30) + QStringLiteral(" (1-99999999)?"),
-                                               text(31), preset);
-    bool ok = false;
-    const qint32 value = answer.trimmed().toInt(&ok);
-    if (!ok) {
-        dialogs().showError(this, text(34));
+    const std::optional<int> lucky = askWholeNumber(
+        dialogs(), this, text(30) + QStringLiteral(" (1-99999999)?"), text(31),
+        QString::number(Random::global().below(99999)), [this](const QString&) { return text(34); });
+    if (!lucky)
         return;
-    }
+    const qint32 value = *lucky;
     // The range in the caption is a suggestion; any 32-bit value seeds.
     Random::global().setSeed(static_cast<quint32>(value));
 }

@@ -1,25 +1,14 @@
 #include "evaluation/RtfWriter.h"
 
-namespace {
+#include "text/Windows1252.h"
 
-// Windows-1252 at 0x80..0x9F; 0 where the code page has no character.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
+namespace {
 
 // The character in the document's code page, for readers that skip Unicode
 // escapes; '?' when the code page has none.
 unsigned char cp1252Byte(char16_t u)
 {
-    if (u >= 0xA0 && u <= 0xFF)
-        return static_cast<unsigned char>(u);
-    for (int i = 0; i < 32; ++i)
-        if (kCp1252High[i] == u)
-            return static_cast<unsigned char>(0x80 + i);
-    return '?';
+    return Windows1252::fromUnicode(u).value_or('?');
 }
 
 void appendEscaped(QByteArray& out, const QString& text)

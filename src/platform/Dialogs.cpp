@@ -79,6 +79,20 @@ int QtDialogs::execDialog(QDialog& dialog)
     return dialog.exec();
 }
 
+std::optional<int> askWholeNumber(Dialogs& dialogs, QWidget* parent, const QString& caption,
+                                  const QString& prompt, const QString& preset,
+                                  const std::function<QString(const QString& answer)>& complaint)
+{
+    const QString answer = dialogs.inputText(parent, caption, prompt, preset);
+    bool ok = false;
+    const int value = answer.trimmed().toInt(&ok);
+    if (!ok) {
+        dialogs.showError(parent, complaint(answer));
+        return std::nullopt;
+    }
+    return value;
+}
+
 bool Dialogs::choosePrinter(QWidget*, QPrinter&)
 {
     return false;

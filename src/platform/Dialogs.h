@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
 #include <utility>
 
 class QDialog;
@@ -39,6 +41,14 @@ public:
     // which is also the answer of a stand-in that cannot print.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer);
 };
+
+// Asks for a whole number in an input box with the preset filled in (which
+// cancelling returns). Anything else than a whole number, blanks around it
+// aside, shows the complaint made from the answer as an error and gives
+// nothing, so the caller simply stops.
+std::optional<int> askWholeNumber(Dialogs& dialogs, QWidget* parent, const QString& caption,
+                                  const QString& prompt, const QString& preset,
+                                  const std::function<QString(const QString& answer)>& complaint);
 
 class QtDialogs final : public Dialogs {
 public:

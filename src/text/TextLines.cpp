@@ -1,5 +1,7 @@
 #include "text/TextLines.h"
 
+#include "text/Windows1252.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -7,15 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five unassigned
-// bytes map to the C1 controls of the same value, as Windows itself does.
-constexpr char16_t cp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
 
 QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView bytes, bool* ok = nullptr)
 {
@@ -32,10 +25,8 @@ QString TextLines::decodeWindows1252(const QByteArray& bytes)
 {
     QString text;
     text.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        text.append(QChar(b >= 0x80 && b < 0xA0 ? cp1252High[b - 0x80] : char16_t(b)));
-    }
+    for (const char c : bytes)
+        text.append(QChar(Windows1252::toUnicode(static_cast<unsigned char>(c))));
     return text;
 }
 

@@ -4,10 +4,7 @@
 #include "app/pages/LottotippPage.h"
 #include "app/pages/TipBoard.h"
 #include "draws/DateSerial.h"
-#include "draws/DrawCsv.h"
 #include "platform/Chart1.h"
-#include "text/LanguageFileSet.h"
-#include "text/Languages.h"
 
 #include <QAction>
 #include <QChart>
@@ -17,7 +14,6 @@
 #include <QImage>
 #include <QMimeData>
 #include <QChartView>
-#include <QDir>
 #include <QFile>
 #include <QTabWidget>
 #include <QTest>
@@ -45,7 +41,6 @@ private slots:
     void missingDatabase_data();
     void missingDatabase();
     void chartCanBeKept();
-    void screenshots();
 
 private:
     void useDraws(const std::vector<Draw>& draws);
@@ -520,81 +515,6 @@ void StatsWindowTest::chartCanBeKept()
     page.keepAction(DiagrammPage::Keep::Save)->trigger();
     QCOMPARE(dialogs_.errors.size(), 1);
     QVERIFY(dialogs_.messages.size() == 1);
-}
-
-// Pictures of every chart and of the report viewer, in German and English,
-// at the design size and at twice that size, over the real draw history.
-void StatsWindowTest::screenshots()
-{
-    const QString folder = qEnvironmentVariable("NUMERANT_SHOTS");
-    const QString source = qEnvironmentVariable("NUMERANT_SOURCE_DIR");
-    if (folder.isEmpty() || source.isEmpty())
-        QSKIP("set NUMERANT_SHOTS to a folder (and NUMERANT_SOURCE_DIR) to write the chart pictures");
-    QVERIFY(QDir().mkpath(folder));
-
-    QFile history(source + QStringLiteral("/data/history/lotto-6aus49.csv"));
-    QVERIFY(history.open(QIODevice::ReadOnly));
-    const CsvRead read = parseDrawCsv(history.readAll());
-    QVERIFY(read.problems.empty() && !read.draws.empty());
-    useDraws(read.draws);
-    const QDate last = DateSerial::toDate(read.draws.back().datum);
-    setWindow(QDate(2015, 1, 1), last);
-    const int rows[12][6] = {{3, 11, 19, 27, 38, 45}, {1, 9, 10, 22, 40, 49}, {4, 5, 17, 23, 31, 44},
-                             {2, 6, 13, 29, 35, 48}, {7, 12, 18, 26, 33, 41}, {8, 14, 21, 30, 37, 46},
-                             {15, 16, 24, 32, 39, 47}, {5, 10, 20, 25, 36, 43}, {1, 12, 23, 34, 42, 49},
-                             {3, 9, 14, 28, 30, 41}, {6, 17, 19, 22, 35, 40}, {2, 11, 18, 27, 31, 46}};
-    for (int r = 1; r <= 12; ++r)
-        for (int c = 1; c <= 6; ++c)
-            window_->tipBoard()->setCellText(r, c, QString::number(rows[r - 1][c - 1]));
-
-    QVERIFY(QDir().mkpath(programDir_ + QStringLiteral("land")));
-    QFile::remove(programDir_ + QStringLiteral("land/bezeich.txt"));
-    QVERIFY(QFile::copy(source + QStringLiteral("/data/land/bezeich.txt"), programDir_ + QStringLiteral("land/bezeich.txt")));
-    QStringList problems;
-    QCOMPARE(LanguageFileSet::writeAll(source + QStringLiteral("/data/translations"), programDir_ + QStringLiteral("land/"), &problems),
-             QString());
-
-    const QList<QPair<QString, QString>> shots{
-        {"distribution", "SpeedButton200"}, {"overdue", "SpeedButton9"},
-        {"crosssums", "SpeedButton900"},    {"supernumber", "Button8"},
-        {"tips", "Button6"},                {"pairs", "SpeedButton1"},
-        {"triples", "SpeedButton3"},        {"quads", "SpeedButton2"},
-        {"primes", "Button9"},              {"odd", "Button10"},
-        {"even", "Button11"}};
-    const QSize design(560, 460);
-    for (const QString& language : {QStringLiteral("de"), QStringLiteral("en")}) {
-        for (const Language& known : Languages::all())
-            if (known.code == language)
-                window_->findChild<QAction*>(known.menuItem)->trigger();
-        QCoreApplication::processEvents();
-        for (int scale : {1, 2}) {
-            const QString size = scale == 1 ? QStringLiteral("design") : QStringLiteral("double");
-            window_->resize(design * scale);
-            window_->PageControl1->setCurrentWidget(window_->diagrammPage());
-            for (const auto& [name, control] : shots) {
-                click(control);
-                QVERIFY(dialogs_.messages.isEmpty());
-                window_->PageControl1->setCurrentWidget(window_->diagrammPage());
-                QTest::qWait(50); // the chart lays out its axes in the event loop, as on screen
-                const QString path = QDir(folder).filePath(QStringLiteral("chart_%1_%2_%3.png").arg(language, size, name));
-                QVERIFY(window_->grab().save(path));
-            }
-            window_->diagrammPage()->zoomBox()->setChecked(true);
-            click(QStringLiteral("SpeedButton200"));
-            QTest::qWait(50);
-            QVERIFY(window_->grab().save(QDir(folder).filePath(QStringLiteral("chart_%1_%2_distribution_zoomed.png").arg(language, size))));
-            window_->diagrammPage()->zoomBox()->setChecked(false);
-
-            click(QStringLiteral("Button10")); // leaves Zahl, so the rating has a draw
-            window_->BitBtn7Click();
-            ReportViewer* viewer = lastReport();
-            QVERIFY(viewer);
-            viewer->resize(design * scale);
-            QTest::qWait(50);
-            QVERIFY(viewer->grab().save(QDir(folder).filePath(QStringLiteral("viewer_%1_%2.png").arg(language, size))));
-            delete viewer;
-        }
-    }
 }
 
 QTEST_MAIN(StatsWindowTest)

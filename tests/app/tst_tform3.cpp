@@ -2,7 +2,7 @@
 #include "draws/DateSerial.h"
 #include "platform/UpDown.h"
 
-#include "FakePlatform.h"
+#include "HeadlessPlatform.h"
 
 #include <QDateEdit>
 #include <QLabel>

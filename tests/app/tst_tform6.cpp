@@ -2,7 +2,7 @@
 #include "generator/Random.h"
 #include "generator/WeightList.h"
 
-#include "FakePlatform.h"
+#include "HeadlessPlatform.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,9 +1,7 @@
 // Every language of the menu, applied to the real window from the files the
 // build makes: nothing is cut off, the whole interface switches, and German
-// comes back exactly.
-//
-// With NUMERANT_SCREENSHOT_DIR set, screenshotsOfEveryTab writes one picture
-// per language showing every tab and both dialogs at the design size.
+// comes back exactly. (For a picture of every tab in every language, see
+// the manual tool's --language-sheets.)
 
 #include "WindowFixture.h"
 #include "app/LanguageItems.h"
@@ -32,7 +30,6 @@
 #include <QHash>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
@@ -139,7 +136,6 @@ private slots:
     void roundTripReturnsToGerman();
     void textsMadeByTheProgramFollow_data();
     void textsMadeByTheProgramFollow();
-    void screenshotsOfEveryTab();
 
 private:
     void languageRows();
@@ -384,42 +380,6 @@ void TranslationsWindowTest::textsMadeByTheProgramFollow()
     // The language menu names each language in its own language, in every language.
     for (const Language& language : Languages::all())
         QCOMPARE(window_->findChild<QAction*>(language.menuItem)->text(), language.caption);
-}
-
-void TranslationsWindowTest::screenshotsOfEveryTab()
-{
-    const QString target = qEnvironmentVariable("NUMERANT_SCREENSHOT_DIR");
-    if (target.isEmpty())
-        QSKIP("NUMERANT_SCREENSHOT_DIR is not set");
-    QVERIFY(QDir().mkpath(target));
-    for (const Language& language : Languages::all()) {
-        switchTo(language.code);
-        QList<QPixmap> shots;
-        for (QWidget* page : visiblePages()) {
-            if (!page->findChildren<QTabWidget*>().isEmpty())
-                continue; // its inner pages are shown one by one
-            for (QWidget* up = page; up && up != window_.get(); up = up->parentWidget())
-                if (auto* holder = qobject_cast<QTabWidget*>(up->parentWidget() ? up->parentWidget()->parentWidget() : nullptr))
-                    holder->setCurrentWidget(up);
-            QCoreApplication::processEvents();
-            shots << window_->grab();
-        }
-        for (QWidget* dialog : {static_cast<QWidget*>(window_->form3()), static_cast<QWidget*>(window_->form6())}) {
-            dialog->show();
-            QVERIFY(QTest::qWaitForWindowExposed(dialog));
-            shots << dialog->grab();
-            dialog->hide();
-        }
-        const int columns = 3;
-        const QSize cell(560, 460);
-        QPixmap sheet(cell.width() * columns, cell.height() * int((shots.size() + columns - 1) / columns));
-        sheet.fill(Qt::darkGray);
-        QPainter painter(&sheet);
-        for (int i = 0; i < shots.size(); ++i)
-            painter.drawPixmap(QPoint((i % columns) * cell.width(), (i / columns) * cell.height()), shots[i]);
-        painter.end();
-        QVERIFY(sheet.save(QDir(target).filePath(language.code + QStringLiteral(".png"))));
-    }
 }
 
 QTEST_MAIN(TranslationsWindowTest)

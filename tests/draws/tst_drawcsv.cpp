@@ -1,3 +1,4 @@
+#include "DrawFixture.h"
 #include "draws/DateSerial.h"
 #include "draws/DrawCsv.h"
 #include "draws/DrawImport.h"
@@ -25,13 +26,7 @@ QStringList describe(const std::vector<Draw>& draws)
 
 Draw draw(const QDate& date, std::array<int, 6> numbers, int bonus, int super = 0)
 {
-    Draw d;
-    d.datum = DateSerial::fromDate(date);
-    for (std::size_t i = 0; i < 6; ++i)
-        d.zahlen[i] = std::uint8_t(numbers[i]);
-    d.zahlen[6] = std::uint8_t(bonus);
-    d.zahlen[7] = std::uint8_t(super);
-    return d;
+    return makeDraw(date, numbers, bonus, super);
 }
 
 } // namespace

@@ -33,6 +33,7 @@ class TestReports : public QObject {
     Q_OBJECT
 private slots:
     void rtfMatchesExpectedFile();
+    void rtfFallbackFollowsTheCodePage();
     void rtfReadsBackInARealReader();
     void saveReplacesTheWholeFile();
     void failedSaveLeavesNoFileAndSaysWhy();
@@ -49,6 +50,23 @@ void TestReports::rtfMatchesExpectedFile()
     // Pure 7-bit: no reader code page can garble it.
     for (const char c : document)
         QVERIFY(static_cast<unsigned char>(c) < 0x80);
+}
+
+// Every character of the upper half of Latin-1 (with the C1 controls, which
+// the code page leaves unassigned at five places), every character the code
+// page puts at 0x80..0x9F, and one it lacks: each fallback byte is the code
+// page's own, or "?" where it has none.
+void TestReports::rtfFallbackFollowsTheCodePage()
+{
+    QString paragraph;
+    for (char16_t u = 0x80; u <= 0xFF; ++u)
+        paragraph += QChar(u);
+    paragraph += u"€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ"_qs;
+    paragraph += u"Ā"_qs;
+    const QString expected = qEnvironmentVariable("NUMERANT_SOURCE_DIR")
+                             + QStringLiteral("/tests/evaluation/data/codepage.rtf");
+    QVERIFY2(QFile::exists(expected), qPrintable(expected));
+    QCOMPARE(RtfWriter::document({paragraph}), readFile(expected));
 }
 
 void TestReports::rtfReadsBackInARealReader()

@@ -1,4 +1,4 @@
-#include "FakePlatform.h"
+#include "HeadlessPlatform.h"
 
 #include "platform/ReportViewer.h"
 #include "platform/Shell.h"

@@ -42,6 +42,11 @@ void TestTextLines::decode_data()
         << QByteArray("T\xFCrkisch\r\nGr\xF6\xDF" "e") << QStringList{u"Türkisch"_qs, u"Größe"_qs};
     QTest::newRow("Windows-1252 differs from Latin-1")
         << QByteArray("\x80 \x84\x93\x9C\x9F") << QStringList{u"€ „“œŸ"_qs};
+    // The unassigned bytes become the C1 controls of the same value.
+    QTest::newRow("Windows-1252 at every byte from 0x80 to 0x9F")
+        << QByteArray("\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8D\x8E\x8F"
+                      "\x90\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9D\x9E\x9F")
+        << QStringList{u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"_qs};
     QTest::newRow("one stray byte makes the whole file 1252")
         << QByteArray("\xC3\xA4\n\xE4") << QStringList{u"Ã¤"_qs, u"ä"_qs};
 

@@ -1,6 +1,6 @@
 #include "ManualShots.h"
 
-#include "QuietPlatform.h"
+#include "HeadlessPlatform.h"
 
 #include "app/AppPaths.h"
 #include "app/TForm1.h"
@@ -170,19 +170,16 @@ bool ManualShots::take()
     if (!writeExampleDatabase(home + QStringLiteral("ZahlenOB.dat")))
         return false;
 
-    QuietDialogs dialogs;
-    QuietShell shell;
-    QuietSound sound;
-    TForm1::Services services;
-    services.dialogs = &dialogs;
-    services.shell = &shell;
-    services.sound = &sound;
-    services.settingsFile = home + QStringLiteral("settings.ini"); // never the user's own
+    // Nothing opens, nothing plays, every question is answered "no". The
+    // messages are kept for the report: an unexpected box usually means a
+    // wrong picture.
+    HeadlessPlatform platform;
+    FakeDialogs& dialogs = platform.dialogs;
     AppPaths paths;
     paths.home = home;
     paths.programDir = programDir_;
 
-    const auto window = std::make_unique<TForm1>(paths, services);
+    const auto window = platform.makeWindow(paths, home + QStringLiteral("settings.ini")); // never the user's own
     window->show();
     settle(300);
     // Start-up may run the online update in the background; wait for its end.
@@ -280,7 +277,7 @@ bool ManualShots::take()
         entry->hide();
     }
 
-    messages_ = dialogs.messages;
+    messages_ = dialogs.messages + dialogs.questions;
     window->close();
     settle(50);
     return ok;

@@ -2,8 +2,16 @@
 // of the real window taken offscreen from an example database. Run by the
 // build; any failure ends it with a message and a non-zero status, so a
 // broken manual stops the build instead of shipping.
+//
+// On request it also writes pictures for a person to look over:
+//   manualgen --language-sheets <program-folder> <folder>
+//     one sheet per interface language with every tab and both dialogs;
+//   manualgen --chart-shots <program-folder> <folder>
+//     every chart and the report viewer, German and English, at the design
+//     size and at twice that size.
 #include "ManualDocument.h"
 #include "ManualShots.h"
+#include "ReviewShots.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,6 +33,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numerant"));
     QStringList args = QApplication::arguments();
+    if (args.size() == 4 && args.at(1) == QLatin1String("--language-sheets")) {
+        const QString failure = ReviewShots::writeLanguageSheets(args.at(2), args.at(3));
+        return failure.isEmpty() ? 0 : fail(failure);
+    }
+    if (args.size() == 4 && args.at(1) == QLatin1String("--chart-shots")) {
+        const QString failure = ReviewShots::writeChartShots(args.at(2), args.at(3));
+        return failure.isEmpty() ? 0 : fail(failure);
+    }
     // The pictures show the window in the manual's language.
     QString language = QStringLiteral("de");
     if (args.size() > 2 && args.at(1) == QLatin1String("--language")) {
@@ -35,8 +51,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr,
                      "usage: %s [--language <code>] <chapter-folder> <program-folder> <output.pdf> "
                      "[<screenshot-folder>]\n"
+                     "       %s --language-sheets|--chart-shots <program-folder> <folder>\n"
                      "program-folder holds the delivered files (land/) the window reads\n",
-                     argv[0]);
+                     argv[0], argv[0]);
         return 2;
     }
     const QString& chapterFolder = args.at(1);

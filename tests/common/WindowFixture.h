@@ -4,7 +4,7 @@
 #include "app/TForm1.h"
 
 #include "DrawFixture.h"
-#include "FakePlatform.h"
+#include "HeadlessPlatform.h"
 #include "platform/ReportViewer.h"
 
 #include <QDir>
@@ -50,9 +50,7 @@ protected:
             programDir_ = dir_->filePath(QStringLiteral("program")) + QLatin1Char('/');
         }
         settingsPath_ = dir_->filePath(QStringLiteral("settings.ini"));
-        dialogs_ = FakeDialogs();
-        shell_ = RecordingShell();
-        sound_ = RecordingSound();
+        platform_ = HeadlessPlatform();
         return true;
     }
 
@@ -69,12 +67,7 @@ protected:
         AppPaths paths;
         paths.home = home.isEmpty() ? home_ : home;
         paths.programDir = programDir_;
-        TForm1::Services services;
-        services.dialogs = &dialogs_;
-        services.shell = &shell_;
-        services.sound = &sound_;
-        services.settingsFile = settingsPath_;
-        return std::make_unique<TForm1>(paths, services);
+        return platform_.makeWindow(paths, settingsPath_);
     }
 
     // Shows window_ and lets the start-up sequence that the first show queues
@@ -128,8 +121,9 @@ protected:
     QString home_;       // trailing '/'
     QString programDir_; // trailing '/'
     QString settingsPath_;
-    FakeDialogs dialogs_;
-    RecordingShell shell_;
-    RecordingSound sound_;
+    HeadlessPlatform platform_;
+    FakeDialogs& dialogs_ = platform_.dialogs;
+    RecordingShell& shell_ = platform_.shell;
+    RecordingSound& sound_ = platform_.sound;
     std::unique_ptr<TForm1> window_;
 };

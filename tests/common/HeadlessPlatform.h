@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/AppPaths.h"
+#include "app/TForm1.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
@@ -9,10 +11,13 @@
 #include <QQueue>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
-// Stand-ins for the adapters that would block on a person or leave the
-// machine. Each modal call takes the next preset answer; a call with no
-// answer left records itself and answers "cancel"/"no".
+// The window's outside world without a person or a desktop, for the tests,
+// the benchmarks and the manual's screenshots: stand-ins for the adapters
+// that would block on a person or leave the machine. Each modal call takes
+// the next preset answer; a call with no answer left records itself and
+// answers "cancel"/"no". Nothing opens and nothing plays.
 class FakeDialogs final : public Dialogs {
 public:
     QQueue<bool> yesNoAnswers;
@@ -111,4 +116,17 @@ class RecordingSound final : public Sound {
 public:
     QStringList played;
     void play(const QString& path) override { played << path; }
+};
+
+// One set of the stand-ins, as a window takes them.
+struct HeadlessPlatform {
+    FakeDialogs dialogs;
+    RecordingShell shell;
+    RecordingSound sound;
+
+    // The window's services on these stand-ins; its settings go to
+    // settingsFile, never to the user's own store.
+    TForm1::Services services(const QString& settingsFile);
+    // A window on them, not yet shown (the first show runs the start-up).
+    std::unique_ptr<TForm1> makeWindow(const AppPaths& paths, const QString& settingsFile);
 };
