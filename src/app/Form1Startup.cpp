@@ -147,7 +147,6 @@ void TForm1::FormShow()
     SoundName = QStringLiteral("yippee.wav");
     LaufMax = 100000;
     sortieren = false;
-    Berechnunglaeuft = false;
 
     const SettingsStore store(services_.settingsFile);
     // Said once here; the shutdown then leaves the file alone without a word.

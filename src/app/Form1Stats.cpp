@@ -222,6 +222,11 @@ void TForm1::connectStats()
             });
 }
 
+void TForm1::showStatistic(const ChartData& data)
+{
+    showChart(*this, data);
+}
+
 void TForm1::SpeedButton2Click()
 {
     chartFromDatabase(*this, numberDistribution, false);

@@ -18,6 +18,7 @@
 
 class BerechnungPage;
 class Chart1;
+struct ChartData;
 class DatenbankPage;
 class DiagrammPage;
 class Dialogs;
@@ -60,7 +61,6 @@ public:
     QString SoundName = QStringLiteral("yippee.wav");
     qint32 LaufMax = 100000;
     bool sortieren = false;
-    bool Berechnunglaeuft = false;
     qint32 Groesse = 0;
     double dfb = 0.0;
     qint32 Sprache = 0;
@@ -219,14 +219,17 @@ public:
     void Label91Click();
     void Label90Click();
     // helpers of statistics:
+    // Shows a statistic's chart data; the chart keeps nothing anyone reads.
+    void showStatistic(const ChartData& data);
     // ---- end of statistics --------------------------------------------------
 
     // ---- search and historical analysis (Form1Search.cpp, Form1Analysis.cpp) --
     void SpeedButton4Click();
     void BitBtn9Click();
     void BitBtn19Click();
-    // The tip generator each backtest pass runs (the window's generator;
-    // tests put a stand-in here). Unset, every pass rates the tips as they are.
+    // A stand-in for the tip generator of each backtest pass, which then
+    // rates the board as the stand-in leaves it (tests). Unset, every pass
+    // runs the generator library on the draws read once.
     std::function<void()> backtestGenerator;
     // helpers of the analysis:
     enum class Analysis { None, Backtest, Comparison };

@@ -229,7 +229,7 @@ void GeneratorWindowTest::defaultRunFillsTwelveRatedRows()
     QCOMPARE(window_->statusPanel(1), kDone);
     QCOMPARE(window_->lottotippPage()->generateCaption(), kIdleCaption);
     QVERIFY(window_->sortieren);
-    QVERIFY(!window_->Berechnunglaeuft);
+    QCOMPARE(window_->activity(), TForm1::Activity::Idle);
     QVERIFY(!window_->isBusy());
     QCOMPARE(window_->LaufMax, 50000);
     // The last draw is current again, and the last statistic (overdue) charted.
@@ -510,7 +510,7 @@ void GeneratorWindowTest::busyRunRefusesBoardChangesButNotCharts()
     duringRun([this, &checked] {
         checked = true;
         QVERIFY(window_->isBusy());
-        QVERIFY(window_->Berechnunglaeuft);
+        QCOMPARE(window_->activity(), TForm1::Activity::Generating);
         QVERIFY(!control<QToolButton>(QStringLiteral("SpeedButton11"))->isEnabled());
         QVERIFY(!control<QToolButton>(QStringLiteral("SpeedButton16"))->isEnabled());
         QVERIFY(!control<QWidget>(QStringLiteral("BitBtn8"))->isEnabled());
