@@ -10,7 +10,12 @@
 #include "app/pages/TipBoard.h"
 #include "draws/DateSerial.h"
 #include "draws/DrawCsv.h"
+#include "evaluation/BacktestRun.h"
+#include "evaluation/ReportFile.h"
+#include "generator/HistoryIndex.h"
 #include "generator/Random.h"
+#include "generator/TipGeneration.h"
+#include "text/UiText.h"
 #include "platform/UpDown.h"
 
 #include "WindowFixture.h"
@@ -88,6 +93,37 @@ ParameterSet parameterSet(const QString& name)
     return {};
 }
 
+// The backtest as the library runs it without a window: every pass makes
+// its tips with the generator library, on the settings of a fresh window.
+class LibraryBacktest final : public BacktestHost {
+public:
+    explicit LibraryBacktest(const std::vector<Draw>& draws) : draws_(draws), history_(draws)
+    {
+        settings_.history.start = DateSerial::fromDate(kEarliest);
+    }
+    bool stopBefore(int, double) override { return false; }
+    void generate(int current) override
+    {
+        settings_.history.end = draws_[std::size_t(current)].datum;
+        const TipGenerationInput input{draws_, history_, settings_, BoardState{}, 50000,
+                                       draws_[std::size_t(current)].zahl()};
+        TipGenerationHost host(input);
+        const TipGenerationResult result = generateTips(input, Random::global(), host);
+        for (std::size_t r = 0; r < tips_.size(); ++r)
+            for (std::size_t k = 0; k < tips_[r].size(); ++k) {
+                const int n = result.rows ? result.rows->rows[r][k] : 0;
+                tips_[r][k] = n == 0 ? QString() : QString::number(n);
+            }
+    }
+    BoardRows tips() override { return tips_; }
+
+private:
+    const std::vector<Draw>& draws_;
+    const HistoryIndex history_;
+    GeneratorSettings settings_;
+    BoardRows tips_;
+};
+
 } // namespace
 
 class GoldenTest : public QObject, private WindowFixture {
@@ -99,6 +135,8 @@ private slots:
 
     void backtestReport_data();
     void backtestReport();
+    void backtestReportWithoutWindow_data() { backtestReport_data(); }
+    void backtestReportWithoutWindow();
     void comparisonReport_data();
     void comparisonReport();
     void generatedBoards_data();
@@ -171,6 +209,24 @@ void GoldenTest::backtestReport()
     window_->BitBtn9Click();
 
     compareWithGolden(readBytes(home_ + QStringLiteral("Test.txt")),
+                      QStringLiteral("backtest-%1-%2.txt").arg(start.toString(Qt::ISODate), seed));
+}
+
+void GoldenTest::backtestReportWithoutWindow()
+{
+    QFETCH(QDate, start);
+    QFETCH(QString, seed);
+    BacktestSetup setup;
+    setup.firstDay = DateSerial::fromDate(start);
+    setup.seed = seed.toUInt();
+    setup.advance = Backtest::advanceDays(true, true);
+    LibraryBacktest host(history_);
+
+    const BacktestOutcome outcome = runBacktest(history_, setup, Random::global(), host);
+
+    const QStringList lines = Backtest::report(
+        outcome.counts, {UiText::line(33), UiText::line(1), UiText::line(71)}, outcome.stopped);
+    compareWithGolden(ReportFile::textLines(lines),
                       QStringLiteral("backtest-%1-%2.txt").arg(start.toString(Qt::ISODate), seed));
 }
 
