@@ -115,9 +115,6 @@ std::optional<std::vector<Draw>> readDrawsOrSay(TForm1& form)
 
 void TForm1::connectAnalysis()
 {
-    // Each backtest pass runs the window's own tip generator.
-    backtestGenerator = [this] { generateTips(); };
-
     connect(lottotippPage(), &LottotippPage::commandRequested, this,
             [this](LottotippPage::Command command) {
                 if (command == LottotippPage::Command::SearchTips)
