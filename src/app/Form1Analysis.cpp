@@ -10,16 +10,21 @@
 #include "draws/DrawFile.h"
 #include "draws/DrawLocator.h"
 #include "evaluation/Backtest.h"
+#include "evaluation/BacktestRun.h"
 #include "evaluation/DrawComparison.h"
 #include "evaluation/ReportFile.h"
 #include "evaluation/RtfWriter.h"
+#include "generator/HistoryIndex.h"
 #include "generator/Random.h"
+#include "generator/TipGeneration.h"
+#include "platform/UpDown.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QTextEdit>
 
@@ -107,12 +112,6 @@ std::optional<std::vector<Draw>> readDrawsOrSay(TForm1& form)
 
 } // namespace
 
-void TForm1::connectAnalysis()
-{
-    // Each backtest pass runs the window's own tip generator.
-    backtestGenerator = [this] { generateTips(); };
-}
-
 void TForm1::rateDrawOfDay(const std::vector<Draw>& draws, double day)
 {
     session_.workingDate = std::nearbyint(day);
@@ -122,6 +121,160 @@ void TForm1::rateDrawOfDay(const std::vector<Draw>& draws, double day)
     }
     Komplettcheck();
 }
+
+namespace {
+
+// The window's side of the backtest: each pass's tips from the generator
+// library on the draws read once (or from a test's stand-in through the
+// board), progress, the charts and the tips shown at frame rate.
+class BacktestWindow final : public BacktestHost {
+public:
+    BacktestWindow(TForm1& window, LongRun& run, const std::vector<Draw>& draws)
+        : window_(window), run_(run), draws_(draws), history_(draws), userBoard_(window.tipBoard()->cells())
+    {
+        const QDate start = window.diagrammPage()->startDate();
+        settings_.params = window.berechnungPage()->params(window.lottotippPage()->rowCount());
+        settings_.history.start = DateSerial::fromDate(start);
+        settings_.history.startInclusive = false;
+        settings_.history.saturdays = window.datenbankPage()->saturdays();
+        settings_.history.wednesdays = window.datenbankPage()->wednesdays();
+        const TipBoard& board = *window.tipBoard();
+        for (int r = 1; r <= TipBoard::RowCount; ++r) {
+            const std::size_t i = std::size_t(r - 1);
+            board_.locked[i] = board.isLocked(r);
+            for (int k = 1; k <= TipBoard::CellCount; ++k) {
+                tips_[i][std::size_t(k - 1)] = board.cellText(r, k);
+                bool ok = false;
+                const int n = tips_[i][std::size_t(k - 1)].toInt(&ok);
+                if (board_.locked[i])
+                    board_.rows[i][std::size_t(k - 1)] = ok && n >= 1 && n <= 49 ? n : 0;
+            }
+        }
+        runLimit_ = std::int64_t(window.berechnungPage()->upDown(7)->position()) * 1000;
+        const QDate end = window.datenbankPage()->endDate();
+        endDay_ = end.isValid() ? DateSerial::fromDate(end) : DateSerial::today();
+        firstDay_ = endDay_;
+    }
+
+    bool stopBefore(int pass, double day) override
+    {
+        run_.keepResponsive([&] {
+            const double lastDate = draws_.back().datum;
+            window_.setStatusPanel(0, passProgress(window_.text(kLinePass), pass, day,
+                                                   percentOf(day - firstDay_, lastDate - firstDay_)));
+            showPass();
+        });
+        return run_.stopRequested();
+    }
+
+    void generate(int current) override
+    {
+        if (window_.backtestGenerator) {
+            showCurrent(current);
+            window_.backtestGenerator();
+            tips_ = boardRows(*window_.tipBoard());
+            return;
+        }
+        settings_.history.end = endDay_;
+        const TipGenerationInput input{draws_, history_, settings_, board_, runLimit_,
+                                       draws_[std::size_t(current)].zahl()};
+        PassHost host(*this, input);
+        const TipGenerationResult result = generateTips(input, Random::global(), host);
+        for (std::size_t i = 0; i < tips_.size(); ++i) {
+            if (board_.locked[i])
+                continue;
+            for (std::size_t k = 0; k < tips_[i].size(); ++k) {
+                const int n = result.rows ? result.rows->rows[i][k] : 0;
+                tips_[i][k] = n == 0 ? QString() : QString::number(n);
+            }
+        }
+        tipsShown_ = false;
+    }
+
+    BoardRows tips() override { return tips_; }
+
+    void currentChanged(int current) override
+    {
+        // The counting window of the next pass ends at the current draw, as
+        // the end-date picker follows the shown draw.
+        const QDate date = DateSerial::toDate(draws_[std::size_t(current)].datum);
+        const QDateEdit* picker = window_.datenbankPage()->endDatePicker();
+        if (date.isValid() && date >= picker->minimumDate() && date <= picker->maximumDate())
+            endDay_ = draws_[std::size_t(current)].datum;
+        current_ = current;
+    }
+
+private:
+    // Watches one pass's generation for what the window shows of it.
+    class PassHost final : public TipGenerationHost {
+    public:
+        PassHost(BacktestWindow& owner, const TipGenerationInput& input)
+            : TipGenerationHost(input), owner_(owner)
+        {
+        }
+        void statisticCounted(PoolStatistic, const StatResult& result) override
+        {
+            if (result.ok())
+                owner_.lastChart_ = result.chart;
+        }
+        void processEvents() override
+        {
+            // A long pass still lets the window paint and take a stop click.
+            if (owner_.window_.frameDue())
+                QCoreApplication::processEvents();
+        }
+
+    private:
+        BacktestWindow& owner_;
+    };
+
+    void showCurrent(int current)
+    {
+        window_.session().position = current;
+        window_.showCurrentDraw(draws_[std::size_t(current)], current == 0);
+    }
+
+    // The passes take turns on the screen with the chart of their last
+    // statistic and with their tips, one per frame.
+    void showPass()
+    {
+        if (window_.backtestGenerator)
+            return; // the stand-in shows what it does itself
+        showCurrent(current_);
+        if (showChartNext_ && !lastChart_.bars.isEmpty()) {
+            window_.showStatistic(lastChart_);
+            window_.PageControl1->setCurrentWidget(window_.diagrammPage());
+        } else {
+            if (!tipsShown_) {
+                TipBoard::Cells cells;
+                for (std::size_t i = 0; i < tips_.size(); ++i)
+                    cells[i] = tips_[i];
+                window_.tipBoard()->setCells(cells);
+                tipsShown_ = true;
+            }
+            window_.PageControl1->setCurrentWidget(window_.lottotippPage());
+        }
+        showChartNext_ = !showChartNext_;
+    }
+
+    TForm1& window_;
+    LongRun& run_;
+    const std::vector<Draw>& draws_;
+    const HistoryIndex history_;
+    TipBoard::Cells userBoard_;
+    GeneratorSettings settings_;
+    BoardState board_;
+    BoardRows tips_;
+    std::int64_t runLimit_ = 0;
+    double endDay_ = 0.0;
+    double firstDay_ = 0.0;
+    int current_ = 0;
+    ChartData lastChart_;
+    bool showChartNext_ = true;
+    bool tipsShown_ = true;
+};
+
+} // namespace
 
 void TForm1::BitBtn9Click()
 {
@@ -138,8 +291,9 @@ void TForm1::BitBtn9Click()
     // The generator must not stop at its weighting dialog in every pass.
     const EditPoolOff editPoolOff(
         berechnungPage()->findChild<QCheckBox*>(QStringLiteral("CheckBox20")));
-    double loopDate = DateSerial::fromDate(datenbankPage()->endDate());
-    rateDrawOfDay(*draws, loopDate);
+    BacktestSetup setup;
+    setup.firstDay = DateSerial::fromDate(datenbankPage()->endDate());
+    rateDrawOfDay(*draws, setup.firstDay);
 
     const std::optional<int> lucky = askWholeNumber(
         dialogs(), this, text(30) + QStringLiteral(" (1-99999999)?"), text(31),
@@ -150,62 +304,34 @@ void TForm1::BitBtn9Click()
     Random::global().setSeed(quint32(seed));
     setStatusPanel(1, [this, seed] { return text(31) + QLatin1Char(' ') + QString::number(seed); });
 
-    BacktestCounts counts;
-    const int advance = Backtest::advanceDays(datenbankPage()->saturdays(),
-                                              datenbankPage()->wednesdays());
-    const double firstDate = loopDate;
-    const double lastDate = draws->back().datum;
-    bool stopped = false;
+    setup.seed = quint32(seed);
+    setup.advance = Backtest::advanceDays(datenbankPage()->saturdays(), datenbankPage()->wednesdays());
+    setup.onlyAfterThree = datenbankPage()->recalcOnlyAfterThree();
     // The passes write their tips into the board; the user's own come back after.
     const TipBoard::Cells userBoard = tipBoard()->cells();
+    BacktestOutcome outcome;
     {
         LongRun run(*this, Activity::Analysing);
         runningAnalysis = Analysis::Backtest;
         // The passes keep switching between the chart and the tips, so the
         // stop the user can reach is the generator's button: it reads
-        // "Stoppen" for the whole backtest, not only while a pass generates.
+        // "Stoppen" for the whole backtest.
         const QString generateCaption = lottotippPage()->generateCaption();
         lottotippPage()->setGenerateCaption(text(kLineStop));
-        double previous = DateSerial::today();
-        int threeOrMore = 4; // the first pass always generates
-        // A damaged date (NaN) never equals itself: such a run ends at once.
-        while (previous != loopDate && std::isfinite(loopDate)) {
-            run.keepResponsive([&] {
-                setStatusPanel(0, passProgress(text(kLinePass), counts.passes + 1, loopDate,
-                                               percentOf(loopDate - firstDate, lastDate - firstDate)));
-            });
-            if (run.stopRequested()) {
-                stopped = true;
-                break;
-            }
-            previous = loopDate;
-            const double seen = session_.drawDate; // the latest draw the generation knows
-            Random::global().setSeed(quint32(seed));
-            if (!datenbankPage()->recalcOnlyAfterThree() || threeOrMore > 0) {
-                if (backtestGenerator)
-                    backtestGenerator();
-            }
-            // Rate a draw the generation could not see. From a day without a
-            // draw the shown draw is the next one, which the step alone may
-            // not pass.
-            rateDrawOfDay(*draws, std::max(loopDate + advance, seen + 1.0));
-            Draw rated;
-            rated.datum = session_.drawDate;
-            for (std::size_t i = 0; i < rated.zahlen.size(); ++i)
-                rated.zahlen[i] = quint8(session_.numbers[i + 1]);
-            threeOrMore = counts.addPass(session_.lastRating.statistik, rated, boardRows(*tipBoard()));
-            session_.lastRating.gewinn = quint8(std::min(threeOrMore, 255));
-            loopDate = session_.drawDate;
-            // No later draw: this pass rated the last draw once more, and it
-            // is the last pass.
-            if (session_.drawDate == seen)
-                break;
-        }
+        BacktestWindow host(*this, run, *draws);
+        outcome = runBacktest(*draws, setup, Random::global(), host);
         lottotippPage()->setGenerateCaption(generateCaption);
         runningAnalysis = Analysis::None;
     }
+    // The draw the last pass rated is current, as the passes left it.
+    session_.workingDate = outcome.lastDay;
+    Position = outcome.current;
+    showCurrentDraw((*draws)[std::size_t(outcome.current)], outcome.current == 0);
+    session_.lastRating.gewinn = quint8(std::min(outcome.threeOrMore, 255));
     tipBoard()->setCells(userBoard);
     Komplettcheck();
+    const BacktestCounts& counts = outcome.counts;
+    const bool stopped = outcome.stopped;
     if (stopped)
         setStatusPanel(0, [this, passes = counts.passes] { return text(kLineAnalysisStopped).arg(passes); });
     else

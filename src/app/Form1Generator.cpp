@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+
 #include "app/dialogs/TForm6.h"
 #include "app/pages/BerechnungPage.h"
 #include "app/pages/DatenbankPage.h"
@@ -13,6 +14,8 @@
 #include "generator/Random.h"
 #include "generator/RowFilters.h"
 #include "generator/RowGenerator.h"
+#include "generator/TipGeneration.h"
+#include "stats/DrawSource.h"
 #include "platform/BusyCursor.h"
 #include "platform/Chart1.h"
 #include "platform/Dialogs.h"
@@ -62,12 +65,13 @@ GeneratorSettings readSettings(const TForm1& form)
     return settings;
 }
 
-// What one run asks of the window: the statistics charted on the
-// "Diagramm" tab, the status texts, the stop request, the settings as the
-// controls hold them now, and the rows written into the board.
-class WindowHost final : public PoolHost, public GeneratorHost {
+// What one run asks of the window: the statistics shown on the "Diagramm"
+// tab as they are counted, the status texts, the stop request, the settings
+// as the controls hold them now, and the rows written into the board.
+class WindowHost final : public TipGenerationHost {
 public:
-    explicit WindowHost(TForm1& form) : form_(form)
+    WindowHost(TForm1& form, const TipGenerationInput& input, const bool* stop)
+        : TipGenerationHost(input), form_(form), stop_(stop)
     {
         // The settings are read again only after some control they come from
         // has changed, not for every candidate.
@@ -83,54 +87,39 @@ public:
         QObject::connect(form.datenbankPage()->endDatePicker(), &QDateEdit::dateChanged, &watch_, stale);
         QObject::connect(form.diagrammPage()->startDatePicker(), &QDateEdit::dateChanged, &watch_, stale);
         tipWord_ = form.text(kLineTip);
-        stopCaption_ = form.text(kLineStop);
     }
 
+    std::function<bool(NumberPool&)> poolReady;
+
     // ---- pool ----
-    std::optional<StatisticValues> statistic(PoolStatistic which) override
+    StatsTexts statsTexts() const override
     {
-        Chart1* chart = form_.chart();
-        // A failed statistic leaves no bars behind; it has told the user.
-        chart->clear(Chart1::Series2);
-        form_.PageControl1->setCurrentWidget(form_.diagrammPage());
-        switch (which) {
-        case PoolStatistic::NumberFrequency: form_.SpeedButton2Click(); break;
-        case PoolStatistic::Overdue: form_.Button5Click(); break;
-        case PoolStatistic::Pairs: form_.Button2Click(); break;
-        case PoolStatistic::Triples: form_.Button3Click(); break;
-        case PoolStatistic::Quads: form_.Button4Click(); break;
-        }
-        const QVector<ChartBar>& bars = chart->bars(Chart1::Series2);
-        if (bars.isEmpty())
-            return std::nullopt;
-        StatisticValues values;
-        values.values.reserve(std::size_t(bars.size()));
-        for (const ChartBar& bar : bars)
-            values.values.push_back(bar.y);
-        values.max = chart->leftMaximum();
-        values.min = chart->leftMinimum();
-        // The user sees each statistic pass by; inside the analysis, where
-        // thousands of runs follow each other, at frame rate.
-        if (!insideAnalysis() || form_.frameDue()) {
-            chart->refresh();
-            form_.diagrammPage()->repaint();
-        }
-        return values;
+        return StatsTexts::fromLines([this](int line) { return form_.text(line); });
     }
+    void statisticCounted(PoolStatistic, const StatResult& result) override
+    {
+        if (!result.ok()) {
+            // A failed statistic leaves no bars behind.
+            form_.chart()->clear(Chart1::Series2);
+            form_.dialogs().showError(&form_, result.error);
+            return;
+        }
+        // The user sees each statistic pass by.
+        form_.PageControl1->setCurrentWidget(form_.diagrammPage());
+        form_.showStatistic(result.chart);
+        form_.chart()->refresh();
+        form_.diagrammPage()->repaint();
+    }
+    bool acceptPool(NumberPool& pool) override { return !poolReady || poolReady(pool); }
     void status(const QString& text) override { form_.setStatusPanel(1, text); }
     QString line(int number) const override { return form_.text(number); }
 
     // ---- rows ----
-    bool stopRequested() override
-    {
-        return form_.lottotippPage()->generateCaption() != stopCaption_;
-    }
+    bool stopRequested() override { return stop_ && *stop_; }
     void processEvents() override
     {
-        // A stop click on its own takes effect at the next candidate; inside
-        // the analysis the window takes input and paints at frame rate.
-        if (!insideAnalysis() || form_.frameDue())
-            QCoreApplication::processEvents();
+        // A stop click on its own takes effect at the next candidate.
+        QCoreApplication::processEvents();
     }
     const GeneratorSettings& settings() override
     {
@@ -169,27 +158,24 @@ public:
     }
 
 private:
-    bool insideAnalysis() const { return form_.activity() == TForm1::Activity::Analysing; }
-
     TForm1& form_;
+    const bool* stop_; // none inside a backtest pass: the backtest stops between passes
     QObject watch_;
     bool stale_ = true;
     GeneratorSettings settings_;
     QString tipWord_;
-    QString stopCaption_;
     QElapsedTimer progressShown_;
 };
 
 // One run of the generator, from the click to the rated board.
 class GenerationRun {
 public:
-    explicit GenerationRun(TForm1& form) : form_(form), host_(form) {}
+    GenerationRun(TForm1& form, const bool* stop) : form_(form), stop_(stop) {}
 
     void run();
 
 private:
     void remember();
-    ReferenceDraws referenceDraws();
     bool weighting(NumberPool& pool);
     BoardState lockedRows() const;
     void endWithoutRows();
@@ -200,7 +186,7 @@ private:
     void tell(int line);
 
     TForm1& form_;
-    WindowHost host_;
+    const bool* stop_;
     TipBoard::Cells userBoard_;
     std::optional<BusyCursor> busy_;
     QString caption_;
@@ -218,23 +204,6 @@ void GenerationRun::remember()
     lastLimit_ = page->upDown(4)->position();
     secondLastLimit_ = page->upDown(5)->position();
     databaseHits_ = page->upDown(6)->position();
-}
-
-ReferenceDraws GenerationRun::referenceDraws()
-{
-    DatenbankPage* datenbank = form_.datenbankPage();
-    const QDate chosen = datenbank->endDate();
-    ReferenceDraws draws;
-    form_.SpeedButton5Click();
-    draws.last = form_.session().numbers;
-    form_.SpeedButton6Click();
-    draws.secondLast = form_.session().numbers;
-    form_.SpeedButton6Click();
-    draws.thirdLast = form_.session().numbers;
-    if (chosen.isValid())
-        datenbank->setEndDate(chosen);
-    form_.SpeedButton5Click();
-    return draws;
 }
 
 bool GenerationRun::weighting(NumberPool& pool)
@@ -298,20 +267,13 @@ void GenerationRun::run()
     form_.session().runLimit = form_.berechnungPage()->upDown(7)->position() * 1000;
     busy_.emplace();
 
-    const ReferenceDraws draws = referenceDraws();
-    userBoard_ = form_.tipBoard()->cells();
-    form_.SpeedButton11Click(); // the unlocked rows, without the question
-
-    std::optional<NumberPool> pool = buildPool(host_.settings().params, draws, host_);
-    if (!pool || (host_.settings().params.editPool && !weighting(*pool))) {
-        endWithoutRows();
-        return;
-    }
-
-    // The history filters ask about thousands of draws for every candidate:
-    // the database is read once, here, and held in memory for the run.
+    // The run reads the database once: the reference draws, the statistics
+    // and the history filters all work on these draws.
+    const DrawFile file(form_.databasePath());
+    if (!file.exists())
+        form_.SpeedButton5Click(); // tells the user and creates the file
     QString error;
-    const std::optional<std::vector<Draw>> stored = DrawFile(form_.databasePath()).readAll(&error);
+    const std::optional<std::vector<Draw>> stored = file.readAll(&error);
     if (!stored) {
         busy_.reset();
         form_.dialogs().showMessage(&form_, error);
@@ -319,11 +281,26 @@ void GenerationRun::run()
         return;
     }
     const HistoryIndex history(*stored);
+    userBoard_ = form_.tipBoard()->cells();
+    form_.SpeedButton11Click(); // the unlocked rows, without the question
 
-    form_.setStatusPanel(1, form_.text(kLineStart));
-    form_.PageControl1->setCurrentWidget(form_.lottotippPage());
-    const RowRunInput input{*pool, draws, history, lockedRows()};
-    finish(generateRows(input, Random::global(), host_));
+    const TipGenerationInput input{*stored, history, readSettings(form_), lockedRows(), form_.session().runLimit,
+                                   form_.session().numbers};
+    WindowHost host(form_, input, stop_);
+    host.poolReady = [this, &host](NumberPool& pool) {
+        if (host.settings().params.editPool && !weighting(pool))
+            return false;
+        form_.setStatusPanel(1, form_.text(kLineStart));
+        form_.PageControl1->setCurrentWidget(form_.lottotippPage());
+        return true;
+    };
+    const TipGenerationResult result = generateTips(input, Random::global(), host);
+    if (!result.rows) {
+        form_.SpeedButton5Click(); // the chosen draw is current again
+        endWithoutRows();
+        return;
+    }
+    finish(*result.rows);
 }
 
 void GenerationRun::putBackUserBoard()
@@ -375,6 +352,15 @@ void GenerationRun::finish(const RowRunResult& result)
     form_.Komplettcheck();
 }
 
+// The generator's button reads "Stoppen" while a generation or a backtest
+// runs; a click on it then stops that run.
+bool generatorButtonStops(const TForm1& form)
+{
+    return form.activity() == TForm1::Activity::Generating
+           || (form.activity() == TForm1::Activity::Analysing
+               && form.runningAnalysis == TForm1::Analysis::Backtest);
+}
+
 } // namespace
 
 void TForm1::Berechnen1Click()
@@ -389,25 +375,24 @@ void TForm1::Label28Click()
     // user can reach (the passes keep switching tabs): it stops the whole
     // backtest after the current pass, which still finishes so the report
     // counts whole passes only.
-    if (lottotippPage()->generateCaption() == text(kLineStop)) {
-        if (activity() == Activity::Analysing)
-            requestStop();
-        else
-            lottotippPage()->setGenerateCaption(QString());
+    if (generatorButtonStops(*this)) {
+        requestStop();
         return;
     }
     if (refuseWhileBusy())
         return;
-    beginActivity(Activity::Generating, [this] {
-        if (lottotippPage()->generateCaption() == text(kLineStop))
-            lottotippPage()->setGenerateCaption(QString());
+    // The stop also shows at once: the button loses its "Stoppen".
+    bool stop = false;
+    beginActivity(Activity::Generating, [this, &stop] {
+        stop = true;
+        lottotippPage()->setGenerateCaption(QString());
     });
     clearNotice(); // what the last run ended with is old news
-    generateTips();
+    GenerationRun(*this, &stop).run();
     endActivity();
 }
 
 void TForm1::generateTips()
 {
-    GenerationRun(*this).run();
+    GenerationRun(*this, nullptr).run();
 }

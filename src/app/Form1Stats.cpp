@@ -203,6 +203,11 @@ void TForm1::connectStats()
             [this] { chart()->setZoomNote(text(kLineZoomNote)); });
 }
 
+void TForm1::showStatistic(const ChartData& data)
+{
+    showChart(*this, data);
+}
+
 void TForm1::SpeedButton2Click()
 {
     chartFromDatabase(*this, numberDistribution, false);

@@ -48,7 +48,6 @@ TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
     connectLanguage();
     connectTipBoard();
     connectStats();
-    connectAnalysis();
     connectCommands();
     connect(berechnungPage(), &BerechnungPage::runLimitChanging, this, &TForm1::UpDown7Changing);
     connectShell();

@@ -19,6 +19,7 @@
 
 class BerechnungPage;
 class Chart1;
+struct ChartData;
 class DatenbankPage;
 class DiagrammPage;
 class Dialogs;
@@ -204,14 +205,17 @@ public:
     void Label91Click();
     void Label90Click();
     // helpers of statistics:
+    // Shows a statistic's chart data; the chart keeps nothing anyone reads.
+    void showStatistic(const ChartData& data);
     // ---- end of statistics --------------------------------------------------
 
     // ---- search and historical analysis (Form1Search.cpp, Form1Analysis.cpp) --
     void SpeedButton4Click();
     void BitBtn9Click();
     void BitBtn19Click();
-    // The tip generator each backtest pass runs (the window's generator;
-    // tests put a stand-in here). Unset, every pass rates the tips as they are.
+    // A stand-in for the tip generator of each backtest pass, which then
+    // rates the board as the stand-in leaves it (tests). Unset, every pass
+    // runs the generator library on the draws read once.
     std::function<void()> backtestGenerator;
     // helpers of the analysis:
     enum class Analysis { None, Backtest, Comparison };
@@ -258,7 +262,6 @@ public:
     void connectLanguage();
     void connectTipBoard();
     void connectStats();
-    void connectAnalysis();
     // The command table (Form1Commands.cpp): every page and menu command
     // with its handler, and what is disabled while a long operation runs.
     void connectCommands();

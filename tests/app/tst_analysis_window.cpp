@@ -119,7 +119,7 @@ void AnalysisWindowTest::init()
     QVERIFY(setUp(Folders::Separate));
     window_ = makeWindow();
     // Most cases use a stand-in with fixed rows; one runs the real generator.
-    realGenerator_ = window_->backtestGenerator;
+    realGenerator_ = [this] { window_->generateTips(); };
     window_->backtestGenerator = {};
     window_->session().ratingOn = true;
     window_->diagrammPage()->setStartDate(QDate(2019, 1, 1));
