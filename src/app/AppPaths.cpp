@@ -1,7 +1,7 @@
 #include "app/AppPaths.h"
 
 #include "app/DeliveredFiles.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include <QDir>
@@ -18,8 +18,8 @@ namespace {
 QString cannotUseFolder(const QString& folder, const QString& reason)
 {
     return QStringLiteral("%1\n\n%2\n\n%3\n\n%4")
-        .arg(UiText::line(MessageLine::DataFolderUnusable), QDir::toNativeSeparators(folder), reason,
-             UiText::line(MessageLine::DataFolderQuit));
+        .arg(UiText::line(TextLine::DataFolderUnusable), QDir::toNativeSeparators(folder), reason,
+             UiText::line(TextLine::DataFolderQuit));
 }
 
 QString withSlash(QString path)
@@ -50,7 +50,7 @@ QString makeFolder(const QString& dir)
         if (path.isEmpty() || level.isDir())
             continue;
         if (level.exists()) {
-            reason = UiText::line(MessageLine::PathIsAFile).arg(path);
+            reason = UiText::line(TextLine::PathIsAFile).arg(path);
             break;
         }
         if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0) {
@@ -58,7 +58,7 @@ QString makeFolder(const QString& dir)
             break;
         }
     }
-    return reason.isEmpty() ? UiText::line(MessageLine::UnknownError) : reason;
+    return reason.isEmpty() ? UiText::line(TextLine::UnknownError) : reason;
 }
 
 } // namespace

@@ -21,6 +21,7 @@
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
+#include "text/TextLine.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -32,11 +33,6 @@
 
 namespace {
 
-constexpr int kLineStop = 16;            // "Stoppen"
-constexpr int kLinePass = 62;            // "Durchgang %1: %2 (%3 %)"
-constexpr int kLineNotANumber = 69;      // "„%1“ ist keine gültige ganze Zahl."
-constexpr int kLineNoDraws = 70;         // "Die Datenbank enthält keine Ziehungen."
-constexpr int kLineAnalysisStopped = 71; // "Die Analyse wurde vorzeitig angehalten, nach %1 Durchgängen."
 
 QString passProgress(const QString& line, int pass, double datum, int percent)
 {
@@ -160,7 +156,7 @@ public:
     {
         run_.keepResponsive([&] {
             const double lastDate = draws_.back().datum;
-            window_.setStatusPanel(0, passProgress(window_.text(kLinePass), pass, day,
+            window_.setStatusPanel(0, passProgress(window_.text(TextLine::PassProgress), pass, day,
                                                    percentOf(day - firstDay_, lastDate - firstDay_)));
             showPass();
         });
@@ -284,7 +280,7 @@ void TForm1::BitBtn9Click()
     if (!draws)
         return;
     if (draws->empty()) {
-        dialogs().showMessage(this, text(kLineNoDraws));
+        dialogs().showMessage(this, text(TextLine::DatabaseEmpty));
         return;
     }
 
@@ -296,13 +292,13 @@ void TForm1::BitBtn9Click()
     rateDrawOfDay(*draws, setup.firstDay);
 
     const std::optional<int> lucky = askWholeNumber(
-        dialogs(), this, text(30) + QStringLiteral(" (1-99999999)?"), text(31),
-        QString::number(Random::global().below(99999)), [this](const QString&) { return text(34); });
+        dialogs(), this, text(TextLine::LuckyNumber) + QStringLiteral(" (1-99999999)?"), text(TextLine::LuckyNumberPrompt),
+        QString::number(Random::global().below(99999)), [this](const QString&) { return text(TextLine::BadLuckyNumber); });
     if (!lucky)
         return;
     const qint32 seed = *lucky;
     Random::global().setSeed(quint32(seed));
-    setStatusPanel(1, [this, seed] { return text(31) + QLatin1Char(' ') + QString::number(seed); });
+    setStatusPanel(1, [this, seed] { return text(TextLine::LuckyNumberPrompt) + QLatin1Char(' ') + QString::number(seed); });
 
     setup.seed = quint32(seed);
     setup.advance = Backtest::advanceDays(datenbankPage()->saturdays(), datenbankPage()->wednesdays());
@@ -317,7 +313,7 @@ void TForm1::BitBtn9Click()
         // stop the user can reach is the generator's button: it reads
         // "Stoppen" for the whole backtest.
         const QString generateCaption = lottotippPage()->generateCaption();
-        lottotippPage()->setGenerateCaption(text(kLineStop));
+        lottotippPage()->setGenerateCaption(text(TextLine::Stop));
         BacktestWindow host(*this, run, *draws);
         outcome = runBacktest(*draws, setup, Random::global(), host);
         lottotippPage()->setGenerateCaption(generateCaption);
@@ -325,7 +321,7 @@ void TForm1::BitBtn9Click()
     }
     // The draw the last pass rated is current, as the passes left it.
     session_.workingDate = outcome.lastDay;
-    Position = outcome.current;
+    session_.position = outcome.current;
     showCurrentDraw((*draws)[std::size_t(outcome.current)], outcome.current == 0);
     session_.lastRating.gewinn = quint8(std::min(outcome.threeOrMore, 255));
     tipBoard()->setCells(userBoard);
@@ -333,11 +329,11 @@ void TForm1::BitBtn9Click()
     const BacktestCounts& counts = outcome.counts;
     const bool stopped = outcome.stopped;
     if (stopped)
-        setStatusPanel(0, [this, passes = counts.passes] { return text(kLineAnalysisStopped).arg(passes); });
+        setStatusPanel(0, [this, passes = counts.passes] { return text(TextLine::AnalysisStopped).arg(passes); });
     else
         setStatusPanel(0, QString());
 
-    const QStringList lines = Backtest::report(counts, {text(33), text(1), text(kLineAnalysisStopped)}, stopped);
+    const QStringList lines = Backtest::report(counts, {text(TextLine::SettingsBrought), text(TextLine::Draws), text(TextLine::AnalysisStopped)}, stopped);
     const QString path = Home + QStringLiteral("Test.txt");
     const QString error = ReportFile::save(path, ReportFile::textLines(lines));
     if (!error.isEmpty()) {
@@ -382,8 +378,8 @@ public:
         window_.Komplettcheck();
 
         const QString message =
-            window_.text(6) + shortDate(earlierDraw.datum) + QStringLiteral("  ") + window_.text(7);
-        return window_.dialogs().askYesNo(&window_, window_.text(8), message);
+            window_.text(TextLine::SearchFoundOn) + shortDate(earlierDraw.datum) + QStringLiteral("  ") + window_.text(TextLine::SearchGoOn);
+        return window_.dialogs().askYesNo(&window_, window_.text(TextLine::SearchFoundCaption), message);
     }
 
 private:
@@ -398,7 +394,7 @@ private:
     {
         const double datum = draws_[std::size_t(reference_)].datum;
         window_.setStatusPanel(
-            0, passProgress(window_.text(kLinePass), passesDone_ + 1, datum,
+            0, passProgress(window_.text(TextLine::PassProgress), passesDone_ + 1, datum,
                             percentOf(reference_ - first_, double(draws_.size()) - 1 - first_)));
         window_.setStatusPanel(1, shortDate(datum));
     }
@@ -414,13 +410,13 @@ void TForm1::BitBtn19Click()
     if (!draws)
         return;
     if (draws->empty()) {
-        dialogs().showMessage(this, text(kLineNoDraws));
+        dialogs().showMessage(this, text(TextLine::DatabaseEmpty));
         return;
     }
     // A wrong threshold ends the analysis before anything has changed.
     const std::optional<int> asked = askWholeNumber(
-        dialogs(), this, text(4), text(39), QStringLiteral("6"),
-        [this](const QString& answer) { return text(kLineNotANumber).arg(answer); });
+        dialogs(), this, text(TextLine::SearchThreshold), text(TextLine::CompareDraw), QStringLiteral("6"),
+        [this](const QString& answer) { return text(TextLine::NotAWholeNumber).arg(answer); });
     if (!asked)
         return;
     const int threshold = *asked;
@@ -468,9 +464,9 @@ void TForm1::BitBtn19Click()
     }
 
     QStringList lines =
-        comparisonReport(result.counts, {text(40), text(41), text(42), text(43)});
+        comparisonReport(result.counts, {text(TextLine::HitsInDatabase), text(TextLine::SimilarNext), text(TextLine::SimilarSecondNext), text(TextLine::SimilarThirdNext)});
     if (result.end == ComparisonResult::End::Stopped)
-        lines << text(kLineAnalysisStopped).arg(result.passes);
+        lines << text(TextLine::AnalysisStopped).arg(result.passes);
     lottotippPage()->richEdit()->setPlainText(lines.join(QLatin1Char('\n')));
     const QString path = Home + QStringLiteral("Test.rtf");
     const QString error = ReportFile::save(path, RtfWriter::document(lines));

@@ -1,4 +1,5 @@
 #include "app/TForm1.h"
+#include "text/TextLine.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -55,7 +56,7 @@ bool TForm1::refuseWhileBusy()
     if (!isBusy())
         return false;
     // Panel 1 would show the running operation's progress over it at once.
-    showNotice(text(58), kRefusalNoticeMs);
+    showNotice(text(TextLine::BusyRefusal), kRefusalNoticeMs);
     return true;
 }
 

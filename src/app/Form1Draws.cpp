@@ -10,6 +10,7 @@
 #include "draws/DrawFile.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
+#include "text/TextLine.h"
 
 #include <QCursor>
 #include <QDate>
@@ -30,9 +31,6 @@ Draw designEntry(double day)
     return draw;
 }
 
-constexpr int kLineDeleteCaption = 67;  // "Ziehung löschen"
-constexpr int kLineDeleteQuestion = 68; // "Ziehung vom %1 löschen?"
-constexpr int kLineOtherDateChosen = 86; // the picker's date, the shown draw's date
 
 } // namespace
 
@@ -103,14 +101,14 @@ void TForm1::BitBtn4Click()
     if (session_.drawDate <= 0.0 || !shown.isValid())
         return; // no draw is shown, so there is none to delete
     const QString shownText = shown.toString(QStringLiteral("dd.MM.yyyy"));
-    QString question = text(kLineDeleteQuestion).arg(shownText);
+    QString question = text(TextLine::DeleteDrawQuestion).arg(shownText);
     // The date field may have been moved on since the draw was shown; the
     // user must not take its date for the one that goes.
     const QDate chosen = datenbankPage()->endDate();
     if (chosen.isValid() && chosen != shown)
         question += QLatin1Char('\n')
-            + text(kLineOtherDateChosen).arg(chosen.toString(QStringLiteral("dd.MM.yyyy")), shownText);
-    if (!dialogs().askYesNo(this, text(kLineDeleteCaption), question, Dialogs::Default::No))
+            + text(TextLine::OtherDateChosen).arg(chosen.toString(QStringLiteral("dd.MM.yyyy")), shownText);
+    if (!dialogs().askYesNo(this, text(TextLine::DeleteDrawCaption), question, Dialogs::Default::No))
         return;
     QString error;
     {

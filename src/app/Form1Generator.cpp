@@ -20,7 +20,7 @@
 #include "platform/Chart1.h"
 #include "platform/Dialogs.h"
 #include "platform/UpDown.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include <QCheckBox>
@@ -34,17 +34,10 @@
 namespace {
 
 // Text-table lines of the generator.
-constexpr int kLineStop = 16;     // "Stoppen"
-constexpr int kLineStart = 23;    // "Beginn der Tippberechnung"
-constexpr int kLineTip = 24;      // "Tipp"
-constexpr int kLineExhausted = 25; // "Ändern Sie die Parameter um 12 Tipps zuberechnen"
-constexpr int kLineDone = 26;     // "Tipps wurden neu berechnet"
-constexpr int kLinePoolTooSmall = 84; // the pool has fewer than six different numbers
-constexpr int kLineNoRowPassed = 85;  // the run limit was used up before any row passed
 
 QString badWeightMessage(int number, const QString& weight)
 {
-    return UiText::line(MessageLine::BadWeight).arg(QString::number(number), weight);
+    return UiText::line(TextLine::BadWeight).arg(QString::number(number), weight);
 }
 
 // The progress text is written at most this often; writing and repainting
@@ -86,7 +79,7 @@ public:
             QObject::connect(box, &QCheckBox::toggled, &watch_, stale);
         QObject::connect(form.datenbankPage()->endDatePicker(), &QDateEdit::dateChanged, &watch_, stale);
         QObject::connect(form.diagrammPage()->startDatePicker(), &QDateEdit::dateChanged, &watch_, stale);
-        tipWord_ = form.text(kLineTip);
+        tipWord_ = form.text(TextLine::Tip);
     }
 
     std::function<bool(NumberPool&)> poolReady;
@@ -262,7 +255,7 @@ BoardState GenerationRun::lockedRows() const
 void GenerationRun::run()
 {
     remember();
-    form_.lottotippPage()->setGenerateCaption(form_.text(kLineStop));
+    form_.lottotippPage()->setGenerateCaption(form_.text(TextLine::Stop));
     form_.session().ratingOn = false;
     form_.session().runLimit = form_.berechnungPage()->upDown(7)->position() * 1000;
     busy_.emplace();
@@ -290,7 +283,7 @@ void GenerationRun::run()
     host.poolReady = [this, &host](NumberPool& pool) {
         if (host.settings().params.editPool && !weighting(pool))
             return false;
-        form_.setStatusPanel(1, form_.text(kLineStart));
+        form_.setStatusPanel(1, form_.text(TextLine::GenerationStart));
         form_.PageControl1->setCurrentWidget(form_.lottotippPage());
         return true;
     };
@@ -337,11 +330,11 @@ void GenerationRun::finish(const RowRunResult& result)
         putBackUserBoard();
     // Fewer than six numbers: more runs would not help, other numbers would.
     if (result.poolTooSmall)
-        tell(kLinePoolTooSmall);
+        tell(TextLine::PoolTooSmall);
     else if (result.exhausted)
-        tell(result.rowsGenerated == 0 ? kLineNoRowPassed : kLineExhausted);
+        tell(result.rowsGenerated == 0 ? TextLine::NoRowPassed : TextLine::GenerationExhausted);
     else
-        form_.setStatusPanel(1, [form = &form_] { return form->text(kLineDone); });
+        form_.setStatusPanel(1, [form = &form_] { return form->text(TextLine::GenerationDone); });
     BerechnungPage* page = form_.berechnungPage();
     page->checkBox(8)->setChecked(forcePair_);
     page->upDown(4)->setPosition(lastLimit_);

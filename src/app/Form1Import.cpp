@@ -10,7 +10,7 @@
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include <QDateEdit>
@@ -19,15 +19,6 @@
 
 namespace {
 
-constexpr int kLineImported = 72;
-constexpr int kLineDiffering = 73;
-constexpr int kLineMore = 74;        // "… und %1 weitere"
-constexpr int kLineExportScope = 75; // and 76, its second line
-constexpr int kLineExported = 77;
-constexpr int kLineExportCaption = 78;
-constexpr int kLineCsvFiles = 79;
-constexpr int kLineOfferHistory = 82; // "Die Datenbank ist leer. … vom %1 bis %2 laden?"
-constexpr int kLineOfferCaption = 83;
 
 // Set once the user has answered the offer of the delivered draws; its value
 // is the answer.
@@ -44,20 +35,20 @@ constexpr qint64 kMaxCsvBytes = 16 * 1024 * 1024;
 
 QString notAFileText(const QString& path)
 {
-    return UiText::line(MessageLine::ImportNotAFile).arg(path);
+    return UiText::line(TextLine::ImportNotAFile).arg(path);
 }
 
 QString tooLargeText(const QString& path)
 {
-    return UiText::line(MessageLine::ImportTooLarge)
+    return UiText::line(TextLine::ImportTooLarge)
         .arg(path, QString::number(kMaxCsvBytes / (1024 * 1024)));
 }
 
 QString badFileText(const QString& path, const std::vector<CsvProblem>& problems, const QString& more)
 {
-    QString text = UiText::line(MessageLine::ImportBadLines).arg(QFileInfo(path).fileName());
+    QString text = UiText::line(TextLine::ImportBadLines).arg(QFileInfo(path).fileName());
     for (std::size_t i = 0; i < problems.size() && i < std::size_t(kProblemsShown); ++i)
-        text += u'\n' + UiText::line(MessageLine::ImportBadLine).arg(QString::number(problems[i].line), problems[i].what);
+        text += u'\n' + UiText::line(TextLine::ImportBadLine).arg(QString::number(problems[i].line), problems[i].what);
     if (problems.size() > std::size_t(kProblemsShown))
         text += u'\n' + more.arg(problems.size() - std::size_t(kProblemsShown));
     return text;
@@ -65,7 +56,7 @@ QString badFileText(const QString& path, const std::vector<CsvProblem>& problems
 
 QString importedText(const TForm1& form, const MergeResult& merge)
 {
-    QString text = form.text(kLineImported)
+    QString text = form.text(TextLine::Imported)
                        .arg(merge.added)
                        .arg(merge.kept)
                        .arg(merge.dropped);
@@ -74,33 +65,33 @@ QString importedText(const TForm1& form, const MergeResult& merge)
         for (qsizetype i = 0; i < merge.differing.size() && i < kDatesShown; ++i)
             dates << merge.differing[i].toString(QStringLiteral("dd.MM.yyyy"));
         if (merge.differing.size() > kDatesShown)
-            dates << form.text(kLineMore).arg(merge.differing.size() - kDatesShown);
-        text += u'\n' + form.text(kLineDiffering) + dates.join(QStringLiteral(", "));
+            dates << form.text(TextLine::AndMore).arg(merge.differing.size() - kDatesShown);
+        text += u'\n' + form.text(TextLine::ImportDiffering) + dates.join(QStringLiteral(", "));
     }
     return text;
 }
 
 QString exportScopeQuestion(const TForm1& form, const QDate& from, const QDate& to)
 {
-    return form.text(kLineExportScope)
+    return form.text(TextLine::ExportScope)
                .arg(from.toString(QStringLiteral("dd.MM.yyyy")), to.toString(QStringLiteral("dd.MM.yyyy")))
-        + u'\n' + form.text(kLineExportScope + 1);
+        + u'\n' + form.text(TextLine::ExportScopeAll);
 }
 
 // The file dialogs' type line: "name|*.csv".
 QString csvFilter(const TForm1& form)
 {
-    return form.text(kLineCsvFiles) + QStringLiteral("|*.csv");
+    return form.text(TextLine::CsvFiles) + QStringLiteral("|*.csv");
 }
 
 QString writeFailedText(const QString& path, const QString& error)
 {
-    return UiText::line(MessageLine::FileNotWritten).arg(path, error);
+    return UiText::line(TextLine::FileNotWritten).arg(path, error);
 }
 
 QString readFailedText(const QString& path, const QString& error)
 {
-    return UiText::line(MessageLine::FileNotRead).arg(path, error);
+    return UiText::line(TextLine::FileNotRead).arg(path, error);
 }
 
 // Reads the file and merges it into the database in one rewrite; the error
@@ -153,7 +144,7 @@ void TForm1::importDraws(const QString& path)
     QString error;
     {
         const BusyCursor busy;
-        error = importFile(path, DrawFile(databasePath()), text(kLineMore), &merge);
+        error = importFile(path, DrawFile(databasePath()), text(TextLine::AndMore), &merge);
     }
     if (!error.isEmpty()) {
         dialogs().showMessage(this, error);
@@ -186,8 +177,8 @@ void TForm1::offerShippedHistory()
         return DateSerial::toDate(serial).toString(QStringLiteral("dd.MM.yyyy"));
     };
     const bool load = dialogs().askYesNo(
-        this, text(kLineOfferCaption),
-        text(kLineOfferHistory).arg(shown(read.draws.front().datum), shown(read.draws.back().datum)));
+        this, text(TextLine::OfferHistoryCaption),
+        text(TextLine::OfferHistory).arg(shown(read.draws.front().datum), shown(read.draws.back().datum)));
     store.writeBool(kHistoryOfferedValue, load);
     store.sync();
     if (load)
@@ -198,7 +189,7 @@ void TForm1::ExportButtonClick()
 {
     const QDate from = diagrammPage()->startDate();
     const QDate to = datenbankPage()->endDate();
-    const bool windowOnly = dialogs().askYesNo(this, text(kLineExportCaption),
+    const bool windowOnly = dialogs().askYesNo(this, text(TextLine::ExportCaption),
                                                exportScopeQuestion(*this, from, to));
     const QString path = dialogs().saveFileName(
         this, {Home, QStringLiteral("Ziehungen.csv"), csvFilter(*this), QStringLiteral("csv")});
@@ -218,6 +209,6 @@ void TForm1::ExportButtonClick()
         return;
     }
     setStatusPanel(1, [this, count = draws.size(), name = QFileInfo(path).fileName()] {
-        return text(kLineExported).arg(count).arg(name);
+        return text(TextLine::Exported).arg(count).arg(name);
     });
 }

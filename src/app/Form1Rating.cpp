@@ -13,7 +13,7 @@
 #include "evaluation/Zettelcheck.h"
 #include "platform/Dialogs.h"
 #include "platform/Sound.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include <QDateEdit>
@@ -64,8 +64,8 @@ void showDrawDate(DatenbankPage& page, double datum)
 
 QString damagedRecordsText(qint64 count, const QString& fileName)
 {
-    return count == 1 ? UiText::line(MessageLine::DamagedRecord).arg(fileName)
-                      : UiText::line(MessageLine::DamagedRecords).arg(QString::number(count), fileName);
+    return count == 1 ? UiText::line(TextLine::DamagedRecord).arg(fileName)
+                      : UiText::line(TextLine::DamagedRecords).arg(QString::number(count), fileName);
 }
 
 } // namespace
@@ -112,7 +112,7 @@ void TForm1::SpeedButton5Click()
 {
     const DrawFile file(databasePath());
     if (!file.exists()) {
-        dialogs().showMessage(this, text(57));
+        dialogs().showMessage(this, text(TextLine::ReadDrawsFirst));
         const QString error = file.create();
         if (!error.isEmpty())
             dialogs().showError(this, error);
@@ -148,7 +148,7 @@ void TForm1::showDrawLine()
     const QString line = drawLine(*shownDraw_, shortWeekdayNames(Sprache), shownFirstRecord_);
     datenbankPage()->setDrawLine(line);
     lottotippPage()->setDrawLine(line);
-    lottotippPage()->setCrossSum(crossSumText(*shownDraw_, text(56)));
+    lottotippPage()->setCrossSum(crossSumText(*shownDraw_, text(TextLine::CrossSumLabel)));
 }
 
 void TForm1::showCurrentDraw(const Draw& draw, bool firstRecord)

@@ -4,15 +4,12 @@
 #include "evaluation/ReportFile.h"
 #include "platform/ReportViewer.h"
 #include "platform/Shell.h"
+#include "text/TextLine.h"
 
 #include <QUrl>
 
 namespace {
 
-constexpr int kLineSaveAs = 104;        // "Speichern unter…"
-constexpr int kLinePrint = 105;         // "Drucken…"
-constexpr int kLineOpenElsewhere = 106; // "Mit anderem Programm öffnen"
-constexpr int kLineClose = 107;        // "Schließen"
 
 const QString productPage = QStringLiteral("https://www.vellhorn.de/numerant");
 // A link whose text names the partner portal goes to the partner's own
@@ -62,8 +59,8 @@ void TForm1::Label52Click(const QString& text)
 
 void TForm1::showReport(const QString& path, const QString& content)
 {
-    const ReportViewerTexts texts{text(kLineSaveAs), text(kLinePrint), text(kLineOpenElsewhere),
-                                  text(kLineClose)};
+    const ReportViewerTexts texts{text(TextLine::SaveAs), text(TextLine::Print), text(TextLine::OpenElsewhere),
+                                  text(TextLine::Close)};
     auto* viewer = new ReportViewer(path, content, texts, dialogs(), shell(), &ReportFile::save, this);
     viewer->show();
     viewer->raise();

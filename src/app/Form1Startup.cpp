@@ -3,7 +3,7 @@
 #include "app/WindowSettings.h"
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/InternetPage.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include "draws/DateSerial.h"
@@ -32,7 +32,6 @@
 namespace {
 
 const QDate kEarliestDate(1994, 11, 19);
-constexpr int kLineSettingsNotAFile = 80; // the settings file's path
 
 // With neither weekday no draw would count at all.
 void keepAWeekday(DatenbankPage& page)
@@ -60,13 +59,13 @@ void defaultProxyPort(const QLineEdit* host, QLineEdit* port)
 
 QString databaseCopiedText(const QString& delivered, const QString& home)
 {
-    return UiText::line(MessageLine::DatabaseCopied)
+    return UiText::line(TextLine::DatabaseCopied)
         .arg(QDir::toNativeSeparators(delivered), QDir::toNativeSeparators(home));
 }
 
 QString databaseNotCopiedText(const QString& delivered, const QString& home)
 {
-    return UiText::line(MessageLine::DatabaseNotCopied)
+    return UiText::line(TextLine::DatabaseNotCopied)
         .arg(QDir::toNativeSeparators(delivered), QDir::toNativeSeparators(home));
 }
 
@@ -113,7 +112,7 @@ void TForm1::FormShow()
     const SettingsStore store(services_.settingsFile);
     // Said once here; the shutdown then leaves the file alone without a word.
     if (!store.refusedFile().isEmpty())
-        dialogs().showError(this, text(kLineSettingsNotAFile).arg(QDir::toNativeSeparators(store.refusedFile())));
+        dialogs().showError(this, text(TextLine::SettingsNotAFile).arg(QDir::toNativeSeparators(store.refusedFile())));
 
     const WindowSettings settings = windowSettings(*this, design);
     QStringList unrestored = loadSettings(store, settings.beforeLanguage).unrestored;

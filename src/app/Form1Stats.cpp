@@ -16,6 +16,7 @@
 #include "stats/NumberStats.h"
 #include "stats/PropertyStats.h"
 #include "stats/StatsTexts.h"
+#include "text/TextLine.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -28,9 +29,6 @@
 
 namespace {
 
-constexpr int kLineZoomNote = 101;   // "Ausschnitt: die Achse beginnt bei %1, nicht bei 0"
-constexpr int kLinePngPicture = 102; // "PNG-Bild"
-constexpr int kLineSvgPicture = 103; // "SVG-Grafik"
 
 using Statistic = std::function<StatResult(const DrawSource&, const CountingWindow&, const StatsTexts&)>;
 
@@ -58,7 +56,7 @@ CountingWindow countingWindow(TForm1& form)
 void showChart(TForm1& form, const ChartData& data)
 {
     Chart1& chart = *form.chart();
-    chart.setZoomNote(form.text(kLineZoomNote));
+    chart.setZoomNote(form.text(TextLine::ZoomNote));
     QVector<ChartBar> bars;
     bars.reserve(data.bars.size());
     for (const StatBar& bar : data.bars) {
@@ -139,8 +137,8 @@ void keepChart(TForm1& form, DiagrammPage::Keep keep)
     switch (keep) {
     case DiagrammPage::Keep::Save: {
         const FileDialogSetup setup{form.tipFileFolder(), QString(),
-                                    form.text(kLinePngPicture) + QStringLiteral("|*.png|")
-                                        + form.text(kLineSvgPicture) + QStringLiteral("|*.svg"),
+                                    form.text(TextLine::PngPicture) + QStringLiteral("|*.png|")
+                                        + form.text(TextLine::SvgPicture) + QStringLiteral("|*.svg"),
                                     QStringLiteral("png")};
         const QString path = form.dialogs().saveFileName(&form, setup);
         if (path.isEmpty())
@@ -200,7 +198,7 @@ void TForm1::connectStats()
             [this](DiagrammPage::Keep keep) { keepChart(*this, keep); });
     // The note follows the interface language whenever the box is ticked.
     connect(diagrammPage()->zoomBox(), &QCheckBox::toggled, this,
-            [this] { chart()->setZoomNote(text(kLineZoomNote)); });
+            [this] { chart()->setZoomNote(text(TextLine::ZoomNote)); });
 }
 
 void TForm1::showStatistic(const ChartData& data)

@@ -4,6 +4,7 @@
 #include "app/pages/TipBoard.h"
 #include "generator/Random.h"
 #include "platform/Dialogs.h"
+#include "text/TextLine.h"
 
 #include <optional>
 #include <utility>
@@ -37,7 +38,7 @@ void TForm1::Edit1Exit(int, int)
 
 void TForm1::Loeschendertipp()
 {
-    if (dialogs().askYesNo(this, text(51), text(50)))
+    if (dialogs().askYesNo(this, text(TextLine::DeleteAllTipsCaption), text(TextLine::DeleteAllTipsQuestion)))
         SpeedButton11Click();
 }
 
@@ -55,7 +56,7 @@ void TForm1::TippEditClick(int row)
 {
     if (row < 1 || row > TipBoard::RowCount)
         return;
-    form6()->setWindowTitle(QString::number(row) + QStringLiteral(". ") + text(24));
+    form6()->setWindowTitle(QString::number(row) + QStringLiteral(". ") + text(TextLine::Tip));
     const int first = TipBoard::firstCellNumber(row);
     TippEdit(first, first + TipBoard::CellCount - 1);
 }
@@ -86,7 +87,7 @@ void TForm1::TippEdit(int Anfang, int Ende)
             ++j;
         }
     }
-    form6()->endRowMode(text(36));
+    form6()->endRowMode(text(TextLine::ChooseNumbersForRun));
     // The row's colours, hits and cross sum belong to its new numbers.
     if (session_.ratingOn)
         Komplettcheck();
@@ -95,8 +96,8 @@ void TForm1::TippEdit(int Anfang, int Ende)
 void TForm1::SpeedButton13Click()
 {
     const std::optional<int> lucky = askWholeNumber(
-        dialogs(), this, text(30) + QStringLiteral(" (1-99999999)?"), text(31),
-        QString::number(Random::global().below(99999)), [this](const QString&) { return text(34); });
+        dialogs(), this, text(TextLine::LuckyNumber) + QStringLiteral(" (1-99999999)?"), text(TextLine::LuckyNumberPrompt),
+        QString::number(Random::global().below(99999)), [this](const QString&) { return text(TextLine::BadLuckyNumber); });
     if (!lucky)
         return;
     const qint32 value = *lucky;

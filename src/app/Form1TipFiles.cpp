@@ -7,6 +7,7 @@
 #include "platform/Shell.h"
 #include "tipfiles/TipFile.h"
 #include "tipfiles/TipPrintout.h"
+#include "text/TextLine.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -110,7 +111,7 @@ void TForm1::BitBtn7Click()
         DateSerial::toDate(session_.drawDate), datenbank_->saturdays(), datenbank_->wednesdays());
     QString error;
     const std::optional<QStringList> lines = TipPrintout::lines(
-        boardRows(*tipBoard()), nextDraw, text(24), interfaceLocale(Sprache), &error);
+        boardRows(*tipBoard()), nextDraw, text(TextLine::Tip), interfaceLocale(Sprache), &error);
     QPlainTextEdit* memo = datenbank_->lineBuffer();
     memo->clear();
     if (!lines) {

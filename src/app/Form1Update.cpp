@@ -8,7 +8,7 @@
 #include "draws/DrawText.h"
 #include "draws/UpdateRules.h"
 #include "platform/Dialogs.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 #include "update/DrawUpdater.h"
 
@@ -19,17 +19,15 @@
 
 namespace {
 
-constexpr int kLineNoService = 59; // "Kein Ziehungsdienst eingestellt"
-constexpr int kLineDrawsAdded = 81; // "Neue Ziehungen: %1"
 
 // The update's own messages.
 QString badServiceText(const QString& address)
 {
-    return UiText::line(MessageLine::BadServiceAddress).arg(address);
+    return UiText::line(TextLine::BadServiceAddress).arg(address);
 }
 QString badProxyPortText(const QString& port)
 {
-    return UiText::line(MessageLine::BadProxyPort).arg(port);
+    return UiText::line(TextLine::BadProxyPort).arg(port);
 }
 
 // The configured service, or an invalid URL when the address is unusable.
@@ -64,7 +62,7 @@ void TForm1::NumerantClick()
     const QString address = internetPage()->serviceUrl().trimmed();
     if (address.isEmpty()) {
         // Nothing to ask: the database stays as it is, quietly, even at start-up.
-        setStatusPanel(0, [this] { return text(kLineNoService); });
+        setStatusPanel(0, [this] { return text(TextLine::NoService); });
         endUpdate(QString(), QDate());
         return;
     }
@@ -124,7 +122,7 @@ void TForm1::NumerantClick()
                     // What the last day said stays beside the count.
                     const QString last = statusPanel(0);
                     endUpdate(message, nextDay);
-                    QString status = text(kLineDrawsAdded).arg(added);
+                    QString status = text(TextLine::DrawsAdded).arg(added);
                     if (!last.isEmpty() && last != UpdateRules::loadingText())
                         status += QStringLiteral(" – ") + last;
                     setStatusPanel(0, status);

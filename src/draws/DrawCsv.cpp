@@ -1,7 +1,7 @@
 #include "draws/DrawCsv.h"
 
 #include "draws/DateSerial.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include <QDate>
@@ -57,13 +57,13 @@ QStringView unquoted(QStringView field)
 std::optional<Draw> parseFields(const QList<QStringView>& fields, QString* why)
 {
     if (fields.size() < 7 || fields.size() > 9) {
-        *why = UiText::line(MessageLine::CsvFieldCount)
+        *why = UiText::line(TextLine::CsvFieldCount)
                    .arg(fields.size());
         return std::nullopt;
     }
     const QDate date = parseDate(unquoted(fields[0]));
     if (!date.isValid()) {
-        *why = UiText::line(MessageLine::CsvNotADate).arg(unquoted(fields[0]).toString());
+        *why = UiText::line(TextLine::CsvNotADate).arg(unquoted(fields[0]).toString());
         return std::nullopt;
     }
     Draw draw;
@@ -73,11 +73,11 @@ std::optional<Draw> parseFields(const QList<QStringView>& fields, QString* why)
         int n = 0;
         const QStringView text = unquoted(fields[i + 1]);
         if (parseNumber(text, &n) != Field::Number || !isLottoNumber(n)) {
-            *why = UiText::line(MessageLine::CsvBadNumber).arg(i + 1).arg(text.toString());
+            *why = UiText::line(TextLine::CsvBadNumber).arg(i + 1).arg(text.toString());
             return std::nullopt;
         }
         if (seen[std::size_t(n)]) {
-            *why = UiText::line(MessageLine::CsvNumberTwice).arg(n);
+            *why = UiText::line(TextLine::CsvNumberTwice).arg(n);
             return std::nullopt;
         }
         seen[std::size_t(n)] = true;
@@ -87,7 +87,7 @@ std::optional<Draw> parseFields(const QList<QStringView>& fields, QString* why)
     int bonus = 0;
     const Field bonusField = parseNumber(bonusText, &bonus);
     if (bonusField == Field::Bad || bonus > 49) {
-        *why = UiText::line(MessageLine::CsvBadBonus)
+        *why = UiText::line(TextLine::CsvBadBonus)
                    .arg(bonusText.toString());
         return std::nullopt;
     }
@@ -95,7 +95,7 @@ std::optional<Draw> parseFields(const QList<QStringView>& fields, QString* why)
     int super = 0;
     const Field superField = parseNumber(superText, &super);
     if (superField == Field::Bad || super > 9) {
-        *why = UiText::line(MessageLine::CsvBadSuper)
+        *why = UiText::line(TextLine::CsvBadSuper)
                    .arg(superText.toString());
         return std::nullopt;
     }
@@ -160,7 +160,7 @@ CsvRead parseDrawCsv(const QByteArray& content)
         const qint64 day = qint64(draw->datum);
         if (const auto seen = lineOfDate.constFind(day); seen != lineOfDate.constEnd()) {
             result.problems.push_back(
-                {lineNumber, UiText::line(MessageLine::CsvDateTwice).arg(*seen)});
+                {lineNumber, UiText::line(TextLine::CsvDateTwice).arg(*seen)});
             continue;
         }
         lineOfDate.insert(day, lineNumber);

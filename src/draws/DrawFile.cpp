@@ -2,7 +2,7 @@
 
 #include "text/AtomicFile.h"
 
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include <QDir>
@@ -88,7 +88,7 @@ QString DrawFile::scan(const std::function<bool(const Draw&, qint64 index)>& vis
 {
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(file, MessageLine::CannotOpen);
+        return failure(file, TextLine::CannotOpen);
     const QString problem = scan(file, visit);
     return problem.isEmpty() ? problem : QStringLiteral("\"%1\": %2").arg(path_, problem);
 }
@@ -103,7 +103,7 @@ QString DrawFile::scan(QIODevice& device, const std::function<bool(const Draw&, 
     for (;;) {
         const qint64 got = device.read(block.data() + filled, block.size() - filled);
         if (got < 0)
-            return UiText::line(MessageLine::CannotRead).arg(device.errorString());
+            return UiText::line(TextLine::CannotRead).arg(device.errorString());
         filled += got;
         const qint64 whole = filled / kRecordSize * kRecordSize;
         for (qint64 at = 0; at < whole; at += kRecordSize, ++index)
@@ -138,7 +138,7 @@ QString DrawFile::append(const std::vector<Draw>& draws) const
     // a stray fragment cannot shift every later record out of step.
     const int fd = ::open(QFile::encodeName(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
-        return systemFailure(MessageLine::CannotOpen, path_, errno);
+        return systemFailure(TextLine::CannotOpen, path_, errno);
     struct stat info {};
     int error = ::fstat(fd, &info) != 0 ? errno : 0;
     const off_t end = info.st_size / kRecordSize * kRecordSize;
@@ -156,7 +156,7 @@ QString DrawFile::append(const std::vector<Draw>& draws) const
     if (!error && ::fsync(fd) != 0)
         error = errno;
     ::close(fd);
-    return error ? systemFailure(MessageLine::CannotWrite, path_, error) : QString();
+    return error ? systemFailure(TextLine::CannotWrite, path_, error) : QString();
 }
 
 QString DrawFile::rewrite(const std::vector<Draw>& draws, const QString& tempPath) const

@@ -1,7 +1,7 @@
 #include "draws/UpdateRules.h"
 
 #include "draws/DateSerial.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include <QRegularExpression>
@@ -36,27 +36,27 @@ Reply classify(int status)
 
 QString loadingText()
 {
-    return UiText::line(MessageLine::UpdateLoading);
+    return UiText::line(TextLine::UpdateLoading);
 }
 
 QString receivedText(qint64 bytes)
 {
-    return UiText::line(MessageLine::UpdateReceived).arg(bytes);
+    return UiText::line(TextLine::UpdateReceived).arg(bytes);
 }
 
 QString accuracyNote()
 {
-    return UiText::line(MessageLine::UpdateAccuracy);
+    return UiText::line(TextLine::UpdateAccuracy);
 }
 
 QString notYetText(const QDate& day)
 {
-    return UiText::line(MessageLine::UpdateNotYet).arg(day.toString(QStringLiteral("dd.MM.yyyy")));
+    return UiText::line(TextLine::UpdateNotYet).arg(day.toString(QStringLiteral("dd.MM.yyyy")));
 }
 
 QString failedText(int status, const QString& reasonPhrase)
 {
-    return UiText::line(MessageLine::UpdateFailed).arg(QString::number(status), reasonPhrase);
+    return UiText::line(TextLine::UpdateFailed).arg(QString::number(status), reasonPhrase);
 }
 
 QStringList bodyLines(const QByteArray& body)

@@ -1,17 +1,11 @@
 #include "generator/PoolBuilder.h"
 
 #include "generator/PoolBands.h"
+#include "text/TextLine.h"
 
 namespace {
 
 // Text-table lines of the pool's status texts.
-constexpr int kLineNumberDistribution = 0;
-constexpr int kLineComputing = 17;
-constexpr int kLinePairs = 18;
-constexpr int kLineTriples = 19;
-constexpr int kLineQuads = 20;
-constexpr int kLineOverdue = 21;
-constexpr int kLineNeighbours = 22;
 
 class Builder {
 public:
@@ -24,7 +18,7 @@ public:
     NumberPool pool;
 
 private:
-    void announce(int line) { host_.status(host_.line(kLineComputing) + QLatin1Char(' ') + host_.line(line)); }
+    void announce(int line) { host_.status(host_.line(TextLine::Computing) + QLatin1Char(' ') + host_.line(line)); }
     void bandText(const Band& band, int countBefore, bool singleBlank)
     {
         host_.status(QStringLiteral("Min: ") + QString::number(band.low)
@@ -89,9 +83,9 @@ bool Builder::run()
         int lastStart;
     };
     const GroupStep groups[] = {
-        {p_.preferFrequentPairs, p_.preferRarePairs, PoolStatistic::Pairs, kLinePairs, 2, 48},
-        {p_.preferFrequentTriples, p_.preferRareTriples, PoolStatistic::Triples, kLineTriples, 3, 47},
-        {p_.preferFrequentQuads, p_.preferRareQuads, PoolStatistic::Quads, kLineQuads, 4, 46},
+        {p_.preferFrequentPairs, p_.preferRarePairs, PoolStatistic::Pairs, TextLine::PairsForming, 2, 48},
+        {p_.preferFrequentTriples, p_.preferRareTriples, PoolStatistic::Triples, TextLine::TriplesForming, 3, 47},
+        {p_.preferFrequentQuads, p_.preferRareQuads, PoolStatistic::Quads, TextLine::QuadsForming, 4, 46},
     };
     for (const GroupStep& g : groups) {
         std::optional<StatisticValues> stat;
@@ -114,20 +108,20 @@ bool Builder::run()
     {
         std::optional<StatisticValues> frequency;
         if (p_.preferFrequent) {
-            announce(kLineNumberDistribution);
+            announce(TextLine::NumberDistribution);
             if (!fetch(PoolStatistic::NumberFrequency, frequency))
                 return false;
             addNumbers(*frequency, p_.frequentPercent / 100.0, true, false);
         }
         if (p_.preferRare) {
-            announce(kLineNumberDistribution);
+            announce(TextLine::NumberDistribution);
             if (!frequency && !fetch(PoolStatistic::NumberFrequency, frequency))
                 return false;
             addNumbers(*frequency, p_.rarePercent / 100.0, false, false);
         }
     }
     if (p_.preferOverdue) {
-        announce(kLineOverdue);
+        announce(TextLine::OverdueNumbers);
         std::optional<StatisticValues> overdue;
         if (!fetch(PoolStatistic::Overdue, overdue))
             return false;
@@ -135,7 +129,7 @@ bool Builder::run()
     }
 
     if (p_.preferNeighbours) {
-        announce(kLineNeighbours);
+        announce(TextLine::Neighbours);
         for (int i = 1; i <= 8; ++i) {
             const int v = draws_.last[std::size_t(i)];
             if (v >= 2)

@@ -1,7 +1,7 @@
 #include "generator/WeightList.h"
 
 #include "text/AtomicFile.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include <QBuffer>
@@ -13,11 +13,11 @@ namespace {
 // The reader's own messages, shown after the dialog's "could not be loaded".
 QString notAFileMessage()
 {
-    return UiText::line(MessageLine::NotARegularFile);
+    return UiText::line(TextLine::NotARegularFile);
 }
 QString tooLargeMessage()
 {
-    return UiText::line(MessageLine::WeightListTooLarge).arg(WeightList::MaxFileSize);
+    return UiText::line(TextLine::WeightListTooLarge).arg(WeightList::MaxFileSize);
 }
 
 } // namespace

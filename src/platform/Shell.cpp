@@ -1,7 +1,7 @@
 #include "platform/Shell.h"
 
 #include "platform/Dialogs.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include <QDir>
@@ -14,17 +14,17 @@ namespace {
 
 QString cannotOpenFile(const QString& path)
 {
-    return UiText::line(MessageLine::ShellNoProgram) + QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
+    return UiText::line(TextLine::ShellNoProgram) + QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
 }
 
 QString missingFile(const QString& path)
 {
-    return UiText::line(MessageLine::ShellMissingFile) + QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
+    return UiText::line(TextLine::ShellMissingFile) + QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
 }
 
 QString cannotOpenAddress(const QString& address)
 {
-    return UiText::line(MessageLine::ShellNoBrowser) + QStringLiteral("\n\n") + address;
+    return UiText::line(TextLine::ShellNoBrowser) + QStringLiteral("\n\n") + address;
 }
 
 QString handlerFailed(const QString& target, const QString& reason)

@@ -1,39 +1,53 @@
 #include "stats/StatsTexts.h"
+#include "text/TextLine.h"
+#include "text/TextTable.h"
+
+StatsTexts::StatsTexts()
+{
+    static const QStringList german = TextTable::defaults();
+    fill([](int line) { return german.value(line); });
+}
 
 StatsTexts StatsTexts::fromLines(const std::function<QString(int)>& line)
 {
-    StatsTexts t;
-    t.zahlenverteilung = line(0);
-    t.ziehungen = line(1);
-    t.quersumme = line(2);
-    t.paare = line(9);
-    t.gefunden = line(10);
-    t.dreier = line(11);
-    t.quersummenverteilung = line(13);
-    t.quersummeKurz = line(14);
-    t.vierer = line(15);
-    t.ueberfaellig = line(28);
-    t.tippverteilung = line(29);
-    t.superzahl = line(38);
-    t.primzahlenBei = line(44);
-    t.warenPrimzahlen = line(45);
-    t.ungeradeBei = line(46);
-    t.warenUngerade = line(47);
-    t.geradeBei = line(48);
-    t.warenGerade = line(49);
-    t.zahl = line(87);
-    t.wieOftGezogen = line(88);
-    t.seitLetztem = line(89);
-    t.anzahlZiehungen = line(90);
-    t.superzahlAchse = line(91);
-    t.anzahlInTipps = line(92);
-    t.folgeAb = line(93);
-    t.primzahlenJe = line(94);
-    t.ungeradeJe = line(95);
-    t.geradeJe = line(96);
-    t.primzahl = line(97);
-    t.keinePrimzahl = line(98);
-    t.gezaehltAb = line(99);
-    t.gezaehltNach = line(100);
-    return t;
+    StatsTexts texts;
+    texts.fill(line);
+    return texts;
+}
+
+void StatsTexts::fill(const std::function<QString(int)>& line)
+{
+    StatsTexts& t = *this;
+    t.zahlenverteilung = line(TextLine::NumberDistribution);
+    t.ziehungen = line(TextLine::Draws);
+    t.quersumme = line(TextLine::CrossSum);
+    t.paare = line(TextLine::Pairs);
+    t.gefunden = line(TextLine::Found);
+    t.dreier = line(TextLine::Triples);
+    t.quersummenverteilung = line(TextLine::CrossSumDistribution);
+    t.quersummeKurz = line(TextLine::CrossSumShort);
+    t.vierer = line(TextLine::Quads);
+    t.ueberfaellig = line(TextLine::Overdue);
+    t.tippverteilung = line(TextLine::TipDistribution);
+    t.superzahl = line(TextLine::SuperNumberOverdue);
+    t.primzahlenBei = line(TextLine::PrimesPerTipAt);
+    t.warenPrimzahlen = line(TextLine::WerePrimes);
+    t.ungeradeBei = line(TextLine::OddPerTipAt);
+    t.warenUngerade = line(TextLine::WereOdd);
+    t.geradeBei = line(TextLine::EvenPerTipAt);
+    t.warenGerade = line(TextLine::WereEven);
+    t.zahl = line(TextLine::ChartNumber);
+    t.wieOftGezogen = line(TextLine::ChartHowOften);
+    t.seitLetztem = line(TextLine::ChartSinceLast);
+    t.anzahlZiehungen = line(TextLine::ChartDrawCount);
+    t.superzahlAchse = line(TextLine::ChartSuperNumber);
+    t.anzahlInTipps = line(TextLine::ChartCountInTips);
+    t.folgeAb = line(TextLine::ChartRunFrom);
+    t.primzahlenJe = line(TextLine::ChartPrimesPerDraw);
+    t.ungeradeJe = line(TextLine::ChartOddPerDraw);
+    t.geradeJe = line(TextLine::ChartEvenPerDraw);
+    t.primzahl = line(TextLine::ChartPrime);
+    t.keinePrimzahl = line(TextLine::ChartNotPrime);
+    t.gezaehltAb = line(TextLine::CountedFrom);
+    t.gezaehltNach = line(TextLine::CountedAfter);
 }

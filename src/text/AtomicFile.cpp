@@ -1,6 +1,6 @@
 #include "text/AtomicFile.h"
 
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include <QDir>
@@ -86,8 +86,8 @@ Result write(const QString& path, const QByteArray& bytes, const QString& tempPa
     const bool hadFile = ::stat(QFile::encodeName(target).constData(), &old) == 0;
     // Renaming over a device or a pipe would replace the node itself.
     if (hadFile && !S_ISREG(old.st_mode))
-        return failure(MessageLine::CannotReplace, path,
-                       S_ISDIR(old.st_mode) ? systemText(EISDIR) : UiText::line(MessageLine::NotARegularFile));
+        return failure(TextLine::CannotReplace, path,
+                       S_ISDIR(old.st_mode) ? systemText(EISDIR) : UiText::line(TextLine::NotARegularFile));
 
     const bool named = !tempPath.isEmpty();
     QString temp;
@@ -96,8 +96,8 @@ Result write(const QString& path, const QByteArray& bytes, const QString& tempPa
         // Clearing a stale temp file that is really the target would lose it.
         const QString tempAbsolute = QFileInfo(temp).absoluteFilePath();
         if (tempAbsolute == QFileInfo(target).absoluteFilePath() || tempAbsolute == asked.absoluteFilePath())
-            return {UiText::line(MessageLine::CannotReplaceItself).arg(path),
-                    UiText::line(MessageLine::CannotReplaceItself).arg(path)};
+            return {UiText::line(TextLine::CannotReplaceItself).arg(path),
+                    UiText::line(TextLine::CannotReplaceItself).arg(path)};
         ::unlink(QFile::encodeName(temp).constData());
     }
 
@@ -111,7 +111,7 @@ Result write(const QString& path, const QByteArray& bytes, const QString& tempPa
             break;
     }
     if (fd < 0)
-        return failure(MessageLine::CannotCreate, named ? temp : path, systemText(errno));
+        return failure(TextLine::CannotCreate, named ? temp : path, systemText(errno));
 
     const QByteArray tempName = QFile::encodeName(temp);
     int error = hadFile && ::fchmod(fd, old.st_mode & 07777) != 0 ? errno : 0;
@@ -124,12 +124,12 @@ Result write(const QString& path, const QByteArray& bytes, const QString& tempPa
         error = errno;
     if (error) {
         ::unlink(tempName.constData());
-        return failure(MessageLine::CannotWrite, named ? temp : path, systemText(error));
+        return failure(TextLine::CannotWrite, named ? temp : path, systemText(error));
     }
     if (::rename(tempName.constData(), QFile::encodeName(target).constData()) != 0) {
         const int renameError = errno;
         ::unlink(tempName.constData());
-        return failure(MessageLine::CannotReplace, path, systemText(renameError));
+        return failure(TextLine::CannotReplace, path, systemText(renameError));
     }
     syncFolderOf(target);
     return {};

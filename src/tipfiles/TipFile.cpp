@@ -2,7 +2,7 @@
 
 #include "text/AtomicFile.h"
 #include "draws/DateSerial.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include <QDir>
@@ -17,11 +17,11 @@ constexpr int kRows = 12;
 // The reader's own messages; the system's error text follows where there is one.
 QString notAFileMessage(const QString& path)
 {
-    return UiText::line(MessageLine::TipFileNotAFile).arg(path);
+    return UiText::line(TextLine::TipFileNotAFile).arg(path);
 }
 QString tooLargeMessage()
 {
-    return UiText::line(MessageLine::TipFileTooLarge).arg(TipFile::maxFileSize);
+    return UiText::line(TextLine::TipFileTooLarge).arg(TipFile::maxFileSize);
 }
 
 enum class LineRead { Line, End, Failed, TooLarge };
@@ -72,7 +72,7 @@ namespace TipFile {
 
 QString filter()
 {
-    return UiText::line(MessageLine::TipFiles) + QStringLiteral("|*.vlt");
+    return UiText::line(TextLine::TipFiles) + QStringLiteral("|*.vlt");
 }
 
 QByteArray format(const TipRows& rows, const QString& losNr)
@@ -117,7 +117,7 @@ std::optional<Content> read(QIODevice& device, QString* error)
         if (error)
             *error = result == LineRead::TooLarge
                          ? tooLargeMessage()
-                         : UiText::line(MessageLine::CannotRead).arg(device.errorString());
+                         : UiText::line(TextLine::CannotRead).arg(device.errorString());
         return std::nullopt;
     };
     for (int r = 0; r < kRows; ++r) {
@@ -149,7 +149,7 @@ std::optional<Content> read(const QString& path, QString* error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = UiText::line(MessageLine::CannotOpen).arg(path, file.errorString());
+            *error = UiText::line(TextLine::CannotOpen).arg(path, file.errorString());
         return std::nullopt;
     }
     if (file.size() > maxFileSize) {

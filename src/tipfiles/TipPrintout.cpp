@@ -2,7 +2,7 @@
 
 #include "text/AtomicFile.h"
 #include "draws/DateSerial.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 
@@ -19,7 +19,7 @@ std::optional<QStringList> lines(const TipRows& rows, const QDate& nextDraw,
                                  const QString& tippWord, const QLocale& locale, QString* error)
 {
     QStringList out;
-    out << UiText::line(MessageLine::PrintoutHeading)
+    out << UiText::line(TextLine::PrintoutHeading)
                .arg(QStringLiteral("Vellhorns Numerant.de"),
                     locale.dayName(nextDraw.dayOfWeek(), QLocale::LongFormat) + QLatin1Char(' ')
                         + nextDraw.toString(QStringLiteral("dd.MM.yy")))
@@ -35,7 +35,7 @@ std::optional<QStringList> lines(const TipRows& rows, const QDate& nextDraw,
             const int number = row[k].trimmed().toInt(&ok);
             if (!ok) {
                 if (error)
-                    *error = UiText::line(MessageLine::PrintoutBadNumber)
+                    *error = UiText::line(TextLine::PrintoutBadNumber)
                                  .arg(row[k], QString::number(r + 1), QString::number(k + 1));
                 return std::nullopt;
             }
@@ -55,7 +55,7 @@ QString write(const QString& path, const QStringList& lines)
         bytes += line.toUtf8() + "\r\n";
     const AtomicFile::Result written = AtomicFile::write(path, bytes);
     if (!written.ok())
-        return UiText::line(MessageLine::CannotWrite).arg(path, written.reason);
+        return UiText::line(TextLine::CannotWrite).arg(path, written.reason);
     return {};
 }
 

@@ -2,7 +2,7 @@
 
 #include "draws/DrawFile.h"
 #include "draws/UpdateRules.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include <QNetworkAccessManager>
@@ -19,23 +19,23 @@ namespace {
 // What the user reads when a request is given up.
 QString timeoutText(int seconds)
 {
-    return UiText::line(MessageLine::UpdateSilent).arg(seconds);
+    return UiText::line(TextLine::UpdateSilent).arg(seconds);
 }
 QString totalTimeoutText(int seconds)
 {
-    return UiText::line(MessageLine::UpdateTooSlow).arg(seconds);
+    return UiText::line(TextLine::UpdateTooSlow).arg(seconds);
 }
 QString tooLargeText(qint64 limit)
 {
-    return UiText::line(MessageLine::UpdateTooLarge).arg(limit / 1024);
+    return UiText::line(TextLine::UpdateTooLarge).arg(limit / 1024);
 }
 QString connectionFailedText(const QString& error)
 {
-    return UiText::line(MessageLine::UpdateConnectionFailed).arg(error);
+    return UiText::line(TextLine::UpdateConnectionFailed).arg(error);
 }
 QString storeFailedText(const QString& error)
 {
-    return UiText::line(MessageLine::UpdateStoreFailed).arg(error);
+    return UiText::line(TextLine::UpdateStoreFailed).arg(error);
 }
 
 // Answers that arrived ahead of a slow day wait for it; this many requests

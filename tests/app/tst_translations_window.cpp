@@ -17,7 +17,7 @@
 #include "text/LanguageItem.h"
 #include "text/Languages.h"
 #include "text/MasterList.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/TextTable.h"
 #include "text/TextLines.h"
 
@@ -370,13 +370,13 @@ void TranslationsWindowTest::textsMadeByTheProgramFollow()
     QCOMPARE(window_->statusPanel(0), lines.value(59));
     for (const char* picker : {"DateTimePicker1", "DateTimePicker2"})
         QCOMPARE(window_->findChild<QDateEdit*>(QLatin1String(picker))->toolTip(),
-                 lines.value(MessageLine::DatePickerHint));
+                 lines.value(TextLine::DatePickerHint));
     QCOMPARE(window_->form3()->findChild<UpDown*>(QStringLiteral("UpDown7"))->specialValueText(),
-             lines.value(MessageLine::NoBonus));
+             lines.value(TextLine::NoBonus));
     // A message made deep in a library, here on a database that cannot be opened.
     QString error;
     QVERIFY(!DrawFile(programDir_ + QStringLiteral("missing/ZahlenOB.dat")).readAll(&error));
-    QVERIFY2(error.startsWith(lines.value(MessageLine::CannotOpen).section(QStringLiteral("%1"), 0, 0)), qPrintable(error));
+    QVERIFY2(error.startsWith(lines.value(TextLine::CannotOpen).section(QStringLiteral("%1"), 0, 0)), qPrintable(error));
     // The language menu names each language in its own language, in every language.
     for (const Language& language : Languages::all())
         QCOMPARE(window_->findChild<QAction*>(language.menuItem)->text(), language.caption);

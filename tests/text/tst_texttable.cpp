@@ -1,5 +1,5 @@
 #include "text/Languages.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/TextTable.h"
 #include "text/UiText.h"
 
@@ -36,7 +36,7 @@ void TestTextTable::defaults_data()
            "Zugriffsrechte des Programmes oder starten Sie als Administrator"_qs;
     QTest::newRow("appended, trailing blank 56") << 56 << "QS: ";
     QTest::newRow("appended, with places") << 62 << "Durchgang %1: %2 (%3 %)";
-    QTest::newRow("past the end") << int(MessageLine::End) << QString();
+    QTest::newRow("past the end") << int(TextLine::End) << QString();
     QTest::newRow("negative") << -1 << QString();
 }
 
@@ -45,7 +45,7 @@ void TestTextTable::defaults()
     QFETCH(int, index);
     QFETCH(QString, text);
     const TextTable table;
-    QCOMPARE(table.size(), MessageLine::End);
+    QCOMPARE(table.size(), TextLine::End);
     QCOMPARE(table.line(index), text);
 }
 
@@ -85,17 +85,17 @@ void TestTextTable::installedTableWordsTheMessages()
 {
     TextTable english;
     QStringList lines = english.lines();
-    lines[MessageLine::CannotOpen] = QStringLiteral("Cannot open “%1”: %2");
-    lines[MessageLine::CannotRead] = QString(); // a line left empty
+    lines[TextLine::CannotOpen] = QStringLiteral("Cannot open “%1”: %2");
+    lines[TextLine::CannotRead] = QString(); // a line left empty
     english.setLines(lines);
     UiText::install(english);
-    QCOMPARE(UiText::line(MessageLine::CannotOpen), QStringLiteral("Cannot open “%1”: %2"));
+    QCOMPARE(UiText::line(TextLine::CannotOpen), QStringLiteral("Cannot open “%1”: %2"));
     // The program's own messages never lose their words to an older or
     // shorter message file; the original lines read as the file has them.
-    QCOMPARE(UiText::line(MessageLine::CannotRead), QStringLiteral("Lesefehler: %1"));
+    QCOMPARE(UiText::line(TextLine::CannotRead), QStringLiteral("Lesefehler: %1"));
     english.setLines(lines.mid(0, 30));
     UiText::install(english);
-    QCOMPARE(UiText::line(MessageLine::CannotOpen), TextTable().line(MessageLine::CannotOpen));
+    QCOMPARE(UiText::line(TextLine::CannotOpen), TextTable().line(TextLine::CannotOpen));
     QCOMPARE(UiText::line(40), QString());
     QCOMPARE(UiText::line(-1), QString());
     UiText::install(TextTable());

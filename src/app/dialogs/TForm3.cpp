@@ -4,7 +4,7 @@
 #include "platform/DateField.h"
 #include "platform/Dialogs.h"
 #include "platform/UpDown.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include <QDateEdit>
@@ -35,12 +35,12 @@ QLineEdit* digitEdit(const QString& name, QWidget* parent)
 
 QString repeatedNumberText(int number)
 {
-    return UiText::line(MessageLine::NumberTwice).arg(number);
+    return UiText::line(TextLine::NumberTwice).arg(number);
 }
 
 QString bonusAmongNumbersText(int number)
 {
-    return UiText::line(MessageLine::BonusAmongNumbers).arg(number);
+    return UiText::line(TextLine::BonusAmongNumbers).arg(number);
 }
 
 // The game digits are kept as decimal text; the record keeps one byte each.
@@ -143,7 +143,7 @@ void TForm3::preset(const Draw& draw)
 
 void TForm3::showLanguageTexts()
 {
-    upDowns_[6]->setSpecialValueText(UiText::line(MessageLine::NoBonus));
+    upDowns_[6]->setSpecialValueText(UiText::line(TextLine::NoBonus));
 }
 
 void TForm3::accept()

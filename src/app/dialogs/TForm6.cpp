@@ -3,7 +3,7 @@
 #include "generator/Random.h"
 #include "generator/WeightList.h"
 #include "platform/Dialogs.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include <QCheckBox>
@@ -96,7 +96,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     StatusBar1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     layout->addWidget(StatusBar1);
     // Wide enough for the longest status text a number can produce.
-    const QString widest = UiText::line(MessageLine::WeightStatus).arg(QStringLiteral("49"), QStringLiteral("999"));
+    const QString widest = UiText::line(TextLine::WeightStatus).arg(QStringLiteral("49"), QStringLiteral("999"));
     StatusBar1->setMinimumWidth(StatusBar1->fontMetrics().horizontalAdvance(widest) + 24);
 
     Timer1 = new QTimer(this);
@@ -294,7 +294,7 @@ void TForm6::CheckBox1MouseMove(int number)
         return;
     }
     if (QCheckBox* b = box(number))
-        StatusBar1->showMessage(UiText::line(MessageLine::WeightStatus).arg(b->text(), b->toolTip()));
+        StatusBar1->showMessage(UiText::line(TextLine::WeightStatus).arg(b->text(), b->toolTip()));
 }
 
 bool TForm6::eventFilter(QObject* watched, QEvent* event)
@@ -327,7 +327,7 @@ QString TForm6::listFileName() const
 void TForm6::SpeedButton1Click()
 {
     const FileDialogSetup setup{directory_, listFileName(),
-                                UiText::line(MessageLine::WeightListFiles) + QStringLiteral("|*.vlw"),
+                                UiText::line(TextLine::WeightListFiles) + QStringLiteral("|*.vlw"),
                                 QStringLiteral("vlw")};
     const QString path = dialogs().saveFileName(this, setup);
     if (path.isEmpty())
@@ -341,7 +341,7 @@ void TForm6::SpeedButton1Click()
     }
     const QString error = WeightList::save(path, lines);
     if (!error.isEmpty()) {
-        dialogs().showError(this, UiText::line(MessageLine::WeightListNotSaved).arg(path)
+        dialogs().showError(this, UiText::line(TextLine::WeightListNotSaved).arg(path)
                                         + QLatin1Char('\n') + error);
         return;
     }
@@ -354,7 +354,7 @@ void TForm6::SpeedButton1Click()
 void TForm6::SpeedButton2Click()
 {
     const FileDialogSetup setup{directory_, listFileName(),
-                                UiText::line(MessageLine::WeightListFiles) + QStringLiteral("|*.vlw"),
+                                UiText::line(TextLine::WeightListFiles) + QStringLiteral("|*.vlw"),
                                 QStringLiteral("vlw")};
     const QString path = dialogs().openFileName(this, setup);
     if (path.isEmpty())
@@ -362,7 +362,7 @@ void TForm6::SpeedButton2Click()
     QStringList lines;
     const QString error = WeightList::load(path, lines);
     if (!error.isEmpty()) {
-        dialogs().showError(this, UiText::line(MessageLine::WeightListNotLoaded).arg(path)
+        dialogs().showError(this, UiText::line(TextLine::WeightListNotLoaded).arg(path)
                                         + QLatin1Char('\n') + error);
         return;
     }
@@ -406,7 +406,7 @@ void TForm6::Timer1Timer()
     // More than 26 numbers would not fit the row array, and a larger count
     // could never find enough free boxes.
     const int last = std::clamp(MaxTipp, 0, int(Tippreihe.size()) - 1);
-    BitBtn4->setText(UiText::line(MessageLine::RandomStop).arg(Losgeht));
+    BitBtn4->setText(UiText::line(TextLine::RandomStop).arg(Losgeht));
     for (int n = 1; n <= Numbers; ++n) {
         setChecked(n, false);
         paintBox(n, plainColor());

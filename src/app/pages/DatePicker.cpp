@@ -1,7 +1,7 @@
 #include "app/pages/DatePicker.h"
 
 #include "platform/DateField.h"
-#include "text/MessageLines.h"
+#include "text/TextLine.h"
 #include "text/UiText.h"
 
 #include <QDateEdit>
@@ -27,7 +27,7 @@ QDateEdit* DatePicker::create(const QString& name, const QDate& date, QWidget* p
     picker->setMinimumDate(earliestDate());
     picker->setDate(date);
     picker->setProperty(kPickerProperty, true);
-    picker->setToolTip(UiText::line(MessageLine::DatePickerHint));
+    picker->setToolTip(UiText::line(TextLine::DatePickerHint));
     return picker;
 }
 
@@ -35,5 +35,5 @@ void DatePicker::showHints(QWidget* window)
 {
     for (QDateEdit* picker : window->findChildren<QDateEdit*>())
         if (picker->property(kPickerProperty).toBool())
-            picker->setToolTip(UiText::line(MessageLine::DatePickerHint));
+            picker->setToolTip(UiText::line(TextLine::DatePickerHint));
 }
