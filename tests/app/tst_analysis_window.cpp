@@ -30,16 +30,6 @@ std::vector<Draw> threeDraws()
             makeDraw(QDate(2020, 12, 12), {10, 20, 30, 40, 41, 42}, 43)};
 }
 
-// Five Saturdays; each shares one number fewer with the first.
-std::vector<Draw> fiveSaturdays()
-{
-    return {makeDraw(QDate(2020, 1, 4), {1, 2, 3, 4, 5, 6}, 7),
-            makeDraw(QDate(2020, 1, 11), {1, 2, 3, 10, 11, 12}, 13),
-            makeDraw(QDate(2020, 1, 18), {1, 2, 20, 21, 22, 23}, 24),
-            makeDraw(QDate(2020, 1, 25), {1, 30, 31, 32, 33, 34}, 35),
-            makeDraw(QDate(2020, 2, 1), {40, 41, 42, 43, 44, 45}, 46)};
-}
-
 QByteArray readFile(const QString& path)
 {
     QFile file(path);

@@ -3,6 +3,7 @@
 // comes back exactly. (For a picture of every tab in every language, see
 // the manual tool's --language-sheets.)
 
+#include "ShownPages.h"
 #include "WindowFixture.h"
 #include "app/LanguageItems.h"
 #include "app/dialogs/TForm3.h"
@@ -198,20 +199,7 @@ void TranslationsWindowTest::switchTo(const QString& code)
 
 std::vector<QWidget*> TranslationsWindowTest::visiblePages() const
 {
-    // Every shown tab page; a page holding a tab control of its own stands
-    // for each of that control's shown pages in turn.
-    std::vector<QWidget*> pages;
-    QTabWidget* tabs = window_->PageControl1;
-    for (int i = 0; i < tabs->count(); ++i) {
-        if (!tabs->isTabVisible(i))
-            continue;
-        pages.push_back(tabs->widget(i));
-        for (QTabWidget* inner : tabs->widget(i)->findChildren<QTabWidget*>())
-            for (int j = 0; j < inner->count(); ++j)
-                if (inner->isTabVisible(j))
-                    pages.push_back(inner->widget(j));
-    }
-    return pages;
+    return shownPages(*window_->PageControl1);
 }
 
 QStringList TranslationsWindowTest::problemsOn(QWidget* page, const QSet<QString>& captioned,

@@ -16,3 +16,7 @@ Draw makeDraw(const QDate& date, const std::array<int, 6>& numbers, int bonus, i
 // Writes the draws, in the given order, as "ZahlenOB.dat" into dir (usually a
 // QTemporaryDir's path) and returns the file's path; empty when writing failed.
 QString writeDatabase(const QString& dir, const std::vector<Draw>& draws);
+
+// Five Saturdays of January 2020; each draw shares one number fewer with the
+// first: D0-D1 share 3, D0/D1-D2 share 2, D0/D1/D2-D3 share 1, D4 nothing.
+std::vector<Draw> fiveSaturdays();

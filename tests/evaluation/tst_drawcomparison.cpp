@@ -20,16 +20,6 @@ double day(int year, int month, int dayOfMonth)
     return DateSerial::fromDate(QDate(year, month, dayOfMonth));
 }
 
-// Five Saturdays; each draw shares one number fewer with the first:
-// D0-D1 share 3, D0/D1-D2 share 2, D0/D1/D2-D3 share 1, D4 shares nothing.
-std::vector<Draw> fiveSaturdays()
-{
-    return {makeDraw(QDate(2020, 1, 4), {1, 2, 3, 4, 5, 6}, 7),
-            makeDraw(QDate(2020, 1, 11), {1, 2, 3, 10, 11, 12}, 13),
-            makeDraw(QDate(2020, 1, 18), {1, 2, 20, 21, 22, 23}, 24),
-            makeDraw(QDate(2020, 1, 25), {1, 30, 31, 32, 33, 34}, 35),
-            makeDraw(QDate(2020, 2, 1), {40, 41, 42, 43, 44, 45}, 46)};
-}
 
 // Records what the comparison asks and answers from presets.
 class ScriptedHost final : public ComparisonHost {

@@ -2,6 +2,7 @@
 
 #include "DrawFixture.h"
 #include "HeadlessPlatform.h"
+#include "ShownPages.h"
 
 #include "app/AppPaths.h"
 #include "app/TForm1.h"
@@ -91,23 +92,7 @@ struct Window {
         return true;
     }
 
-    // Every shown tab page; a page holding a tab control of its own stands
-    // for each of that control's shown pages in turn.
-    std::vector<QWidget*> visiblePages() const
-    {
-        std::vector<QWidget*> pages;
-        QTabWidget* tabs = form->PageControl1;
-        for (int i = 0; i < tabs->count(); ++i) {
-            if (!tabs->isTabVisible(i))
-                continue;
-            pages.push_back(tabs->widget(i));
-            for (QTabWidget* inner : tabs->widget(i)->findChildren<QTabWidget*>())
-                for (int j = 0; j < inner->count(); ++j)
-                    if (inner->isTabVisible(j))
-                        pages.push_back(inner->widget(j));
-        }
-        return pages;
-    }
+    std::vector<QWidget*> visiblePages() const { return shownPages(*form->PageControl1); }
 };
 
 QString save(const QPixmap& picture, const QString& path)
