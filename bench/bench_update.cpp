@@ -46,7 +46,7 @@ public:
     {
         process_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/numerant-drawservice"),
                        {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--delay-ms"),
-                        QString::number(delayMs)});
+                        QString::number(delayMs), QStringLiteral("--quiet")});
         process_.setReadChannel(QProcess::StandardOutput);
         const QRegularExpression listening(QStringLiteral("listening on (http://\\S+)"));
         QElapsedTimer waited;
@@ -55,7 +55,7 @@ public:
             process_.waitForReadyRead(100);
             address_ = listening.match(QString::fromLocal8Bit(process_.peek(4096))).captured(1);
         }
-        // The log would fill the pipe; nobody reads it here.
+        // Nothing more should come (--quiet), but a full pipe would stall it.
         QObject::connect(&process_, &QProcess::readyReadStandardOutput, &process_,
                          [this] { process_.readAllStandardOutput(); });
     }

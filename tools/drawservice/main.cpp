@@ -69,7 +69,9 @@ int main(int argc, char* argv[])
         QStringLiteral("jitter-ms"),
         QStringLiteral("Vary that delay at random by up to N milliseconds either way."),
         QStringLiteral("N"), QStringLiteral("0"));
-    parser.addOptions({csvOption, portOption, bindOption, delayOption, jitterOption});
+    const QCommandLineOption quietOption(
+        QStringLiteral("quiet"), QStringLiteral("Print only the listening line, not each request."));
+    parser.addOptions({csvOption, portOption, bindOption, delayOption, jitterOption, quietOption});
     parser.process(app);
 
     bool delayOk = false;
@@ -96,6 +98,7 @@ int main(int argc, char* argv[])
                      qPrintable(file.errorString()));
         return 1;
     }
+    const bool quiet = parser.isSet(quietOption);
     DrawService service;
     QString error;
     if (!service.load(file.readAll(), &error)) {
@@ -106,14 +109,15 @@ int main(int argc, char* argv[])
 
     QHttpServer server;
     server.route(QStringLiteral("/zahlen/lotto_neu.asp"),
-                 [&service, delayMs, jitterMs](const QHttpServerRequest& request,
-                                               QHttpServerResponder&& responder) {
+                 [&service, delayMs, jitterMs, quiet](const QHttpServerRequest& request,
+                                                      QHttpServerResponder&& responder) {
         const DrawService::Answer answer = service.answer(request.query());
-        logLine(QStringLiteral("%1 %2 %3 %4 %5")
-                    .arg(QDateTime::currentDateTime().toString(Qt::ISODate),
-                         request.remoteAddress().toString(), request.url().toString(QUrl::RemoveScheme | QUrl::RemoveAuthority))
-                    .arg(answer.status)
-                    .arg(answer.body.size()));
+        if (!quiet)
+            logLine(QStringLiteral("%1 %2 %3 %4 %5")
+                        .arg(QDateTime::currentDateTime().toString(Qt::ISODate),
+                             request.remoteAddress().toString(), request.url().toString(QUrl::RemoveScheme | QUrl::RemoveAuthority))
+                        .arg(answer.status)
+                        .arg(answer.body.size()));
         const int wait = jitterMs == 0
                              ? delayMs
                              : std::max(0, delayMs + int(QRandomGenerator::global()->bounded(
