@@ -325,7 +325,7 @@ void TForm1::BitBtn9Click()
     }
     // The draw the last pass rated is current, as the passes left it.
     session_.workingDate = outcome.lastDay;
-    Position = outcome.current;
+    session_.position = outcome.current;
     showCurrentDraw((*draws)[std::size_t(outcome.current)], outcome.current == 0);
     session_.lastRating.gewinn = quint8(std::min(outcome.threeOrMore, 255));
     tipBoard()->setCells(userBoard);
