@@ -60,8 +60,7 @@ public:
     {
         examined_ = &draw;
         firstUnshownRow_ = 1;
-        window_.session().drawDate = draw.datum;
-        window_.session().numbers = draw.zahl();
+        window_.session().makeCurrent(draw);
     }
 
     void checked(int row, const CheckResult& check) override

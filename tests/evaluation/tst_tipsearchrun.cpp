@@ -7,6 +7,8 @@
 #include <QQueue>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 // December 2020: the same numbers on Saturday, Tuesday and Thursday, so the
