@@ -8,23 +8,17 @@
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
 #include "draws/DrawText.h"
-#include "evaluation/TipSearch.h"
-#include "evaluation/Zettelcheck.h"
+#include "evaluation/TipSearchRun.h"
 #include "platform/Chart1.h"
 #include "platform/Dialogs.h"
 
 namespace {
 
-constexpr int kLineProgress = 60;      // "Suche: %1 (%2 %)"
-constexpr int kLineSearchStopped = 61; // "Die Suche wurde angehalten."
 constexpr int kLineNotANumber = 69;    // "„%1“ ist keine gültige ganze Zahl."
-constexpr int kLineFoundRow = 108;      // "Reihe %1: %2 (%3 Treffer)"
 
-using Rows = std::array<std::array<QString, 6>, TipBoard::RowCount>;
-
-Rows readRows(const TipBoard& board)
+BoardRows readRows(const TipBoard& board)
 {
-    Rows rows;
+    BoardRows rows;
     for (int r = 1; r <= TipBoard::RowCount; ++r)
         for (int k = 1; k <= TipBoard::CellCount; ++k)
             rows[std::size_t(r - 1)][std::size_t(k - 1)] = board.cellText(r, k);
@@ -40,10 +34,86 @@ void showSearchHits(TipBoard& board, int row, const CheckResult& check)
     board.setHits(row, hits, check.gewinn >= 3 ? QColor(255, 0, 0) : QColor(Qt::black));
 }
 
-QString shortDate(double datum)
-{
-    return DateSerial::toDate(datum).toString(QStringLiteral("dd.MM.yyyy"));
-}
+// The window's side of the search: the examined draw in the session and on
+// the pages, progress in the status bar, the rating and the question at a
+// hit.
+class SearchWindow final : public SearchHost {
+public:
+    SearchWindow(TForm1& window, LongRun& run)
+        : window_(window), run_(run), board_(*window.tipBoard()), weekdays_(shortWeekdayNames(window.Sprache))
+    {
+    }
+
+    void progress(const Draw& next, int percent) override
+    {
+        run_.keepResponsive([&] {
+            showExamined(TipBoard::RowCount);
+            window_.setStatusPanel(0, tipSearchProgress(next.datum, percent));
+        });
+    }
+
+    bool stopRequested() override { return run_.stopRequested(); }
+
+    // The examined draw is the current one; the position stays, so browsing
+    // continues from the draw that was current before the search.
+    void examining(const Draw& draw) override
+    {
+        examined_ = &draw;
+        firstUnshownRow_ = 1;
+        window_.session().makeCurrent(draw);
+    }
+
+    void checked(int row, const CheckResult& check) override
+    {
+        checks_[std::size_t(row - 1)] = check;
+        LastRating& last = window_.session().lastRating;
+        last.treffer = check.treffer;
+        last.gewinn = check.gewinn;
+        last.zusatz = check.zusatz;
+    }
+
+    void hit(int row, BoardRows& rows) override
+    {
+        // The rating rewrites every row's labels: the rows before this one
+        // need not be shown first.
+        showExamined(0);
+        firstUnshownRow_ = row + 1;
+        window_.Komplettcheck();
+        rows = readRows(board_); // the rating sorted the rows
+    }
+
+    bool goOn(const QString& title, const QString& message) override
+    {
+        return window_.dialogs().askYesNo(&window_, title, message);
+    }
+
+    // The labels of the draw being examined are written only when someone
+    // can see them: at about frame rate, before a found message and at the
+    // end. Writing fifteen labels for each of thousands of draws would cost
+    // more than the search itself.
+    void showExamined(int lastRow)
+    {
+        if (!examined_)
+            return;
+        const QString line = drawLine(*examined_, weekdays_, false);
+        window_.datenbankPage()->setDrawLine(line);
+        window_.lottotippPage()->setDrawLine(line);
+        window_.lottotippPage()->setCrossSum(crossSumText(*examined_, window_.text(56)));
+        for (std::size_t r = std::size_t(std::max(firstUnshownRow_, 1));
+             r <= std::size_t(std::max(lastRow, 0)); ++r)
+            showSearchHits(board_, int(r), checks_.at(r - 1));
+        firstUnshownRow_ = lastRow + 1;
+    }
+
+private:
+    TForm1& window_;
+    LongRun& run_;
+    TipBoard& board_;
+    const QStringList weekdays_;
+    const Draw* examined_ = nullptr;
+    std::array<CheckResult, TipBoard::RowCount> checks_{};
+    int firstUnshownRow_ = 1;
+};
 
 } // namespace
 
@@ -84,80 +154,17 @@ void TForm1::SpeedButton4Click()
                             datenbankPage()->wednesdays()};
 
     LongRun run(*this, Activity::Searching);
-    TipBoard& board = *tipBoard();
-    Rows rows = readRows(board);
-    const QStringList weekdays = shortWeekdayNames(Sprache);
-
-    // The labels of the draw being examined are written only when someone
-    // can see them: at about frame rate, before a found message and at the
-    // end. Writing fifteen labels for each of thousands of draws would cost
-    // more than the search itself.
-    const Draw* examined = nullptr;
-    std::array<CheckResult, TipBoard::RowCount> checks{};
-    int firstUnshownRow = 1;
-    const auto showExamined = [&](int lastRow) {
-        if (!examined)
-            return;
-        const QString line = drawLine(*examined, weekdays, false);
-        datenbankPage()->setDrawLine(line);
-        lottotippPage()->setDrawLine(line);
-        lottotippPage()->setCrossSum(crossSumText(*examined, text(56)));
-        for (std::size_t r = std::size_t(std::max(firstUnshownRow, 1));
-             r <= std::size_t(std::max(lastRow, 0)); ++r)
-            showSearchHits(board, int(r), checks.at(r - 1));
-        firstUnshownRow = lastRow + 1;
-    };
-
-    for (std::size_t i = 0; i < draws->size(); ++i) {
-        const Draw& draw = (*draws)[i];
-        if (!range.examines(draw))
-            continue;
-        run.keepResponsive([&] {
-            showExamined(TipBoard::RowCount);
-            setStatusPanel(0, text(kLineProgress)
-                                  .arg(shortDate(draw.datum))
-                                  .arg(int(100 * i / draws->size())));
-        });
-        if (run.stopRequested()) {
-            showExamined(TipBoard::RowCount);
-            setStatusPanel(0, [this] { return text(kLineSearchStopped); });
-            return;
-        }
-        // The examined draw is the current one; Position stays, so browsing
-        // continues from the draw that was current before the search.
-        examined = &draw;
-        firstUnshownRow = 1;
-        session_.drawDate = draw.datum;
-        session_.numbers = draw.zahl();
-
-        for (int r = 1; r <= TipBoard::RowCount; ++r) {
-            const CheckResult& check = checks[std::size_t(r - 1)] =
-                zettelcheck(rows[std::size_t(r - 1)], session_.numbers);
-            session_.lastRating.treffer = check.treffer;
-            session_.lastRating.gewinn = check.gewinn;
-            session_.lastRating.zusatz = check.zusatz;
-            if (check.gewinn < threshold)
-                continue;
-
-            // The rating rewrites every row's labels: the rows before this
-            // one need not be shown first.
-            showExamined(0);
-            firstUnshownRow = r + 1;
-            Komplettcheck();
-            rows = readRows(board); // the rating sorted the rows
-            // Name the row that hit, as the rating has just sorted it.
-            const auto& cells = rows[std::size_t(r - 1)];
-            const QString numbers = QStringList(cells.begin(), cells.end()).join(QLatin1Char(' ')).simplified();
-            const QString message = text(6) + shortDate(draw.datum) + QLatin1Char('\n')
-                                    + text(kLineFoundRow).arg(r).arg(numbers).arg(check.gewinn)
-                                    + QLatin1Char('\n') + text(7);
-            if (!dialogs().askYesNo(this, text(8), message)) {
-                setStatusPanel(0, QString());
-                return;
-            }
-        }
+    SearchWindow host(*this, run);
+    const TipSearchOutcome outcome = runTipSearch(*draws, readRows(*tipBoard()), range, threshold, host);
+    if (outcome.declined) {
+        setStatusPanel(0, QString());
+        return;
     }
-    showExamined(TipBoard::RowCount);
+    host.showExamined(TipBoard::RowCount);
+    if (outcome.stopped) {
+        setStatusPanel(0, [] { return tipSearchStopped(); });
+        return;
+    }
     setStatusPanel(0, QString());
     for (int x = 0; x <= 9; ++x)
         chart.addBar(Chart1::Series2, x, 0);

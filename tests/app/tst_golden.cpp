@@ -12,6 +12,7 @@
 #include "draws/DrawCsv.h"
 #include "evaluation/BacktestRun.h"
 #include "evaluation/ReportFile.h"
+#include "evaluation/TipSearchRun.h"
 #include "generator/HistoryIndex.h"
 #include "generator/Random.h"
 #include "generator/TipGeneration.h"
@@ -124,6 +125,34 @@ private:
     BoardRows tips_;
 };
 
+// The search as the library runs it without a window: at a hit the rows
+// are sorted as the window's rating sorts them, and every message is
+// answered yes.
+class LibrarySearch final : public SearchHost {
+public:
+    void progress(const Draw&, int) override {}
+    bool stopRequested() override { return false; }
+    void examining(const Draw& draw) override { numbers_ = draw.zahl(); }
+    void checked(int, const CheckResult&) override {}
+    void hit(int, BoardRows& rows) override
+    {
+        const BoardRating rating = rateBoard(rows, numbers_);
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            if (rating.rows[r].valid)
+                rows[r] = rating.rows[r].sortedTexts;
+    }
+    bool goOn(const QString& title, const QString& message) override
+    {
+        questions << title + QLatin1Char('|') + message;
+        return true;
+    }
+
+    QStringList questions;
+
+private:
+    std::array<qint32, 9> numbers_{};
+};
+
 } // namespace
 
 class GoldenTest : public QObject, private WindowFixture {
@@ -142,6 +171,7 @@ private slots:
     void generatedBoards_data();
     void generatedBoards();
     void searchMessages();
+    void searchMessagesWithoutWindow();
 
 private:
     void setRow(int row, const QStringList& cells)
@@ -302,6 +332,25 @@ void GoldenTest::searchMessages()
     QVERIFY(!dialogs_.questions.isEmpty());
     compareWithGolden(dialogs_.questions.join(QLatin1Char('\n')).toUtf8() + '\n' + boardText(),
                       QStringLiteral("search-found.txt"));
+}
+
+void GoldenTest::searchMessagesWithoutWindow()
+{
+    BoardRows rows;
+    rows[0] = {"3", "11", "17", "25", "38", "44"};
+    rows[1] = {"1", "2", "3", "4", "5", "6"};
+    rows[4] = {"7", "13", "22", "31", "40", "49"};
+    rows[11] = {"2", "12", "19", "26", "33", "47"};
+    const SearchRange range{DateSerial::fromDate(kEarliest), DateSerial::fromDate(kHistoryEnd), true, true};
+    LibrarySearch host;
+
+    QVERIFY(runTipSearch(history_, rows, range, 3, host).completed());
+
+    // The recorded file ends with the window's board, one line a row.
+    QList<QByteArray> recorded = readBytes(goldenPath(QStringLiteral("search-found.txt"))).split('\n');
+    QVERIFY(recorded.size() > TipBoard::RowCount + 1);
+    recorded.resize(recorded.size() - TipBoard::RowCount - 1);
+    QCOMPARE(host.questions.join(QLatin1Char('\n')).toUtf8(), recorded.join('\n'));
 }
 
 QTEST_MAIN(GoldenTest)

@@ -1,0 +1,73 @@
+#include "evaluation/TipSearchRun.h"
+
+#include "draws/DateSerial.h"
+#include "text/UiText.h"
+
+#include <QStringList>
+
+namespace {
+
+constexpr int kLineFound = 6;           // "Ein Treffer gefunden am :"
+constexpr int kLineGoOn = 7;            // "Weiter?"
+constexpr int kLineFoundTitle = 8;      // "Ziehung gefunden"
+constexpr int kLineProgress = 60;       // "Suche: %1 (%2 %)"
+constexpr int kLineSearchStopped = 61;  // "Die Suche wurde angehalten."
+constexpr int kLineFoundRow = 108;      // "Reihe %1: %2 (%3 Treffer)"
+
+QString shortDate(double datum)
+{
+    return DateSerial::toDate(datum).toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+QString foundMessage(const Draw& draw, int row, const std::array<QString, 6>& cells, int hits)
+{
+    const QString numbers = QStringList(cells.begin(), cells.end()).join(QLatin1Char(' ')).simplified();
+    return UiText::line(kLineFound) + shortDate(draw.datum) + QLatin1Char('\n')
+           + UiText::line(kLineFoundRow).arg(row).arg(numbers).arg(hits) + QLatin1Char('\n')
+           + UiText::line(kLineGoOn);
+}
+
+} // namespace
+
+QString tipSearchProgress(double datum, int percent)
+{
+    return UiText::line(kLineProgress).arg(shortDate(datum)).arg(percent);
+}
+
+QString tipSearchStopped()
+{
+    return UiText::line(kLineSearchStopped);
+}
+
+TipSearchOutcome runTipSearch(const std::vector<Draw>& draws, BoardRows rows,
+                              const SearchRange& range, int threshold, SearchHost& host)
+{
+    TipSearchOutcome outcome;
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        const Draw& draw = draws[i];
+        if (!range.examines(draw))
+            continue;
+        host.progress(draw, int(100 * i / draws.size()));
+        if (host.stopRequested()) {
+            outcome.stopped = true;
+            return outcome;
+        }
+        host.examining(draw);
+        outcome.lastExamined = int(i);
+        const std::array<qint32, 9> numbers = draw.zahl();
+        for (int r = 1; r <= int(rows.size()); ++r) {
+            const CheckResult check = zettelcheck(rows[std::size_t(r - 1)], numbers);
+            host.checked(r, check);
+            if (check.gewinn < threshold)
+                continue;
+            host.hit(r, rows);
+            // Named as the host left it: after a rating, the sorted row.
+            if (!host.goOn(UiText::line(kLineFoundTitle),
+                           foundMessage(draw, r, rows[std::size_t(r - 1)], check.gewinn))) {
+                outcome.declined = true;
+                return outcome;
+            }
+        }
+    }
+    return outcome;
+}
