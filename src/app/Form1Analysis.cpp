@@ -33,7 +33,6 @@
 
 namespace {
 
-
 QString passProgress(const QString& line, int pass, double datum, int percent)
 {
     return line

@@ -11,10 +11,9 @@
 #include "evaluation/TipSearchRun.h"
 #include "platform/Chart1.h"
 #include "platform/Dialogs.h"
+#include "text/TextLine.h"
 
 namespace {
-
-constexpr int kLineNotANumber = 69;    // "„%1“ ist keine gültige ganze Zahl."
 
 BoardRows readRows(const TipBoard& board)
 {
@@ -98,7 +97,7 @@ public:
         const QString line = drawLine(*examined_, weekdays_, false);
         window_.datenbankPage()->setDrawLine(line);
         window_.lottotippPage()->setDrawLine(line);
-        window_.lottotippPage()->setCrossSum(crossSumText(*examined_, window_.text(56)));
+        window_.lottotippPage()->setCrossSum(crossSumText(*examined_, window_.text(TextLine::CrossSumLabel)));
         for (std::size_t r = std::size_t(std::max(firstUnshownRow_, 1));
              r <= std::size_t(std::max(lastRow, 0)); ++r)
             showSearchHits(board_, int(r), checks_.at(r - 1));
@@ -129,8 +128,8 @@ void TForm1::SpeedButton4Click()
     // The question goes inside the dialog, where it is read; the title names
     // the operation.
     const std::optional<int> asked = askWholeNumber(
-        dialogs(), this, text(5), text(4), QStringLiteral("6"),
-        [this](const QString& answer) { return text(kLineNotANumber).arg(answer); });
+        dialogs(), this, text(TextLine::SearchCaption), text(TextLine::SearchThreshold), QStringLiteral("6"),
+        [this](const QString& answer) { return text(TextLine::NotAWholeNumber).arg(answer); });
     if (!asked)
         return;
     const int threshold = *asked;

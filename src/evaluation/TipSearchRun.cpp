@@ -2,17 +2,11 @@
 
 #include "draws/DateSerial.h"
 #include "text/UiText.h"
+#include "text/TextLine.h"
 
 #include <QStringList>
 
 namespace {
-
-constexpr int kLineFound = 6;           // "Ein Treffer gefunden am :"
-constexpr int kLineGoOn = 7;            // "Weiter?"
-constexpr int kLineFoundTitle = 8;      // "Ziehung gefunden"
-constexpr int kLineProgress = 60;       // "Suche: %1 (%2 %)"
-constexpr int kLineSearchStopped = 61;  // "Die Suche wurde angehalten."
-constexpr int kLineFoundRow = 108;      // "Reihe %1: %2 (%3 Treffer)"
 
 QString shortDate(double datum)
 {
@@ -22,21 +16,21 @@ QString shortDate(double datum)
 QString foundMessage(const Draw& draw, int row, const std::array<QString, 6>& cells, int hits)
 {
     const QString numbers = QStringList(cells.begin(), cells.end()).join(QLatin1Char(' ')).simplified();
-    return UiText::line(kLineFound) + shortDate(draw.datum) + QLatin1Char('\n')
-           + UiText::line(kLineFoundRow).arg(row).arg(numbers).arg(hits) + QLatin1Char('\n')
-           + UiText::line(kLineGoOn);
+    return UiText::line(TextLine::SearchFoundOn) + shortDate(draw.datum) + QLatin1Char('\n')
+           + UiText::line(TextLine::SearchFoundRow).arg(row).arg(numbers).arg(hits) + QLatin1Char('\n')
+           + UiText::line(TextLine::SearchGoOn);
 }
 
 } // namespace
 
 QString tipSearchProgress(double datum, int percent)
 {
-    return UiText::line(kLineProgress).arg(shortDate(datum)).arg(percent);
+    return UiText::line(TextLine::SearchProgress).arg(shortDate(datum)).arg(percent);
 }
 
 QString tipSearchStopped()
 {
-    return UiText::line(kLineSearchStopped);
+    return UiText::line(TextLine::SearchStopped);
 }
 
 TipSearchOutcome runTipSearch(const std::vector<Draw>& draws, BoardRows rows,
@@ -62,7 +56,7 @@ TipSearchOutcome runTipSearch(const std::vector<Draw>& draws, BoardRows rows,
                 continue;
             host.hit(r, rows);
             // Named as the host left it: after a rating, the sorted row.
-            if (!host.goOn(UiText::line(kLineFoundTitle),
+            if (!host.goOn(UiText::line(TextLine::SearchFoundCaption),
                            foundMessage(draw, r, rows[std::size_t(r - 1)], check.gewinn))) {
                 outcome.declined = true;
                 return outcome;
