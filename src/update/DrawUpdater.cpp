@@ -356,7 +356,6 @@ QString DrawUpdater::collect(const QDate& day, const Request& request, Batch& ba
                 break;
             }
             batch.records.push_back(UpdateRules::recordFor(parsed, day));
-            ++applied.records;
         }
         break;
     }
@@ -367,19 +366,22 @@ QString DrawUpdater::collect(const QDate& day, const Request& request, Batch& ba
 
 void DrawUpdater::announce(const Batch& batch)
 {
-    std::size_t record = 0;
-    for (const Batch::Day& day : batch.days) {
-        if (running_) {
-            emit bodyReceived(day.bytes);
-            if (!day.status.isEmpty())
-                emit statusText(day.status);
+    // Every stored record is told, even after a listener stopped the update:
+    // it is in the file. Of the days, only the batch's last is told: what
+    // the progress shows is the day applied last and that day's answer.
+    for (const Draw& record : batch.records)
+        emit drawStored(record);
+    if (!running_ || batch.days.empty())
+        return;
+    const Batch::Day& last = batch.days.back();
+    emit bodyReceived(last.bytes);
+    if (!last.status.isEmpty())
+        emit statusText(last.status);
+    for (auto day = batch.days.rbegin(); day != batch.days.rend(); ++day) {
+        if (day->complete) {
+            emit dayApplied(day->day);
+            break;
         }
-        // Every stored record is told, even after a listener stopped the
-        // update: it is in the file.
-        for (int k = 0; k < day.records; ++k)
-            emit drawStored(batch.records[record++]);
-        if (running_ && day.complete)
-            emit dayApplied(day.day);
     }
 }
 

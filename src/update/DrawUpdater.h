@@ -62,8 +62,10 @@ public:
     void stop();
 
 signals:
-    void dayApplied(const QDate& day);     // a day's answer has been dealt with
-    void bodyReceived(qint64 bytes);       // the size of that answer
+    // Told once per written batch, for its last day: every day up to `day`
+    // has been dealt with; the size of the last answer; its status text.
+    void dayApplied(const QDate& day);
+    void bodyReceived(qint64 bytes);
     void statusText(const QString& text);  // for status panel 0
     void drawStored(const Draw& draw);     // appended to the database
     // The update is over; message is empty, or what the user must read
@@ -98,7 +100,6 @@ private:
             QDate day;
             qint64 bytes = 0;
             QString status;        // for status panel 0, or empty
-            int records = 0;       // of `records`, in order
             bool complete = true;  // false: a bad line ended it
         };
         std::vector<Day> days;

@@ -525,12 +525,14 @@ void TestUpdateWindow::refusedAnswerIsCutOffBeforeTheMessage()
     QCOMPARE(dialogs_.messages.size(), 1);
     QVERIFY2(dialogs_.messages.first().contains(message), qPrintable(dialogs_.messages.first()));
     QVERIFY2(closedBehindMessage, "the connection stayed open behind the message");
-    // Until the limit strikes, the server here writes as fast as loopback
-    // and a loaded machine let it reach tens of megabytes first; the transfer
-    // must still end long before the server's own bound. Behind the message,
-    // only what was already under way may arrive.
+    // The server here writes as fast as loopback allows, and Qt's network
+    // thread drops the connection a moment after the abort: on a loaded
+    // machine tens of megabytes went through before and after the message
+    // appeared. What tells the fault is the connection closing behind the
+    // message (above); the bytes must still stay far below the server's own
+    // bound, which an open connection reaches within the message's 3 s.
     QVERIFY2(streamed_ < kCap / 4, qPrintable(QString::number(streamed_)));
-    QVERIFY2(streamed_ - streamedAtMessage < (16 << 20), qPrintable(QString::number(streamed_)));
+    QVERIFY2(streamed_ - streamedAtMessage < kCap / 4, qPrintable(QString::number(streamed_)));
     QCOMPARE(stored().size(), std::size_t(1));
 }
 
