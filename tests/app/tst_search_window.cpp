@@ -16,17 +16,6 @@ namespace {
 
 const QStringList kDrawn{"3", "11", "17", "25", "38", "44"};
 
-// December 2020: the same numbers on Saturday, Tuesday and Thursday, so the
-// weekday rule of the search decides which of them are found.
-std::vector<Draw> december()
-{
-    return {makeDraw(QDate(2020, 12, 5), {3, 11, 17, 25, 38, 44}, 7),   // Saturday
-            makeDraw(QDate(2020, 12, 8), {3, 11, 17, 25, 38, 44}, 7),   // Tuesday
-            makeDraw(QDate(2020, 12, 9), {1, 2, 3, 4, 5, 6}, 9),        // Wednesday
-            makeDraw(QDate(2020, 12, 10), {3, 11, 17, 25, 38, 44}, 7),  // Thursday
-            makeDraw(QDate(2020, 12, 12), {10, 20, 30, 40, 41, 42}, 43)}; // Saturday
-}
-
 } // namespace
 
 class SearchWindowTest : public QObject, private WindowFixture {
@@ -118,7 +107,7 @@ void SearchWindowTest::foundDraws()
     QFETCH(QString, threshold);
     QFETCH(QStringList, messages);
 
-    QVERIFY(writeDraws(december()));
+    QVERIFY(writeDraws(decemberWeekdays()));
     window_->datenbankPage()->setSaturdays(saturdays);
     window_->datenbankPage()->setWednesdays(wednesdays);
     setRow(1, {"44", "38", "25", "17", "11", "3"});
@@ -159,7 +148,7 @@ void SearchWindowTest::foundDraws()
 
 void SearchWindowTest::noAtTheFirstMessageKeepsTheFoundDraw()
 {
-    QVERIFY(writeDraws(december()));
+    QVERIFY(writeDraws(decemberWeekdays()));
     setRow(1, {"44", "38", "25", "17", "11", "3"});
     setRow(2, {"1", "2", "3", "4", "5", "7"}); // one hit and the bonus on the Saturday
     window_->session().position = 4;

@@ -33,3 +33,12 @@ std::vector<Draw> fiveSaturdays()
             makeDraw(QDate(2020, 1, 25), {1, 30, 31, 32, 33, 34}, 35),
             makeDraw(QDate(2020, 2, 1), {40, 41, 42, 43, 44, 45}, 46)};
 }
+
+std::vector<Draw> decemberWeekdays()
+{
+    return {makeDraw(QDate(2020, 12, 5), {3, 11, 17, 25, 38, 44}, 7),
+            makeDraw(QDate(2020, 12, 8), {3, 11, 17, 25, 38, 44}, 7),
+            makeDraw(QDate(2020, 12, 9), {1, 2, 3, 4, 5, 6}, 9),
+            makeDraw(QDate(2020, 12, 10), {3, 11, 17, 25, 38, 44}, 7),
+            makeDraw(QDate(2020, 12, 12), {10, 20, 30, 40, 41, 42}, 43)};
+}

@@ -20,3 +20,8 @@ QString writeDatabase(const QString& dir, const std::vector<Draw>& draws);
 // Five Saturdays of January 2020; each draw shares one number fewer with the
 // first: D0-D1 share 3, D0/D1-D2 share 2, D0/D1/D2-D3 share 1, D4 nothing.
 std::vector<Draw> fiveSaturdays();
+
+// December 2020: the same numbers on Saturday 5th, Tuesday 8th and Thursday
+// 10th, other numbers on Wednesday 9th and Saturday 12th, so the weekday
+// rule decides which of them count.
+std::vector<Draw> decemberWeekdays();
