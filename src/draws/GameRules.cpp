@@ -1,0 +1,34 @@
+#include "draws/GameRules.h"
+
+#include "draws/DateSerial.h"
+
+#include <QDate>
+
+#include <algorithm>
+
+namespace GameRules {
+
+namespace {
+const double kLastBonusDraw = DateSerial::fromDate(QDate(2013, 5, 1));
+const double kFirstSuperDraw = DateSerial::fromDate(QDate(1991, 12, 7));
+
+template <std::size_t N>
+bool holdsDigits(const std::array<std::uint8_t, N>& digits)
+{
+    return std::all_of(digits.begin(), digits.end(), [](std::uint8_t d) { return isDigitValue(d); })
+        && std::any_of(digits.begin(), digits.end(), [](std::uint8_t d) { return d != 0; });
+}
+} // namespace
+
+bool bonusDrawnOn(double date) { return date < kLastBonusDraw + 1; }
+bool superDrawnOn(double date) { return date >= kFirstSuperDraw; }
+
+bool hasBonus(const Draw& draw) { return bonusDrawnOn(draw.datum) && isLottoNumber(draw.bonus()); }
+bool hasSuperNumber(const Draw& draw)
+{
+    return superDrawnOn(draw.datum) && isDigitValue(draw.superNumber());
+}
+bool hasSpiel77(const Draw& draw) { return holdsDigits(draw.spiel77); }
+bool hasSuper6(const Draw& draw) { return holdsDigits(draw.super6); }
+
+} // namespace GameRules
