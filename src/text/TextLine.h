@@ -179,7 +179,12 @@ enum : int {
     PrintoutBadNumber = 165,
     PrintoutHeading = 166,
     DatePickerHint = 167,
-    End = 168, // one past the last line
+    LosnummerInvalid = 168,
+    NoClassTable = 169,
+    PrizeClass = 170,
+    PrizeClassShort = 171,
+    Jackpot = 172,
+    End = 173, // one past the last line
 };
 
 } // namespace TextLine

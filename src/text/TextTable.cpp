@@ -190,5 +190,10 @@ QStringList TextTable::defaults()
         QStringLiteral("„%1“ ist keine gültige Zahl (Tipp %2, Feld %3)."), // 165 cell text, row, field
         QStringLiteral("%1 Tipp für %2"), // 166 product title, weekday and date of the next draw
         QStringLiteral("Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht berücksichtigt"), // 167 hint of the date pickers
+        QStringLiteral("Die Losnummer „%1“ hat nicht genau sieben Ziffern. Ihre letzte Ziffer ist die Superzahl des Scheins; bis eine gültige Losnummer eingetragen ist, werden keine Gewinnklassen mit Superzahl vergeben."), // 168 LosnummerInvalid
+        QStringLiteral("Für Ziehungen vor dem 22.05.1999 ist keine Gewinnklassentabelle hinterlegt: nur Treffer."), // 169 NoClassTable
+        QStringLiteral("Gewinnklasse %1"), // 170 PrizeClass
+        QStringLiteral("Kl. %1"), // 171 PrizeClassShort
+        QStringLiteral("Jackpot"), // 172 Jackpot
     };
 }
