@@ -179,7 +179,13 @@ enum : int {
     PrintoutBadNumber = 165,
     PrintoutHeading = 166,
     DatePickerHint = 167,
-    End = 168, // one past the last line
+    DrawBonusLabel = 168,      // "B:" before the bonus number in a draw line
+    DrawSuperLabel = 169,      // "SZ:" before the super number in a draw line
+    CsvBadSpiel77 = 170,
+    CsvBadSuper6 = 171,
+    ImportCompleted = 172,     // "%1 gespeicherte Ziehungen ergänzt …"
+    GameDigitsIncomplete = 173, // entry dialog: some digits of a game left empty
+    End = 174, // one past the last line
 };
 
 } // namespace TextLine

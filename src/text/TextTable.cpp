@@ -137,7 +137,7 @@ QStringList TextTable::defaults()
         QStringLiteral("„%1“ kann nicht geschrieben werden: %2"), // 112 file, system error
         QStringLiteral("„%1“ kann nicht durch sich selbst ersetzt werden."), // 113 file
         QStringLiteral("„%1“ kann nicht ersetzt werden: %2"), // 114 file, system error
-        QStringLiteral("%1 Felder statt 9 (Datum, sechs Zahlen, Zusatzzahl, Superzahl)"), // 115 fields found
+        QStringLiteral("%1 Felder statt 9 (Datum, sechs Zahlen, Zusatzzahl, Superzahl) oder 11 (dazu Spiel 77 und Super 6)"), // 115 fields found
         QStringLiteral("\"%1\" ist kein Datum"), // 116 the field
         QStringLiteral("Zahl %1 \"%2\" ist keine Zahl von 1 bis 49"), // 117 position, the field
         QStringLiteral("die Zahl %1 kommt zweimal vor"), // 118 the number
@@ -190,5 +190,11 @@ QStringList TextTable::defaults()
         QStringLiteral("„%1“ ist keine gültige Zahl (Tipp %2, Feld %3)."), // 165 cell text, row, field
         QStringLiteral("%1 Tipp für %2"), // 166 product title, weekday and date of the next draw
         QStringLiteral("Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht berücksichtigt"), // 167 hint of the date pickers
+        QStringLiteral("B:"), // 168 before the bonus number in a draw line
+        QStringLiteral("SZ:"), // 169 before the super number in a draw line
+        QStringLiteral("Spiel 77 \"%1\" ist weder leer noch eine Zahl aus sieben Ziffern"), // 170 field text
+        QStringLiteral("Super 6 \"%1\" ist weder leer noch eine Zahl aus sechs Ziffern"), // 171 field text
+        QStringLiteral("%1 gespeicherte Ziehungen um Superzahl, Spiel 77 oder Super 6 ergänzt."), // 172 count
+        QStringLiteral("Bitte geben Sie alle Ziffern von %1 ein oder lassen Sie alle Felder leer."), // 173 game name
     };
 }
