@@ -50,7 +50,7 @@ QByteArray DrawService::drawLine(const Draw& draw)
     QByteArray line = DateSerial::toDate(draw.datum).toString(Qt::ISODate).toLatin1();
     for (int i = 0; i < 6; ++i)
         line += ',' + QByteArray::number(draw.number(i));
-    line += ',' + QByteArray::number(GameRules::hasBonus(draw) ? draw.bonus() : 0) + ';';
+    line += ',' + QByteArray::number(draw.bonus()) + ';';
     if (GameRules::hasSpiel77(draw))
         line += digits(draw.spiel77);
     line += ';';
