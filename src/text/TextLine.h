@@ -183,7 +183,7 @@ enum : int {
     DrawSuperLabel = 169,      // "SZ:" before the super number in a draw line
     CsvBadSpiel77 = 170,
     CsvBadSuper6 = 171,
-    ImportCompleted = 172,     // "%1 gespeicherte Ziehungen ergänzt …"
+    ImportCompleted = 172,     // "Um Superzahl, … ergänzte gespeicherte Ziehungen: %1."
     GameDigitsIncomplete = 173, // entry dialog: some digits of a game left empty
     End = 174, // one past the last line
 };

@@ -194,7 +194,7 @@ QStringList TextTable::defaults()
         QStringLiteral("SZ:"), // 169 before the super number in a draw line
         QStringLiteral("Spiel 77 \"%1\" ist weder leer noch eine Zahl aus sieben Ziffern"), // 170 field text
         QStringLiteral("Super 6 \"%1\" ist weder leer noch eine Zahl aus sechs Ziffern"), // 171 field text
-        QStringLiteral("%1 gespeicherte Ziehungen um Superzahl, Spiel 77 oder Super 6 ergänzt."), // 172 count
+        QStringLiteral("Um Superzahl, Spiel 77 oder Super 6 ergänzte gespeicherte Ziehungen: %1."), // 172 count
         QStringLiteral("Bitte geben Sie alle Ziffern von %1 ein oder lassen Sie alle Felder leer."), // 173 game name
     };
 }

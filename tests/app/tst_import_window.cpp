@@ -216,8 +216,8 @@ void TestImportWindow::importCompletesStoredDraws()
 
     QCOMPARE(dialogs_.messages,
              QStringList{"0 Ziehungen hinzugefügt, 2 schon gespeichert und behalten, 0 verworfen "
-                         "(Mittwochsziehungen vor dem 04.06.1986).\n1 gespeicherte Ziehungen um Superzahl, "
-                         "Spiel 77 oder Super 6 ergänzt.\nAn diesen Tagen weichen die Zahlen der Datei von den "
+                         "(Mittwochsziehungen vor dem 04.06.1986).\nUm Superzahl, Spiel 77 oder Super 6 ergänzte "
+                         "gespeicherte Ziehungen: 1.\nAn diesen Tagen weichen die Zahlen der Datei von den "
                          "gespeicherten ab; die gespeicherten bleiben: 11.01.2020"});
     const std::vector<Draw> now = DrawFile(databasePath()).readAll().value();
     QCOMPARE(now.size(), std::size_t(2));
