@@ -9,17 +9,17 @@
 namespace GameRules {
 
 namespace {
-// Computed on first use: a namespace-scope constant would be set up before
-// DateSerial's epoch in some programs and count from day 0.
+// Functions, not statics: the date conversion's own statics need not be
+// ready while this file's are initialised.
 double lastBonusDraw()
 {
-    static const double day = DateSerial::fromDate(QDate(2013, 5, 1));
-    return day;
+    static const double date = DateSerial::fromDate(QDate(2013, 5, 1));
+    return date;
 }
 double firstSuperDraw()
 {
-    static const double day = DateSerial::fromDate(QDate(1991, 12, 7));
-    return day;
+    static const double date = DateSerial::fromDate(QDate(1991, 12, 7));
+    return date;
 }
 
 template <std::size_t N>
