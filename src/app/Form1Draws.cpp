@@ -20,14 +20,13 @@
 namespace {
 
 // What the entry dialog offers when no draw is stored yet: the day and the
-// values its controls were designed with.
+// values its number fields were designed with. The digit games stay empty:
+// a made-up game number confirmed with OK would pass for a drawn one.
 Draw designEntry(double day)
 {
     Draw draw;
     draw.datum = day;
     draw.zahlen = {49, 49, 49, 49, 49, 49, 49, 9};
-    draw.spiel77.fill(1);
-    draw.super6.fill(1);
     return draw;
 }
 
@@ -81,6 +80,7 @@ void TForm1::BitBtn8Click()
     const std::optional<Draw> reference = referenceDraw(*draws, chosen);
     session_.workingDate = reference ? reference->datum : chosen;
     form3()->preset(reference ? *reference : designEntry(DateSerial::today()));
+    form3()->setGamesPlayed(session_.ticket.spiel77 != 0, session_.ticket.super6 != 0);
 
     if (dialogs().execDialog(*form3()) == QDialog::Accepted) {
         error = storeEntry(file, form3()->draw());

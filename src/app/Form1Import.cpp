@@ -60,6 +60,8 @@ QString importedText(const TForm1& form, const MergeResult& merge)
                        .arg(merge.added)
                        .arg(merge.kept)
                        .arg(merge.dropped);
+    if (merge.completed > 0)
+        text += u'\n' + form.text(TextLine::ImportCompleted).arg(merge.completed);
     if (!merge.differing.isEmpty()) {
         QStringList dates;
         for (qsizetype i = 0; i < merge.differing.size() && i < kDatesShown; ++i)
@@ -120,7 +122,7 @@ QString importFile(const QString& path, const DrawFile& database, const QString&
     if (!stored)
         return error;
     *merge = mergeDraws(*stored, read.draws);
-    if (merge->added == 0)
+    if (merge->added == 0 && merge->completed == 0)
         return {};
     return database.rewrite(merge->draws, database.path() + QLatin1Char('~'));
 }

@@ -1,6 +1,7 @@
 #include "draws/DrawCsv.h"
 
 #include "draws/DateSerial.h"
+#include "draws/GameRules.h"
 #include "text/TextLine.h"
 #include "text/UiText.h"
 
@@ -8,12 +9,19 @@
 #include <QHash>
 #include <QList>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
 namespace {
 
-const QDate kFirstSuperNumber(1991, 12, 7);
+// Where the optional columns stand: after the super number unless a header
+// names them elsewhere. -1: the file has no such column.
+struct Columns {
+    int spiel77 = 9;
+    int super6 = 10;
+    int count() const { return std::max({9, spiel77 + 1, super6 + 1}); }
+};
 
 // Only four-digit years: a date the export cannot write back (a negative
 // year, or one beyond what a stored day number can hold) is no date.
@@ -53,10 +61,32 @@ QStringView unquoted(QStringView field)
     return field;
 }
 
-// The draw of one line, or the German reason it is none.
-std::optional<Draw> parseFields(const QList<QStringView>& fields, QString* why)
+// A game's digits, first digit first; empty text leaves them 0 (unknown).
+template <std::size_t N>
+bool parseDigits(QStringView text, std::array<std::uint8_t, N>* digits)
 {
-    if (fields.size() < 7 || fields.size() > 9) {
+    if (text.isEmpty())
+        return true;
+    if (text.size() != qsizetype(N))
+        return false;
+    for (std::size_t i = 0; i < N; ++i) {
+        const QChar c = text[qsizetype(i)];
+        if (c < u'0' || c > u'9')
+            return false;
+        (*digits)[i] = std::uint8_t(c.unicode() - u'0');
+    }
+    return true;
+}
+
+QStringView fieldAt(const QList<QStringView>& fields, int column)
+{
+    return column >= 0 && column < fields.size() ? unquoted(fields[column]) : QStringView();
+}
+
+// The draw of one line, or the reason it is none.
+std::optional<Draw> parseFields(const QList<QStringView>& fields, const Columns& columns, QString* why)
+{
+    if (fields.size() < 7 || fields.size() > columns.count()) {
         *why = UiText::line(TextLine::CsvFieldCount)
                    .arg(fields.size());
         return std::nullopt;
@@ -101,6 +131,16 @@ std::optional<Draw> parseFields(const QList<QStringView>& fields, QString* why)
     }
     draw.zahlen[6] = std::uint8_t(bonus);
     draw.zahlen[7] = std::uint8_t(super);
+    const QStringView spiel77Text = fieldAt(fields, columns.spiel77);
+    if (!parseDigits(spiel77Text, &draw.spiel77)) {
+        *why = UiText::line(TextLine::CsvBadSpiel77).arg(spiel77Text.toString());
+        return std::nullopt;
+    }
+    const QStringView super6Text = fieldAt(fields, columns.super6);
+    if (!parseDigits(super6Text, &draw.super6)) {
+        *why = UiText::line(TextLine::CsvBadSuper6).arg(super6Text.toString());
+        return std::nullopt;
+    }
     return draw;
 }
 
@@ -114,6 +154,26 @@ bool looksLikeHeader(const QList<QStringView>& fields)
     return false;
 }
 
+// A header may name the digit-game columns; the first nine stay where they are.
+Columns columnsNamedIn(const QList<QStringView>& header)
+{
+    Columns columns;
+    int spiel77 = -1;
+    int super6 = -1;
+    for (int i = 9; i < header.size(); ++i) {
+        const QStringView name = unquoted(header[i]);
+        if (name.compare(u"spiel77", Qt::CaseInsensitive) == 0)
+            spiel77 = i;
+        else if (name.compare(u"super6", Qt::CaseInsensitive) == 0)
+            super6 = i;
+    }
+    if (spiel77 >= 0 || super6 >= 0) {
+        columns.spiel77 = spiel77;
+        columns.super6 = super6;
+    }
+    return columns;
+}
+
 } // namespace
 
 CsvRead parseDrawCsv(const QByteArray& content)
@@ -125,6 +185,7 @@ CsvRead parseDrawCsv(const QByteArray& content)
 
     QHash<qint64, int> lineOfDate;
     QChar separator;
+    Columns columns;
     bool firstContentLine = true;
     int lineNumber = 0;
     qsizetype pos = 0;
@@ -148,11 +209,13 @@ CsvRead parseDrawCsv(const QByteArray& content)
         const QList<QStringView> fields = line.split(separator);
         if (firstContentLine) {
             firstContentLine = false;
-            if (looksLikeHeader(fields))
+            if (looksLikeHeader(fields)) {
+                columns = columnsNamedIn(fields);
                 continue;
+            }
         }
         QString why;
-        const std::optional<Draw> draw = parseFields(fields, &why);
+        const std::optional<Draw> draw = parseFields(fields, columns, &why);
         if (!draw) {
             result.problems.push_back({lineNumber, why});
             continue;
@@ -173,20 +236,33 @@ CsvRead parseDrawCsv(const QByteArray& content)
 
 QByteArray drawCsv(const std::vector<Draw>& draws)
 {
+    const auto digits = [](const auto& values) {
+        QByteArray text;
+        for (std::uint8_t d : values)
+            text += char('0' + d);
+        return text;
+    };
     QByteArray out;
-    out.reserve(qsizetype(40 * (draws.size() + 1)));
-    out += "date,n1,n2,n3,n4,n5,n6,bonus,super\n";
+    out.reserve(qsizetype(56 * (draws.size() + 1)));
+    out += "date,n1,n2,n3,n4,n5,n6,bonus,super,spiel77,super6\n";
     for (const Draw& draw : draws) {
         const QDate date = DateSerial::toDate(draw.datum);
         out += date.toString(QStringLiteral("yyyy-MM-dd")).toLatin1();
         for (int i = 0; i < 6; ++i)
             out += ',' + QByteArray::number(draw.number(i));
+        // Empty where the draw had none, so the file reads back as it was.
         out += ',';
-        if (draw.bonus() != 0)
+        if (GameRules::hasBonus(draw))
             out += QByteArray::number(draw.bonus());
         out += ',';
-        if (date >= kFirstSuperNumber)
+        if (GameRules::hasSuperNumber(draw))
             out += QByteArray::number(draw.superNumber());
+        out += ',';
+        if (GameRules::hasSpiel77(draw))
+            out += digits(draw.spiel77);
+        out += ',';
+        if (GameRules::hasSuper6(draw))
+            out += digits(draw.super6);
         out += '\n';
     }
     return out;

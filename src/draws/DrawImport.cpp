@@ -2,20 +2,21 @@
 
 #include "draws/DateSerial.h"
 #include "draws/DrawEditing.h"
+#include "draws/GameRules.h"
 
 #include <algorithm>
 #include <unordered_map>
 
 namespace {
 
-bool sameDraw(const Draw& a, const Draw& b)
+bool sameNumbers(const Draw& a, const Draw& b)
 {
     std::array<std::uint8_t, 6> x{}, y{};
     std::copy_n(a.zahlen.begin(), 6, x.begin());
     std::copy_n(b.zahlen.begin(), 6, y.begin());
     std::sort(x.begin(), x.end());
     std::sort(y.begin(), y.end());
-    return x == y && a.bonus() == b.bonus();
+    return x == y;
 }
 
 bool earlier(const Draw& a, const Draw& b)
@@ -23,11 +24,50 @@ bool earlier(const Draw& a, const Draw& b)
     return a.datum < b.datum;
 }
 
+struct Completion {
+    bool completed = false; // a value the stored record lacked was taken
+    bool conflict = false;  // both hold a value and they differ
+};
+
+// Takes from the file what the stored draw of the same date and numbers
+// lacks. A stored super number of 0 is what the update wrote when it had
+// none, so it counts as missing; a stored value is never replaced.
+Completion complete(Draw& stored, const Draw& file)
+{
+    Completion result;
+    if (GameRules::superDrawnOn(stored.datum) && isDigitValue(file.superNumber()) && file.superNumber() != 0) {
+        if (stored.superNumber() == 0) {
+            stored.zahlen[7] = file.zahlen[7];
+            result.completed = true;
+        } else if (stored.superNumber() != file.superNumber()) {
+            result.conflict = true;
+        }
+    }
+    if (GameRules::hasSpiel77(file)) {
+        if (!GameRules::hasSpiel77(stored)) {
+            stored.spiel77 = file.spiel77;
+            result.completed = true;
+        } else if (stored.spiel77 != file.spiel77) {
+            result.conflict = true;
+        }
+    }
+    if (GameRules::hasSuper6(file)) {
+        if (!GameRules::hasSuper6(stored)) {
+            stored.super6 = file.super6;
+            result.completed = true;
+        } else if (stored.super6 != file.super6) {
+            result.conflict = true;
+        }
+    }
+    return result;
+}
+
 } // namespace
 
 MergeResult mergeDraws(const std::vector<Draw>& stored, std::vector<Draw> incoming)
 {
     MergeResult result;
+    std::vector<Draw> kept = stored;
     std::unordered_map<double, std::size_t> storedIndex;
     storedIndex.reserve(stored.size());
     for (std::size_t i = 0; i < stored.size(); ++i)
@@ -38,7 +78,16 @@ MergeResult mergeDraws(const std::vector<Draw>& stored, std::vector<Draw> incomi
     for (const Draw& draw : incoming) {
         if (const auto found = storedIndex.find(draw.datum); found != storedIndex.end()) {
             ++result.kept;
-            if (!sameDraw(stored[found->second], draw))
+            Draw& mine = kept[found->second];
+            bool differs = mine.bonus() != draw.bonus();
+            if (sameNumbers(mine, draw)) {
+                const Completion completion = complete(mine, draw);
+                result.completed += completion.completed ? 1 : 0;
+                differs = differs || completion.conflict;
+            } else {
+                differs = true;
+            }
+            if (differs)
                 result.differing << DateSerial::toDate(draw.datum);
         } else if (isEarlyWednesday(draw)) {
             ++result.dropped;
@@ -50,9 +99,9 @@ MergeResult mergeDraws(const std::vector<Draw>& stored, std::vector<Draw> incomi
     std::stable_sort(fresh.begin(), fresh.end(), earlier);
     std::sort(result.differing.begin(), result.differing.end());
 
-    // Both lists are in date order; the stored one stays as it is.
-    result.draws.reserve(stored.size() + fresh.size());
-    std::merge(stored.begin(), stored.end(), fresh.begin(), fresh.end(),
+    // Both lists are in date order; the stored one keeps its order.
+    result.draws.reserve(kept.size() + fresh.size());
+    std::merge(kept.begin(), kept.end(), fresh.begin(), fresh.end(),
                std::back_inserter(result.draws), earlier);
     return result;
 }

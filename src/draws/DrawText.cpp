@@ -1,6 +1,9 @@
 #include "draws/DrawText.h"
 
 #include "draws/DateSerial.h"
+#include "draws/GameRules.h"
+#include "text/TextLine.h"
+#include "text/UiText.h"
 
 #include <QLocale>
 
@@ -62,7 +65,12 @@ QString drawLine(const Draw& draw, const QStringList& weekdayNames, bool firstRe
     line += firstRecord ? QStringLiteral("   ") : QStringLiteral("  ");
     for (int i = 0; i < 6; ++i)
         line += QStringLiteral("  ") + QString::number(draw.number(i));
-    line += QStringLiteral(" B:") + QString::number(draw.bonus());
+    // The date says what was drawn; the values print as stored, so a damaged
+    // record shows its damage instead of hiding it.
+    if (GameRules::bonusDrawnOn(draw.datum))
+        line += u' ' + UiText::line(TextLine::DrawBonusLabel) + QString::number(draw.bonus());
+    if (GameRules::superDrawnOn(draw.datum))
+        line += u' ' + UiText::line(TextLine::DrawSuperLabel) + QString::number(draw.superNumber());
     return line;
 }
 

@@ -17,8 +17,10 @@ QStringList shortWeekdayNames(int sprache);
 QString drawDateText(double datum, const QStringList& weekdayNames);
 
 // The draw line: date, two blanks (three for the file's first record), then
-// "  n" for each of the six numbers and " B:" with the bonus number. Numbers
-// print as stored, whatever their range.
+// "  n" for each of the six numbers, " B:" with the bonus number where the
+// draw's date had one (until 01.05.2013) and " SZ:" with the super number
+// where it had one (from 07.12.1991), both labels in the interface language.
+// Numbers print as stored, whatever their range.
 QString drawLine(const Draw& draw, const QStringList& weekdayNames, bool firstRecord = false);
 
 // "QS: " and the sum of the six numbers.

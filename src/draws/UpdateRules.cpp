@@ -89,6 +89,24 @@ std::optional<int> decimal(const QString& field)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+// A game's digits when the field is exactly that many digits; zeros (no
+// game) otherwise.
+template <std::size_t N>
+std::array<std::uint8_t, N> gameDigits(const QString& field)
+{
+    std::array<std::uint8_t, N> digits{};
+    const QString text = field.trimmed();
+    if (text.size() != qsizetype(N))
+        return {};
+    for (std::size_t i = 0; i < N; ++i) {
+        const QChar c = text.at(qsizetype(i));
+        if (c < u'0' || c > u'9')
+            return {};
+        digits[i] = std::uint8_t(c.unicode() - u'0');
+    }
+    return digits;
+}
+
 } // namespace
 
 ParsedLine parseLine(const QString& line)
@@ -129,6 +147,17 @@ ParsedLine parseLine(const QString& line)
     }
     if (parsed.bonus < 0 || parsed.bonus > 49)
         return fail(line);
+
+    // After the bonus: Spiel 77, Super 6 and the super number, each optional.
+    const QStringList games = rest.mid(semicolon + 1).split(u';');
+    parsed.spiel77 = gameDigits<7>(games.value(0));
+    parsed.super6 = gameDigits<6>(games.value(1));
+    const QString superText = games.value(2).trimmed();
+    if (!superText.isEmpty()) {
+        if (superText.size() != 1 || superText.at(0) < u'0' || superText.at(0) > u'9')
+            return fail(line);
+        parsed.superNumber = superText.at(0).unicode() - u'0';
+    }
     parsed.ok = true;
     return parsed;
 }
@@ -140,7 +169,10 @@ Draw recordFor(const ParsedLine& line, const QDate& day)
     for (std::size_t i = 0; i < 6; ++i)
         draw.zahlen[i] = std::uint8_t(line.numbers[i]);
     draw.zahlen[6] = std::uint8_t(line.bonus);
-    draw.zahlen[7] = 0; // the service sends no super number
+    draw.zahlen[7] = std::uint8_t(line.superNumber);
+    // A line without the games leaves them 0, never another record's bytes.
+    draw.spiel77 = line.spiel77;
+    draw.super6 = line.super6;
     return draw;
 }
 

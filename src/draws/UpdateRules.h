@@ -47,14 +47,20 @@ struct ParsedLine {
     bool ok = false;
     std::array<int, 6> numbers{}; // in line order
     int bonus = 0;
+    int superNumber = 0;                   // 0 when the line has none
+    std::array<std::uint8_t, 7> spiel77{}; // all 0 when the line has none
+    std::array<std::uint8_t, 6> super6{};  // all 0 when the line has none
     QString problem; // when !ok: the text to show the user
 };
 
-// "<any>,n1,n2,n3,n4,n5,n6,bonus;[game77];[game6];". A field that is not a
-// decimal integer shows the rest of the line from that field on (the whole
-// line when nothing is left of it); a line whose numbers are not six
-// different numbers 1..49, or whose bonus is not 0..49, is no draw either and
-// shows the whole line: a damaged answer must never become a stored draw.
+// "<any>,n1,n2,n3,n4,n5,n6,bonus;[game77];[game6];[super]". A field that is
+// not a decimal integer shows the rest of the line from that field on (the
+// whole line when nothing is left of it); a line whose numbers are not six
+// different numbers 1..49, whose bonus is not 0..49, or whose super number
+// field holds anything but one digit is no draw either and shows the whole
+// line: a damaged answer must never become a stored draw. The game fields
+// were free text before they were stored: one that is not exactly 7 (6)
+// digits is taken as no game, as then.
 ParsedLine parseLine(const QString& line);
 
 // The record the update appends for a parsed line of the requested day.

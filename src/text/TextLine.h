@@ -184,7 +184,13 @@ enum : int {
     PrizeClass = 170,
     PrizeClassShort = 171,
     Jackpot = 172,
-    End = 173, // one past the last line
+    DrawBonusLabel = 173,      // "B:" before the bonus number in a draw line
+    DrawSuperLabel = 174,      // "SZ:" before the super number in a draw line
+    CsvBadSpiel77 = 175,
+    CsvBadSuper6 = 176,
+    ImportCompleted = 177,     // "Um Superzahl, … ergänzte gespeicherte Ziehungen: %1."
+    GameDigitsIncomplete = 178, // entry dialog: some digits of a game left empty
+    End = 179, // one past the last line
 };
 
 } // namespace TextLine

@@ -137,7 +137,7 @@ QStringList TextTable::defaults()
         QStringLiteral("„%1“ kann nicht geschrieben werden: %2"), // 112 file, system error
         QStringLiteral("„%1“ kann nicht durch sich selbst ersetzt werden."), // 113 file
         QStringLiteral("„%1“ kann nicht ersetzt werden: %2"), // 114 file, system error
-        QStringLiteral("%1 Felder statt 9 (Datum, sechs Zahlen, Zusatzzahl, Superzahl)"), // 115 fields found
+        QStringLiteral("%1 Felder statt 9 (Datum, sechs Zahlen, Zusatzzahl, Superzahl) oder 11 (dazu Spiel 77 und Super 6)"), // 115 fields found
         QStringLiteral("\"%1\" ist kein Datum"), // 116 the field
         QStringLiteral("Zahl %1 \"%2\" ist keine Zahl von 1 bis 49"), // 117 position, the field
         QStringLiteral("die Zahl %1 kommt zweimal vor"), // 118 the number
@@ -195,5 +195,11 @@ QStringList TextTable::defaults()
         QStringLiteral("Gewinnklasse %1"), // 170 PrizeClass
         QStringLiteral("Kl. %1"), // 171 PrizeClassShort
         QStringLiteral("Jackpot"), // 172 Jackpot
+        QStringLiteral("B:"), // 173 before the bonus number in a draw line
+        QStringLiteral("SZ:"), // 174 before the super number in a draw line
+        QStringLiteral("Spiel 77 \"%1\" ist weder leer noch eine Zahl aus sieben Ziffern"), // 175 field text
+        QStringLiteral("Super 6 \"%1\" ist weder leer noch eine Zahl aus sechs Ziffern"), // 176 field text
+        QStringLiteral("Um Superzahl, Spiel 77 oder Super 6 ergänzte gespeicherte Ziehungen: %1."), // 177 count
+        QStringLiteral("Bitte geben Sie alle Ziffern von %1 ein oder lassen Sie alle Felder leer."), // 178 game name
     };
 }

@@ -119,6 +119,7 @@ private slots:
     void entry();
     void abortedEntryChangesNothing();
     void entryIntoEmptyDatabaseStartsFromToday();
+    void entryShowsTheGamesTheTicketPlays();
     void impossibleEntryIsRefused_data();
     void impossibleEntryIsRefused();
     void drawWithoutBonusKeepsNone_data();
@@ -228,7 +229,8 @@ void TestDrawsWindow::steppingThroughALongHistoryShowsAndRatesEachDraw()
         QCOMPARE(window_->session().workingDate, DateSerial::fromDate(QDate(2001, 2, 3)));
         QCOMPARE(window_->tipBoard()->hitsText(1) == QLatin1String("6"), index == matching);
     }
-    QVERIFY(label(QStringLiteral("Label35")).endsWith(QLatin1String("  8  16  24  32  40  48 B:11")));
+    // The latest draw, of 2023, shows its super number and no bonus.
+    QVERIFY(label(QStringLiteral("Label35")).endsWith(QLatin1String("  8  16  24  32  40  48 SZ:9")));
     QVERIFY(dialogs_.messages.isEmpty());
 }
 
@@ -345,10 +347,12 @@ void TestDrawsWindow::entry()
     QCOMPARE(presetSeen.datum, ref.datum);
     QCOMPARE(presetSeen.zahlen, ref.zahlen);
 
-    // The entry keeps the reference draw's hidden values: super number,
-    // game digits and reserved bytes.
+    // The entry keeps the reference draw's hidden values: super number
+    // (unless its date had none), game digits and reserved bytes.
     Draw entered = ref;
     entered.datum = DateSerial::fromDate(date);
+    if (date < QDate(1991, 12, 7))
+        entered.zahlen[7] = 0;
     QList<int> sorted = typed.mid(0, 6);
     std::sort(sorted.begin(), sorted.end());
     for (int i = 0; i < 6; ++i)
@@ -405,7 +409,7 @@ void TestDrawsWindow::entryIntoEmptyDatabaseStartsFromToday()
 
     QCOMPARE(presetDate, QDate::currentDate());
     QCOMPARE(presetPositions, (QList<int>{49, 49, 49, 49, 49, 49, 49, 9}));
-    QCOMPARE(presetDigits, QStringList(13, QStringLiteral("1")));
+    QCOMPARE(presetDigits, QStringList(13, QString())); // no made-up game number
     QVERIFY(dialogs_.messages.isEmpty());
 
     const auto stored = DrawFile(database_).readAll();
@@ -461,6 +465,29 @@ void TestDrawsWindow::drawWithoutBonusKeepsNone_data()
     QTest::newRow("a bonus typed in") << 7 << 7;
 }
 
+void TestDrawsWindow::entryShowsTheGamesTheTicketPlays()
+{
+    const Draw recent = fullDraw(QDate(2021, 1, 2), {3, 11, 17, 25, 38, 44}, 0, 1);
+    makeWindow({recent});
+    window_->datenbankPage()->setEndDate(DateSerial::toDate(recent.datum));
+    QList<bool> shown;
+    const auto look = [&shown](QDialog& dialog) {
+        shown << dialog.findChild<QLineEdit*>(QStringLiteral("S77_1"))->isVisibleTo(&dialog)
+              << dialog.findChild<QLineEdit*>(QStringLiteral("SS_1"))->isVisibleTo(&dialog);
+        return int(QDialog::Rejected);
+    };
+    dialogs_.dialogAnswers.enqueue(look);
+    click(QStringLiteral("BitBtn8"));
+    window_->session().ticket.spiel77 = 1;
+    dialogs_.dialogAnswers.enqueue(look);
+    click(QStringLiteral("BitBtn8"));
+    window_->session().ticket.spiel77 = 0;
+    window_->session().ticket.super6 = 1;
+    dialogs_.dialogAnswers.enqueue(look);
+    click(QStringLiteral("BitBtn8"));
+    QCOMPARE(shown, (QList<bool>{false, false, true, false, false, true}));
+}
+
 void TestDrawsWindow::drawWithoutBonusKeepsNone()
 {
     QFETCH(int, typedBonus);
@@ -486,8 +513,8 @@ void TestDrawsWindow::drawWithoutBonusKeepsNone()
     const auto stored = DrawFile(database_).readAll();
     QVERIFY(stored && stored->size() == 1);
     QCOMPARE(int(stored->front().bonus()), storedBonus);
-    // The draw line keeps showing the stored value.
-    QVERIFY(label(QStringLiteral("Label35")).endsWith(QStringLiteral(" B:%1").arg(storedBonus)));
+    // A draw of 2021 had no bonus number: the line shows none, whatever is stored.
+    QVERIFY(label(QStringLiteral("Label35")).endsWith(QStringLiteral("  38  44 SZ:1")));
 }
 
 void TestDrawsWindow::deletion_data()

@@ -207,9 +207,9 @@ void RatingWindowTest::chosenDateSelectsDraw_data()
     QTest::addColumn<QString>("crossSum");
 
     // The file's first draw gets one blank more after its date.
-    const QString first = QStringLiteral("Sa 05.12.20     3  11  17  25  38  44 B:7");
-    const QString second = QStringLiteral("Mi 09.12.20    1  2  3  4  5  6 B:9");
-    const QString last = QStringLiteral("Sa 12.12.20    10  20  30  40  41  42 B:43");
+    const QString first = QStringLiteral("Sa 05.12.20     3  11  17  25  38  44 SZ:2");
+    const QString second = QStringLiteral("Mi 09.12.20    1  2  3  4  5  6 SZ:4");
+    const QString last = QStringLiteral("Sa 12.12.20    10  20  30  40  41  42 SZ:8");
     QTest::newRow("before the first draw") << QDate(2019, 1, 1) << 0 << first << "QS: 138";
     QTest::newRow("on the first draw") << QDate(2020, 12, 5) << 0 << first << "QS: 138";
     QTest::newRow("on a draw") << QDate(2020, 12, 9) << 1 << second << "QS: 21";

@@ -2,6 +2,7 @@
 #include "draws/DateSerial.h"
 #include "platform/UpDown.h"
 
+#include "DrawFixture.h"
 #include "HeadlessPlatform.h"
 
 #include <QDateEdit>
@@ -18,6 +19,11 @@ private slots:
     void presetThenReadBack();
     void confirmedEntryKeepsFieldOrder();
     void buttonsEndWithTheirResult();
+    void fieldsShown_data();
+    void fieldsShown();
+    void superNumberFollowsTheTypedDate();
+    void gamesEnteredWholeOrNotAtAll_data();
+    void gamesEnteredWholeOrNotAtAll();
 };
 
 void TestTForm3::defaultValues_data()
@@ -113,12 +119,119 @@ void TestTForm3::confirmedEntryKeepsFieldOrder()
         QTest::keyClicks(edit, QString::number(typed[i]));
         QTest::keyClick(edit, Qt::Key_Tab);
     }
-    // Hidden digit texts are stored as the low byte of their value.
-    form.findChild<QLineEdit*>(QStringLiteral("S77_1"))->setText(QStringLiteral("260"));
+    // A digit field takes one digit.
+    form.setGamesPlayed(true, false);
+    QLineEdit* first = form.findChild<QLineEdit*>(QStringLiteral("S77_1"));
+    first->selectAll();
+    QTest::keyClicks(first, QStringLiteral("260"));
+    QCOMPARE(first->text(), QStringLiteral("2"));
     const Draw d = form.draw();
     const std::array<std::uint8_t, 8> expected{40, 3, 17, 9, 22, 1, 33, 9};
     QCOMPARE(d.zahlen, expected);
-    QCOMPARE(int(d.spiel77[0]), 4);
+    QCOMPARE(int(d.spiel77[0]), 2);
+}
+
+void TestTForm3::fieldsShown_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<bool>("spiel77");
+    QTest::addColumn<bool>("super6");
+    QTest::addColumn<bool>("superShown");
+
+    QTest::newRow("today, no games played") << QDate(2026, 8, 22) << false << false << true;
+    QTest::newRow("Spiel 77 played") << QDate(2026, 8, 22) << true << false << true;
+    QTest::newRow("Super 6 played") << QDate(2026, 8, 22) << false << true << true;
+    QTest::newRow("first super number, both played") << QDate(1991, 12, 7) << true << true << true;
+    QTest::newRow("before the first super number") << QDate(1991, 11, 30) << true << true << false;
+}
+
+void TestTForm3::fieldsShown()
+{
+    QFETCH(QDate, date);
+    QFETCH(bool, spiel77);
+    QFETCH(bool, super6);
+    QFETCH(bool, superShown);
+
+    TForm3 form(nullptr);
+    form.preset(makeDraw(date, {1, 2, 3, 4, 5, 6}, 7, 3));
+    form.setGamesPlayed(spiel77, super6);
+    const auto shown = [&form](const QString& name) {
+        const QWidget* control = form.findChild<QWidget*>(name);
+        return control && control->isVisibleTo(&form);
+    };
+    QCOMPARE(shown(QStringLiteral("Label2")), superShown);
+    QCOMPARE(shown(QStringLiteral("UpDown8")), superShown);
+    QCOMPARE(shown(QStringLiteral("Label3")), spiel77);
+    for (int i = 1; i <= 7; ++i)
+        QCOMPARE(shown(QStringLiteral("S77_%1").arg(i)), spiel77);
+    QCOMPARE(shown(QStringLiteral("Label4")), super6);
+    for (int i = 1; i <= 6; ++i)
+        QCOMPARE(shown(QStringLiteral("SS_%1").arg(i)), super6);
+    // A record without the games shows their fields empty, and keeps them so.
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("S77_1"))->text(), QString());
+    QCOMPARE(form.draw().spiel77, (std::array<std::uint8_t, 7>{}));
+    // No super number is kept for a date that had none.
+    QCOMPARE(form.draw().superNumber(), superShown ? 3 : 0);
+}
+
+void TestTForm3::superNumberFollowsTheTypedDate()
+{
+    TForm3 form(nullptr);
+    form.preset(makeDraw(QDate(2026, 8, 22), {1, 2, 3, 4, 5, 6}, 0, 3));
+    QDateEdit* date = form.findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"));
+    const QWidget* super = form.findChild<QWidget*>(QStringLiteral("UpDown8"));
+    date->setDate(QDate(1991, 12, 6));
+    QVERIFY(!super->isVisibleTo(&form));
+    date->setDate(QDate(1991, 12, 7));
+    QVERIFY(super->isVisibleTo(&form));
+    QCOMPARE(form.draw().superNumber(), 3);
+}
+
+void TestTForm3::gamesEnteredWholeOrNotAtAll_data()
+{
+    QTest::addColumn<QString>("spiel77");
+    QTest::addColumn<QString>("super6");
+    QTest::addColumn<QString>("refusal"); // empty: accepted
+
+    QTest::newRow("both whole") << "0123456" << "654321" << QString();
+    QTest::newRow("both empty") << "" << "" << QString();
+    QTest::newRow("Spiel 77 short of a digit") << "012345" << "" << "Bitte geben Sie alle Ziffern von Spiel 77 ein";
+    QTest::newRow("Super 6 short of a digit") << "" << "65432" << "Bitte geben Sie alle Ziffern von Super 6 ein";
+}
+
+void TestTForm3::gamesEnteredWholeOrNotAtAll()
+{
+    QFETCH(QString, spiel77);
+    QFETCH(QString, super6);
+    QFETCH(QString, refusal);
+
+    TForm3 form(nullptr);
+    FakeDialogs dialogs;
+    form.setDialogs(&dialogs);
+    form.preset(makeDraw(QDate(2026, 8, 22), {1, 2, 3, 4, 5, 6}, 0, 3));
+    form.setGamesPlayed(true, true);
+    for (int i = 0; i < 7; ++i)
+        form.findChild<QLineEdit*>(QStringLiteral("S77_%1").arg(i + 1))->setText(spiel77.mid(i, 1));
+    for (int i = 0; i < 6; ++i)
+        form.findChild<QLineEdit*>(QStringLiteral("SS_%1").arg(i + 1))->setText(super6.mid(i, 1));
+    form.open();
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+    if (!refusal.isEmpty()) {
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY2(dialogs.messages.first().startsWith(refusal), qPrintable(dialogs.messages.first()));
+        QVERIFY(form.isVisible());
+        return;
+    }
+    QVERIFY(dialogs.messages.isEmpty());
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    const Draw d = form.draw();
+    Draw expected = makeDraw(QDate(2026, 8, 22), {1, 2, 3, 4, 5, 6}, 0, 3);
+    for (int i = 0; i < spiel77.size(); ++i)
+        expected.spiel77[std::size_t(i)] = std::uint8_t(spiel77.at(i).digitValue());
+    for (int i = 0; i < super6.size(); ++i)
+        expected.super6[std::size_t(i)] = std::uint8_t(super6.at(i).digitValue());
+    QCOMPARE(d.spiel77, expected.spiel77);
+    QCOMPARE(d.super6, expected.super6);
 }
 
 void TestTForm3::buttonsEndWithTheirResult()

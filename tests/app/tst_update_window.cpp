@@ -179,6 +179,10 @@ void TestUpdateWindow::answersOfOneDay_data()
     QTest::newRow("bonus out of range") << "" << F::ok("x,1,2,3,4,5,6,77;") << QStringList{} << ""
                                         << "x,1,2,3,4,5,6,77;";
     QTest::newRow("bonus without ;") << "" << F::ok("x,1,2,3,4,5,6,7") << QStringList{} << "" << "7";
+    QTest::newRow("games and super number") << "" << F::ok("x,3,23,31,33,35,47,0;0123456;654321;4\r\n")
+                                            << QStringList{"3 23 31 33 35 47 0 4"} << "" << "";
+    QTest::newRow("super number not a digit") << "" << F::ok("x,1,2,3,4,5,6,0;;;12") << QStringList{} << ""
+                                              << "x,1,2,3,4,5,6,0;;;12";
     QTest::newRow("bad second line keeps the first")
         << "" << F::ok("a,1,2,3,4,5,6,7;\r\nb,1,2,3\r\n") << QStringList{"1 2 3 4 5 6 7 0"} << ""
         << "3";
@@ -625,9 +629,9 @@ void TestUpdateWindow::realDrawServiceFillsTheDatabase()
     {
         QFile csv(csvPath);
         QVERIFY(csv.open(QIODevice::WriteOnly));
-        csv.write("date,n1,n2,n3,n4,n5,n6,bonus,super\n");
-        csv.write(first.toString(Qt::ISODate).toLatin1() + ",1,2,3,4,5,6,7,8\n");
-        csv.write(first.addDays(4).toString(Qt::ISODate).toLatin1() + ",9,19,29,39,40,41,,3\n");
+        csv.write("date,n1,n2,n3,n4,n5,n6,bonus,super,spiel77,super6\n");
+        csv.write(first.toString(Qt::ISODate).toLatin1() + ",1,2,3,4,5,6,7,8,,\n");
+        csv.write(first.addDays(4).toString(Qt::ISODate).toLatin1() + ",9,19,29,39,40,41,,3,0123456,654321\n");
         csv.write(first.addDays(11).toString(Qt::ISODate).toLatin1() + ",2,4,6,8,10,12,49,0\n");
     }
     QProcess service;
@@ -652,8 +656,10 @@ void TestUpdateWindow::realDrawServiceFillsTheDatabase()
 
     QCOMPARE(dialogs_.messages, QStringList());
     QCOMPARE(numbersOf(stored()), (QStringList{first.toString(Qt::ISODate) + " 1 2 3 4 5 6 7 0",
-                                              first.addDays(4).toString(Qt::ISODate) + " 9 19 29 39 40 41 0 0",
+                                              first.addDays(4).toString(Qt::ISODate) + " 9 19 29 39 40 41 0 3",
                                               first.addDays(11).toString(Qt::ISODate) + " 2 4 6 8 10 12 49 0"}));
+    QCOMPARE(stored()[1].spiel77, (std::array<std::uint8_t, 7>{0, 1, 2, 3, 4, 5, 6}));
+    QCOMPARE(stored()[1].super6, (std::array<std::uint8_t, 6>{6, 5, 4, 3, 2, 1}));
     // Every day after the newest draw of the file is "not yet there".
     QCOMPARE(window_->statusPanel(0), "Neue Ziehungen: 2 – " + QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) + " noch nicht da!");
     QCOMPARE(window_->session().drawDate, DateSerial::fromDate(first.addDays(11)));

@@ -1,6 +1,9 @@
 #include "DrawFixture.h"
 
 #include "draws/DrawText.h"
+#include "text/TextLine.h"
+#include "text/TextTable.h"
+#include "text/UiText.h"
 
 #include <QTest>
 
@@ -14,6 +17,7 @@ private slots:
     void weekdayNames();
     void drawLine_data();
     void drawLine();
+    void labelsFollowTheLanguage();
     void crossSum_data();
     void crossSum();
 };
@@ -61,18 +65,34 @@ void TestDrawText::drawLine_data()
     QTest::addColumn<bool>("firstRecord");
     QTest::addColumn<QString>("expected");
 
-    const Draw saturday = makeDraw(QDate(2020, 12, 5), {3, 11, 17, 25, 38, 44}, 7);
-    QTest::newRow("Saturday draw") << saturday << 0 << false << "Sa 05.12.20    3  11  17  25  38  44 B:7";
+    // The labels follow the date: the bonus until 01.05.2013, the super
+    // number from 07.12.1991, both in between.
+    const Draw saturday = makeDraw(QDate(2020, 12, 5), {3, 11, 17, 25, 38, 44}, 0, 7);
+    QTest::newRow("since 04.05.2013: super number only")
+        << saturday << 0 << false << "Sa 05.12.20    3  11  17  25  38  44 SZ:7";
     QTest::newRow("file's first record: one blank more")
-        << saturday << 0 << true << "Sa 05.12.20     3  11  17  25  38  44 B:7";
+        << saturday << 0 << true << "Sa 05.12.20     3  11  17  25  38  44 SZ:7";
+    QTest::newRow("first draw without a bonus")
+        << makeDraw(QDate(2013, 5, 4), {5, 7, 11, 21, 22, 48}, 0, 8) << 0 << false
+        << "Sa 04.05.13    5  7  11  21  22  48 SZ:8";
+    QTest::newRow("last draw with a bonus: both")
+        << makeDraw(QDate(2013, 5, 1), {5, 11, 24, 30, 41, 49}, 17, 3) << 0 << false
+        << "Mi 01.05.13    5  11  24  30  41  49 B:17 SZ:3";
+    QTest::newRow("first super number, 0 shown")
+        << makeDraw(QDate(1991, 12, 7), {1, 2, 3, 4, 5, 6}, 7, 0) << 0 << false
+        << "Sa 07.12.91    1  2  3  4  5  6 B:7 SZ:0";
+    QTest::newRow("before 07.12.1991: bonus only")
+        << makeDraw(QDate(1991, 11, 30), {1, 2, 3, 4, 5, 6}, 7, 0) << 0 << false
+        << "Sa 30.11.91    1  2  3  4  5  6 B:7";
     QTest::newRow("English weekday, year 2009")
-        << makeDraw(QDate(2009, 1, 7), {1, 2, 3, 4, 5, 6}, 49) << 1 << false << "Wed 07.01.09    1  2  3  4  5  6 B:49";
+        << makeDraw(QDate(2009, 1, 7), {1, 2, 3, 4, 5, 6}, 49, 2) << 1 << false
+        << "Wed 07.01.09    1  2  3  4  5  6 B:49 SZ:2";
     QTest::newRow("out-of-range values print as stored")
-        << makeDraw(QDate(2020, 12, 6), {0, 50, 255, 4, 5, 6}, 200, 99) << 0 << false
-        << "So 06.12.20    0  50  255  4  5  6 B:200";
+        << makeDraw(QDate(2010, 12, 5), {0, 50, 255, 4, 5, 6}, 200, 99) << 0 << false
+        << "So 05.12.10    0  50  255  4  5  6 B:200 SZ:99";
     Draw damaged = saturday;
     damaged.datum = std::numeric_limits<double>::quiet_NaN();
-    QTest::newRow("damaged date") << damaged << 0 << false << "-- --.--.--    3  11  17  25  38  44 B:7";
+    QTest::newRow("damaged date: no rule applies") << damaged << 0 << false << "-- --.--.--    3  11  17  25  38  44";
 }
 
 void TestDrawText::drawLine()
@@ -82,6 +102,21 @@ void TestDrawText::drawLine()
     QFETCH(bool, firstRecord);
     QFETCH(QString, expected);
     QCOMPARE(::drawLine(draw, shortWeekdayNames(sprache), firstRecord), expected);
+}
+
+void TestDrawText::labelsFollowTheLanguage()
+{
+    // The labels come from the installed text table, like every message.
+    TextTable english;
+    QStringList lines = TextTable::defaults();
+    lines[TextLine::DrawBonusLabel] = QStringLiteral("B:");
+    lines[TextLine::DrawSuperLabel] = QStringLiteral("SN:");
+    english.setLines(lines);
+    UiText::install(english);
+    const QString line = ::drawLine(makeDraw(QDate(2013, 5, 1), {5, 11, 24, 30, 41, 49}, 17, 3),
+                                    shortWeekdayNames(1));
+    UiText::install(TextTable());
+    QCOMPARE(line, QStringLiteral("Wed 01.05.13    5  11  24  30  41  49 B:17 SN:3"));
 }
 
 void TestDrawText::crossSum_data()

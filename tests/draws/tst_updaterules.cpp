@@ -27,8 +27,21 @@ void TestUpdateRules::parsesLines_data()
     QTest::addColumn<QString>("numbersOrProblem"); // "n1 .. n6 b" or the text shown
 
     QTest::newRow("any first field, single ;") << "whatever,1,2,3,4,5,6,7;" << true << "1 2 3 4 5 6 7";
-    QTest::newRow("with both games") << "20260822,7,16,22,28,30,31,0;1234567;123456;" << true
-                                     << "7 16 22 28 30 31 0";
+    QTest::newRow("with both games") << "20260822,7,16,22,28,30,31,0;0123456;654321;" << true
+                                     << "7 16 22 28 30 31 0 77:0123456 6:654321";
+    QTest::newRow("games and super number") << "x,7,16,22,28,30,31,0;0123456;654321;4" << true
+                                            << "7 16 22 28 30 31 0 SZ:4 77:0123456 6:654321";
+    QTest::newRow("super number without games, blanks around it")
+        << "x,7,16,22,28,30,31,0;;; 3 " << true << "7 16 22 28 30 31 0 SZ:3";
+    QTest::newRow("Super 6 only, fields after the super number ignored")
+        << "x,7,16,22,28,30,31,0;;654321;9;later" << true << "7 16 22 28 30 31 0 SZ:9 6:654321";
+    QTest::newRow("game of the wrong length: no game") << "x,1,2,3,4,5,6,7;123456;1234567;" << true
+                                                       << "1 2 3 4 5 6 7";
+    QTest::newRow("game with a letter: no game") << "x,1,2,3,4,5,6,7;12a4567;12345x;" << true << "1 2 3 4 5 6 7";
+    QTest::newRow("super number 10") << "x,1,2,3,4,5,6,0;;;10" << false << "x,1,2,3,4,5,6,0;;;10";
+    QTest::newRow("super number not a digit") << "x,1,2,3,4,5,6,0;1234567;123456;S" << false
+                                              << "x,1,2,3,4,5,6,0;1234567;123456;S";
+    QTest::newRow("negative super number") << "x,1,2,3,4,5,6,0;;;-1" << false << "x,1,2,3,4,5,6,0;;;-1";
     QTest::newRow("line order kept") << "x,40,3,17,9,22,1,49;" << true << "40 3 17 9 22 1 49";
     QTest::newRow("blanks around numbers") << "x, 1, 2 ,3,4,5,6, 7 ;" << true << "1 2 3 4 5 6 7";
     QTest::newRow("plain-text notice") << "Wartungsarbeiten bis 18 Uhr" << false
@@ -65,6 +78,18 @@ void TestUpdateRules::parsesLines()
     for (int n : parsed.numbers)
         values << QString::number(n);
     values << QString::number(parsed.bonus);
+    if (parsed.superNumber != 0)
+        values << QStringLiteral("SZ:%1").arg(parsed.superNumber);
+    const auto digits = [](const auto& game) {
+        QString text;
+        for (std::uint8_t d : game)
+            text += QString::number(d);
+        return text;
+    };
+    if (parsed.spiel77 != decltype(parsed.spiel77){})
+        values << QStringLiteral("77:") + digits(parsed.spiel77);
+    if (parsed.super6 != decltype(parsed.super6){})
+        values << QStringLiteral("6:") + digits(parsed.super6);
     QCOMPARE(values.join(u' '), numbersOrProblem);
 }
 
@@ -75,6 +100,13 @@ void TestUpdateRules::recordTakesTheRequestedDay()
     const std::array<std::uint8_t, 8> expected{1, 2, 3, 4, 5, 6, 7, 0};
     QCOMPARE(draw.zahlen, expected);
     QCOMPARE(draw.spiel77, (std::array<std::uint8_t, 7>{}));
+    QCOMPARE(draw.super6, (std::array<std::uint8_t, 6>{}));
+    QCOMPARE(draw.reserve, (std::array<std::uint8_t, 3>{}));
+
+    const Draw full = recordFor(parseLine(QStringLiteral("x,7,16,22,28,30,31,0;0123456;654321;4")), QDate(2026, 8, 22));
+    QCOMPARE(full.zahlen, (std::array<std::uint8_t, 8>{7, 16, 22, 28, 30, 31, 0, 4}));
+    QCOMPARE(full.spiel77, (std::array<std::uint8_t, 7>{0, 1, 2, 3, 4, 5, 6}));
+    QCOMPARE(full.super6, (std::array<std::uint8_t, 6>{6, 5, 4, 3, 2, 1}));
 }
 
 void TestUpdateRules::splitsBodies_data()

@@ -2,6 +2,7 @@
 
 #include "draws/DateSerial.h"
 #include "draws/DrawCsv.h"
+#include "draws/GameRules.h"
 
 #include <QUrlQuery>
 
@@ -40,9 +41,23 @@ DrawService::Answer DrawService::answer(const QUrlQuery& query) const
 
 QByteArray DrawService::drawLine(const Draw& draw)
 {
+    const auto digits = [](const auto& game) {
+        QByteArray text;
+        for (std::uint8_t d : game)
+            text += char('0' + d);
+        return text;
+    };
     QByteArray line = DateSerial::toDate(draw.datum).toString(Qt::ISODate).toLatin1();
     for (int i = 0; i < 6; ++i)
         line += ',' + QByteArray::number(draw.number(i));
-    line += ',' + QByteArray::number(draw.bonus()) + ";;;\r\n";
-    return line;
+    line += ',' + QByteArray::number(draw.bonus()) + ';';
+    if (GameRules::hasSpiel77(draw))
+        line += digits(draw.spiel77);
+    line += ';';
+    if (GameRules::hasSuper6(draw))
+        line += digits(draw.super6);
+    line += ';';
+    if (GameRules::hasSuperNumber(draw))
+        line += QByteArray::number(draw.superNumber());
+    return line + "\r\n";
 }

@@ -30,8 +30,10 @@ public:
     // query that does not name a program and a day.
     Answer answer(const QUrlQuery& query) const;
 
-    // "yyyy-mm-dd,n1,...,n6,bonus;;;" with CR LF: the date, the six numbers,
-    // the bonus number (0 for none) and the two empty digit-game fields.
+    // "yyyy-mm-dd,n1,...,n6,bonus;spiel77;super6;super" with CR LF: the date,
+    // the six numbers, the bonus number as the CSV holds it (0 for none), the
+    // digits of the two games and the super number, each empty where the draw
+    // has none.
     static QByteArray drawLine(const Draw& draw);
 
 private:

@@ -5,6 +5,8 @@
 #include "draws/DrawCsv.h"
 #include "draws/DrawImport.h"
 
+#include <algorithm>
+
 using FuzzInput::check;
 
 namespace {
@@ -18,7 +20,10 @@ bool validNumbers(const Draw& draw)
             if (draw.zahlen[j] == draw.zahlen[i])
                 return false;
     }
-    return draw.zahlen[6] <= 49 && draw.zahlen[7] <= 9;
+    const auto digits = [](const auto& game) {
+        return std::all_of(game.begin(), game.end(), [](std::uint8_t d) { return d <= 9; });
+    };
+    return draw.zahlen[6] <= 49 && draw.zahlen[7] <= 9 && digits(draw.spiel77) && digits(draw.super6);
 }
 
 } // namespace
@@ -43,6 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const MergeResult merged = mergeDraws(stored.draws, read.draws);
     check(merged.draws.size() == stored.draws.size() + std::size_t(merged.added));
     check(merged.added + merged.kept + merged.dropped == int(read.draws.size()));
+    check(merged.completed >= 0 && merged.completed <= merged.kept);
+    // A stored super number is never replaced.
+    for (const Draw& before : stored.draws)
+        for (const Draw& after : merged.draws)
+            if (after.datum == before.datum)
+                check(before.superNumber() == 0 || after.superNumber() == before.superNumber());
     for (std::size_t i = 1; i < merged.draws.size(); ++i)
         check(merged.draws[i - 1].datum <= merged.draws[i].datum);
 

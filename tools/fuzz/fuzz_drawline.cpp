@@ -29,6 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(sorted.front() >= 1 && sorted.back() <= 49);
         check(std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end());
         check(parsed.bonus >= 0 && parsed.bonus <= 49);
+        check(parsed.superNumber >= 0 && parsed.superNumber <= 9);
+        check(std::all_of(parsed.spiel77.begin(), parsed.spiel77.end(), [](std::uint8_t d) { return d <= 9; }));
+        check(std::all_of(parsed.super6.begin(), parsed.super6.end(), [](std::uint8_t d) { return d <= 9; }));
         const Draw record = UpdateRules::recordFor(parsed, day);
         for (std::size_t i = 0; i < 6; ++i)
             check(record.zahlen[i] >= 1 && record.zahlen[i] <= 49);

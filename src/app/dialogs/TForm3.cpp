@@ -1,6 +1,7 @@
 #include "app/dialogs/TForm3.h"
 
 #include "draws/DateSerial.h"
+#include "draws/GameRules.h"
 #include "platform/DateField.h"
 #include "platform/Dialogs.h"
 #include "platform/UpDown.h"
@@ -14,7 +15,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
@@ -30,6 +34,10 @@ QLineEdit* digitEdit(const QString& name, QWidget* parent)
     auto* edit = new QLineEdit(QStringLiteral("1"), parent);
     edit->setObjectName(name);
     edit->setVisible(false);
+    edit->setMaxLength(1);
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]")), edit));
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2 + 12);
     return edit;
 }
 
@@ -43,10 +51,30 @@ QString bonusAmongNumbersText(int number)
     return UiText::line(TextLine::BonusAmongNumbers).arg(number);
 }
 
-// The game digits are kept as decimal text; the record keeps one byte each.
-std::uint8_t lowByte(const QLineEdit* edit)
+// One digit per field; an empty field is 0, as in a record without the game.
+template <std::size_t N>
+void readDigits(const std::array<QLineEdit*, N>& edits, std::array<std::uint8_t, N>* digits)
 {
-    return static_cast<std::uint8_t>(edit->text().trimmed().toInt() & 0xFF);
+    for (std::size_t i = 0; i < N; ++i) {
+        const QString text = edits[i]->text().trimmed();
+        (*digits)[i] = text.size() == 1 && text.at(0).isDigit() ? std::uint8_t(text.at(0).digitValue()) : 0;
+    }
+}
+
+template <std::size_t N>
+void showDigits(const std::array<std::uint8_t, N>& digits, bool held, const std::array<QLineEdit*, N>& edits)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        edits[i]->setText(held ? QString::number(digits[i]) : QString());
+}
+
+// Some fields filled and some empty: a game typed half.
+template <std::size_t N>
+bool halfFilled(const std::array<QLineEdit*, N>& edits)
+{
+    const auto empty = std::count_if(edits.begin(), edits.end(),
+                                     [](const QLineEdit* e) { return e->text().trimmed().isEmpty(); });
+    return empty != 0 && empty != qsizetype(N);
 }
 
 } // namespace
@@ -83,7 +111,8 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     showLanguageTexts();
     extras->addWidget(upDowns_[6]);
     extras->addSpacing(12);
-    extras->addWidget(namedLabel("Label2", QStringLiteral("S:"), this));
+    superLabel_ = namedLabel("Label2", QStringLiteral("S:"), this);
+    extras->addWidget(superLabel_);
     // The super number is typed, not stepped: its spin buttons are hidden.
     upDowns_[7] = new UpDown(QStringLiteral("UpDown8"), QStringLiteral("Edit8"), 0, 9, 9, this);
     upDowns_[7]->setButtonSymbols(QAbstractSpinBox::NoButtons);
@@ -92,16 +121,17 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     grid->addLayout(extras, 2, 0, 1, 9);
 
     auto* games = new QHBoxLayout;
-    QLabel* label3 = namedLabel("Label3", QStringLiteral("Spiel 77:"), this);
-    label3->setVisible(false);
-    games->addWidget(label3);
+    spiel77Label_ = namedLabel("Label3", QStringLiteral("Spiel 77:"), this);
+    spiel77Label_->setVisible(false);
+    games->addWidget(spiel77Label_);
     for (int i = 0; i < 7; ++i) {
         spiel77_[i] = digitEdit(QStringLiteral("S77_%1").arg(i + 1), this);
         games->addWidget(spiel77_[i]);
     }
-    QLabel* label4 = namedLabel("Label4", QStringLiteral("Super 6:"), this);
-    label4->setVisible(false);
-    games->addWidget(label4);
+    super6Label_ = namedLabel("Label4", QStringLiteral("Super 6:"), this);
+    super6Label_->setVisible(false);
+    games->addSpacing(12);
+    games->addWidget(super6Label_);
     for (int i = 0; i < 6; ++i) {
         super6_[i] = digitEdit(QStringLiteral("SS_%1").arg(i + 1), this);
         games->addWidget(super6_[i]);
@@ -123,6 +153,9 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(abort, &QPushButton::clicked, this, &QDialog::reject);
+    // The date decides whether a super number was drawn.
+    connect(DateTimePicker1, &QDateEdit::dateChanged, this, &TForm3::showFields);
+    showFields();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -134,11 +167,30 @@ void TForm3::preset(const Draw& draw)
         DateTimePicker1->setDate(date);
     for (std::size_t i = 0; i < upDowns_.size(); ++i)
         upDowns_[i]->setPosition(draw.zahlen[i]);
-    for (std::size_t i = 0; i < spiel77_.size(); ++i)
-        spiel77_[i]->setText(QString::number(draw.spiel77[i]));
-    for (std::size_t i = 0; i < super6_.size(); ++i)
-        super6_[i]->setText(QString::number(draw.super6[i]));
+    showDigits(draw.spiel77, GameRules::hasSpiel77(draw), spiel77_);
+    showDigits(draw.super6, GameRules::hasSuper6(draw), super6_);
     reserve_ = draw.reserve;
+    showFields();
+}
+
+void TForm3::setGamesPlayed(bool spiel77, bool super6)
+{
+    spiel77Played_ = spiel77;
+    super6Played_ = super6;
+    showFields();
+}
+
+void TForm3::showFields()
+{
+    const bool super = GameRules::superDrawnOn(DateSerial::fromDate(DateTimePicker1->date()));
+    superLabel_->setVisible(super);
+    upDowns_[7]->setVisible(super);
+    spiel77Label_->setVisible(spiel77Played_);
+    for (QLineEdit* edit : spiel77_)
+        edit->setVisible(spiel77Played_);
+    super6Label_->setVisible(super6Played_);
+    for (QLineEdit* edit : super6_)
+        edit->setVisible(super6Played_);
 }
 
 void TForm3::showLanguageTexts()
@@ -159,6 +211,10 @@ void TForm3::accept()
     const int bonus = upDowns_[6]->position();
     if (refusal.isEmpty() && bonus != 0 && seen[std::size_t(bonus)])
         refusal = bonusAmongNumbersText(bonus);
+    if (refusal.isEmpty() && halfFilled(spiel77_))
+        refusal = UiText::line(TextLine::GameDigitsIncomplete).arg(UiText::line(TextLine::Spiel77));
+    if (refusal.isEmpty() && halfFilled(super6_))
+        refusal = UiText::line(TextLine::GameDigitsIncomplete).arg(UiText::line(TextLine::Super6));
     if (refusal.isEmpty()) {
         QDialog::accept();
         return;
@@ -175,10 +231,10 @@ Draw TForm3::draw() const
     d.datum = DateSerial::fromDate(DateTimePicker1->date());
     for (std::size_t i = 0; i < upDowns_.size(); ++i)
         d.zahlen[i] = static_cast<std::uint8_t>(upDowns_[i]->position());
-    for (std::size_t i = 0; i < spiel77_.size(); ++i)
-        d.spiel77[i] = lowByte(spiel77_[i]);
-    for (std::size_t i = 0; i < super6_.size(); ++i)
-        d.super6[i] = lowByte(super6_[i]);
+    if (!GameRules::superDrawnOn(d.datum))
+        d.zahlen[7] = 0;
+    readDigits(spiel77_, &d.spiel77);
+    readDigits(super6_, &d.super6);
     d.reserve = reserve_;
     return d;
 }
