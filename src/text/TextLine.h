@@ -184,7 +184,25 @@ enum : int {
     PrizeClass = 170,
     PrizeClassShort = 171,
     Jackpot = 172,
-    End = 173, // one past the last line
+    TicketClasses = 173,
+    TicketNoClass = 174,
+    DigitGameWon = 175,
+    DigitGameNotWon = 176,
+    DigitGameNoNumbers = 177,
+    DigitGameNoLosnummer = 178,
+    TicketStakePerDraw = 179,
+    TicketRowsPrice = 180,
+    TicketStakeRun = 181,
+    TicketStakeWeek = 182,
+    TicketFeeInvalid = 183,
+    TicketOneWeek = 184,
+    TicketWeeks = 185,
+    TicketUntilChanged = 186,
+    TicketReportHeading = 187,
+    TicketRunNoDraw = 188,
+    TicketFixedAmounts = 189,
+    TicketNewResult = 190,
+    End = 191, // one past the last line
 };
 
 } // namespace TextLine

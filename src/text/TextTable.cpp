@@ -195,5 +195,23 @@ QStringList TextTable::defaults()
         QStringLiteral("Gewinnklasse %1"), // 170 PrizeClass
         QStringLiteral("Kl. %1"), // 171 PrizeClassShort
         QStringLiteral("Jackpot"), // 172 Jackpot
+        QStringLiteral("Gewinnklassen: %1"), // 173 TicketClasses
+        QStringLiteral("Gewinnklassen: keine"), // 174 TicketNoClass
+        QStringLiteral("%1: %2, %3"), // 175 DigitGameWon
+        QStringLiteral("%1: kein Gewinn"), // 176 DigitGameNotWon
+        QStringLiteral("%1: Die Ziehung enthält keine Zahlen für dieses Spiel."), // 177 DigitGameNoNumbers
+        QStringLiteral("%1: ohne gültige Losnummer nicht auszuwerten"), // 178 DigitGameNoLosnummer
+        QStringLiteral("Einsatz je Ziehung: %1 = %2"), // 179 TicketStakePerDraw
+        QStringLiteral("%1 Reihen × %2"), // 180 TicketRowsPrice
+        QStringLiteral("Einsatz für %1 Ziehungen: %2 × %3 + %4 Gebühr = %5"), // 181 TicketStakeRun
+        QStringLiteral("Bis auf Widerruf, je Woche %1 Ziehungen: %2 × %3 + %4 Gebühr = %5"), // 182 TicketStakeWeek
+        QStringLiteral("Die Gebühr „%1“ ist kein Betrag; der Einsatz ist ohne Gebühr gerechnet."), // 183 TicketFeeInvalid
+        QStringLiteral("1 Woche"), // 184 TicketOneWeek
+        QStringLiteral("%1 Wochen"), // 185 TicketWeeks
+        QStringLiteral("bis auf Widerruf"), // 186 TicketUntilChanged
+        QStringLiteral("Schein mit %1 Reihen, Losnummer %2, ab %3, %4, %5"), // 187 TicketReportHeading
+        QStringLiteral("Noch keine Ziehung des Scheins in der Datenbank."), // 188 TicketRunNoDraw
+        QStringLiteral("Feste Gewinne aus Spiel 77 und Super 6: %1"), // 189 TicketFixedAmounts
+        QStringLiteral("Schein, Ziehung vom %1: %2"), // 190 TicketNewResult
     };
 }
