@@ -40,9 +40,10 @@ std::vector<TicketRow> ticketRows(const BoardRating& board)
     return rows;
 }
 
-BoardRating rateBoard(const BoardRows& rows, const Draw& draw, const TicketPlay& play)
+BoardRating rateBoard(const BoardRows& rows, const std::array<qint32, 9>& zahl, const Draw& draw,
+                      const TicketPlay& play)
 {
-    BoardRating board = rateBoard(rows, draw.zahl());
+    BoardRating board = rateBoard(rows, zahl);
     const std::vector<TicketRow> played = ticketRows(board);
     board.ticket = rateTicket(played, draw, play);
     std::size_t next = 0;
