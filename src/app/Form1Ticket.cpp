@@ -117,7 +117,11 @@ void TForm1::LosnummerExit()
     TicketEdited();
     // Kept as typed, so nothing is lost; the rating goes on without the
     // classes that need the super number.
+    // Said once per number typed, however often the field is left.
     const QString number = session_.ticket.number;
+    if (number == losnummerSaid_)
+        return;
+    losnummerSaid_ = number;
     if (!number.trimmed().isEmpty() && !Prize::isValidLosnummer(number))
         dialogs().showMessage(this, text(TextLine::LosnummerInvalid).arg(number));
 }

@@ -184,6 +184,7 @@ public:
     void announceTicketDraws(const std::vector<Draw>& draws);
 private:
     std::optional<std::vector<double>> ticketDatesSeen_; // stored draw days at the last call
+    QString losnummerSaid_; // the ticket number last checked on leaving its field
 public:
     // ---- end of the ticket --------------------------------------------------
 

@@ -228,6 +228,7 @@ QWidget* LottotippPage::buildTicketPanel()
                           QStringLiteral("Der Schein nimmt an der Mittwochsziehung teil"));
     saturday_ = checkBox("SaturdayBox", QStringLiteral("Sa"),
                          QStringLiteral("Der Schein nimmt an der Samstagsziehung teil"));
+    saturday_->setChecked(true);
     // A ticket is played on one day at least: the last day left stays on.
     for (QCheckBox* day : {wednesday_, saturday_})
         connect(day, &QCheckBox::clicked, day, [this, day](bool on) {
