@@ -28,11 +28,11 @@ const QColor kBonusColor(255, 255, 0);
 const QColor kHighlightColor(255, 0, 0);
 
 // Shows one row's rating; true when the row calls for the sound.
-bool showRowRating(TipBoard& board, int row, const RowRating& rating, const QString& classFormat)
+bool showRowRating(TipBoard& board, int row, const RowRating& rating)
 {
     const QColor neutral = board.palette().color(QPalette::Base);
     board.setPrizeClass(row, rating.valid && rating.prize.prizeClass > 0
-                                 ? classFormat.arg(rating.prize.prizeClass)
+                                 ? QString::number(rating.prize.prizeClass)
                                  : QString());
     if (!rating.valid) {
         for (int k = 1; k <= TipBoard::CellCount; ++k)
@@ -99,9 +99,8 @@ void TForm1::Komplettcheck()
     // The sound is started per row, each start replacing the one playing.
     // It is looked for beside the program, not in the working directory.
     const QString soundFile = QDir(ProgramDir).filePath(SoundName);
-    const QString classFormat = text(TextLine::PrizeClassShort);
     for (int r = 1; r <= TipBoard::RowCount; ++r)
-        if (showRowRating(*board, r, rating.rows[r - 1], classFormat))
+        if (showRowRating(*board, r, rating.rows[r - 1]))
             sound().play(soundFile);
     showTicketResult(rating);
 

@@ -173,14 +173,19 @@ void TForm1::showTicketResult(const BoardRating& rating)
     const Draw draw = currentRecord();
     // The run's choices follow the interface language.
     lottotippPage()->setWeeksTexts(weeksTexts());
+    // A board without a valid row is no ticket yet: nothing to rate or pay.
     QStringList lines;
-    if (rating.validRows > 0)
+    if (rating.validRows > 0) {
         lines << TicketReport::classesText(rating.ticket);
-    for (const QString& game : {TicketReport::spiel77Text(rating.ticket, play, draw, locale),
-                                TicketReport::super6Text(rating.ticket, play, draw, locale)})
-        if (!game.isEmpty())
-            lines << game;
-    lines << TicketReport::costLines(rating.validRows, play, ticketRun(), ticketFeeText(), locale);
+        QStringList games;
+        for (const QString& game : {TicketReport::spiel77Text(rating.ticket, play, draw, locale),
+                                    TicketReport::super6Text(rating.ticket, play, draw, locale)})
+            if (!game.isEmpty())
+                games << game;
+        if (!games.isEmpty())
+            lines << games.join(QStringLiteral(" · "));
+        lines << TicketReport::costLines(rating.validRows, play, ticketRun(), ticketFeeText(), locale);
+    }
     lottotippPage()->setTicketSummary(lines.join(u'\n'));
 }
 

@@ -107,13 +107,13 @@ void TicketWindowTest::rowClassBesideTheHits_data()
     QTest::addColumn<QString>("hits");
 
     QTest::newRow("4 + SZ is class 5") << QDate(2013, 5, 4) << QStringList{"5", "7", "11", "21", "30", "40"}
-                                       << "1234568" << "Kl. 5" << "4";
+                                       << "1234568" << "5" << "4";
     QTest::newRow("4 with another SZ is class 6")
-        << QDate(2013, 5, 4) << QStringList{"5", "7", "11", "21", "30", "40"} << "1234563" << "Kl. 6" << "4";
+        << QDate(2013, 5, 4) << QStringList{"5", "7", "11", "21", "30", "40"} << "1234563" << "6" << "4";
     QTest::newRow("2 + SZ is class 9") << QDate(2013, 5, 4) << QStringList{"1", "2", "3", "4", "5", "7"}
-                                       << "1234568" << "Kl. 9" << "2";
+                                       << "1234568" << "9" << "2";
     QTest::newRow("5 + ZZ is class 3 of the older rules")
-        << QDate(2013, 5, 1) << QStringList{"5", "9", "12", "15", "16", "22"} << "1234567" << "Kl. 3" << "5 + B";
+        << QDate(2013, 5, 1) << QStringList{"5", "9", "12", "15", "16", "22"} << "1234567" << "3" << "5 + B";
     QTest::newRow("nothing won, nothing marked")
         << QDate(2013, 5, 4) << QStringList{"1", "2", "3", "4", "6", "9"} << "1234568" << "" << "0";
 }
@@ -164,7 +164,7 @@ void TicketWindowTest::invalidLosnummerIsSaidAndKept()
              qPrintable(dialogs_.messages.first()));
     QCOMPARE(window_->session().ticket.number, number);
     QCOMPARE(control<QLineEdit>(QStringLiteral("LosnummerEdit"))->text(), number);
-    QCOMPARE(board()->prizeClassText(1), QStringLiteral("Kl. 6"));
+    QCOMPARE(board()->prizeClassText(1), QStringLiteral("6"));
     QCOMPARE(board()->prizeClassText(2), QString());
     QCOMPARE(board()->hitsText(2), QStringLiteral("2"));
 
@@ -174,8 +174,8 @@ void TicketWindowTest::invalidLosnummerIsSaidAndKept()
     QCOMPARE(dialogs_.messages.size(), 1);
     typeLosnummer(QStringLiteral("1234568"));
     QCOMPARE(dialogs_.messages.size(), 1);
-    QCOMPARE(board()->prizeClassText(1), QStringLiteral("Kl. 5"));
-    QCOMPARE(board()->prizeClassText(2), QStringLiteral("Kl. 9"));
+    QCOMPARE(board()->prizeClassText(1), QStringLiteral("5"));
+    QCOMPARE(board()->prizeClassText(2), QStringLiteral("9"));
 }
 
 void TicketWindowTest::summaryUnderTheBoard()

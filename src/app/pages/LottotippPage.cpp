@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFormLayout>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -62,7 +61,7 @@ LottotippPage::LottotippPage(QWidget* parent) : QWidget(parent)
     ticketSummary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     ticketSummary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Long lines wrap at the board's width instead of widening the window.
-    ticketSummary_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    ticketSummary_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     left->addWidget(ticketSummary_, 1);
 
     auto* side = new QVBoxLayout;
@@ -70,6 +69,8 @@ LottotippPage::LottotippPage(QWidget* parent) : QWidget(parent)
     middle->addLayout(side, 1);
     side->addWidget(buildGeneratePanel());
 
+    // The file buttons share their line with the printout, so that the
+    // ticket panel has room below.
     auto* files = new QHBoxLayout;
     files->setSpacing(2);
     side->addLayout(files);
@@ -85,7 +86,10 @@ LottotippPage::LottotippPage(QWidget* parent) : QWidget(parent)
         ->setIcon(st->standardIcon(QStyle::SP_DialogOpenButton));
     for (const char* name : {"SpeedButton11", "SpeedButton15", "SpeedButton16"})
         files->addWidget(findChild<QToolButton*>(QLatin1String(name)));
-    files->addStretch(1);
+    files->addWidget(addButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Tipp"),
+                               QStringLiteral("Tipps als Text zum Ausdrucken anzeigen"),
+                               Command::PrintTips),
+                     1);
 
     auto* search = addToolButton(this, QStringLiteral("SpeedButton4"),
                                  QStringLiteral("Tipps in DB suchen"),
@@ -98,9 +102,6 @@ LottotippPage::LottotippPage(QWidget* parent) : QWidget(parent)
                               QStringLiteral("Verteilung der Zahlen Ihrer Tipps im Diagramm "
                                              "zeigen"),
                               Command::TipDistribution));
-    side->addWidget(addButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Tipp"),
-                              QStringLiteral("Tipps als Text zum Ausdrucken anzeigen"),
-                              Command::PrintTips));
     side->addWidget(buildTicketPanel());
     side->addStretch(1);
     side->addWidget(buildBanner(QStringLiteral("Panel8"), QStringLiteral("Label43"),
@@ -186,17 +187,14 @@ QWidget* LottotippPage::buildGeneratePanel()
 QWidget* LottotippPage::buildTicketPanel()
 {
     ticketPanel_ = panel(QStringLiteral("PanelTicket"), this);
-    ticketPanel_->setTitle(QStringLiteral("Spielschein"));
-    auto* form = new QFormLayout(ticketPanel_);
-    form->setContentsMargins(4, 2, 4, 2);
-    form->setHorizontalSpacing(4);
-    form->setVerticalSpacing(2);
-
-    const auto label = [this](const char* name, const QString& caption, const QString& hint) {
-        auto* text = new QLabel(caption, ticketPanel_);
-        text->setObjectName(QLatin1String(name));
-        text->setToolTip(hint);
-        return text;
+    auto* column = new QVBoxLayout(ticketPanel_);
+    column->setContentsMargins(4, 2, 4, 2);
+    column->setSpacing(2);
+    const auto line = [column] {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(4);
+        column->addLayout(row);
+        return row;
     };
     const auto checkBox = [this](const char* name, const QString& caption, const QString& hint) {
         auto* box = new QCheckBox(caption, ticketPanel_);
@@ -212,18 +210,22 @@ QWidget* LottotippPage::buildTicketPanel()
     losnummer_->setToolTip(numberHint);
     connect(losnummer_, &QLineEdit::textEdited, this, [this] { emit ticketEdited(); });
     connect(losnummer_, &QLineEdit::editingFinished, this, [this] { emit losnummerLeft(); });
-    form->addRow(label("LosnummerLabel", QStringLiteral("Losnummer:"), numberHint), losnummer_);
+    QHBoxLayout* numberLine = line();
+    auto* numberLabel = new QLabel(QStringLiteral("Losnummer:"), ticketPanel_);
+    numberLabel->setObjectName(QStringLiteral("LosnummerLabel"));
+    numberLabel->setToolTip(numberHint);
+    numberLine->addWidget(numberLabel);
+    numberLine->addWidget(losnummer_, 1);
 
-    auto* games = new QHBoxLayout;
     spiel77_ = checkBox("Spiel77Box", QStringLiteral("Spiel 77"),
                         QStringLiteral("Der Schein spielt Spiel 77 mit allen sieben Ziffern der Losnummer"));
     super6_ = checkBox("Super6Box", QStringLiteral("Super 6"),
                        QStringLiteral("Der Schein spielt Super 6 mit den letzten sechs Ziffern der Losnummer"));
+    QHBoxLayout* games = line();
     games->addWidget(spiel77_);
     games->addWidget(super6_);
-    form->addRow(games);
+    games->addStretch(1);
 
-    auto* days = new QHBoxLayout;
     wednesday_ = checkBox("WednesdayBox", QStringLiteral("Mi"),
                           QStringLiteral("Der Schein nimmt an der Mittwochsziehung teil"));
     saturday_ = checkBox("SaturdayBox", QStringLiteral("Sa"),
@@ -237,11 +239,6 @@ QWidget* LottotippPage::buildTicketPanel()
         });
     for (QCheckBox* box : {spiel77_, super6_, wednesday_, saturday_})
         connect(box, &QCheckBox::clicked, this, [this] { emit ticketEdited(); });
-    days->addWidget(wednesday_);
-    days->addWidget(saturday_);
-    form->addRow(label("TicketDaysLabel", QStringLiteral("Ziehung:"),
-                       QStringLiteral("Die Ziehungstage des Scheins")),
-                 days);
 
     const QString fromHint = QStringLiteral("Die erste Ziehung des Scheins");
     firstDate_ = new DateField(ticketPanel_);
@@ -252,21 +249,21 @@ QWidget* LottotippPage::buildTicketPanel()
     firstDate_->setDate(QDate::currentDate());
     firstDate_->setToolTip(fromHint);
     connect(firstDate_, &QDateEdit::dateChanged, this, [this] { emit ticketEdited(); });
-    form->addRow(label("TicketFromLabel", QStringLiteral("ab:"), fromHint), firstDate_);
+    QHBoxLayout* days = line();
+    days->addWidget(wednesday_);
+    days->addWidget(saturday_);
+    days->addStretch(1);
+    days->addWidget(firstDate_);
 
-    auto* run = new QHBoxLayout;
     weeks_ = new QComboBox(ticketPanel_);
     weeks_->setObjectName(QStringLiteral("TicketWeeks"));
-    weeks_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     setWeeksTexts({});
     connect(weeks_, &QComboBox::activated, this, [this] { emit ticketEdited(); });
+    QHBoxLayout* run = line();
     run->addWidget(weeks_, 1);
     run->addWidget(addButton(ticketPanel_, QStringLiteral("TicketRunButton"), QStringLiteral("Auswerten"),
                              QStringLiteral("Jede gespeicherte Ziehung der Laufzeit des Scheins auswerten"),
                              Command::EvaluateTicket));
-    form->addRow(label("TicketWeeksLabel", QStringLiteral("Laufzeit:"),
-                       QStringLiteral("Wie viele Wochen der Schein läuft")),
-                 run);
     return ticketPanel_;
 }
 

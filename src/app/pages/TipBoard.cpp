@@ -111,7 +111,7 @@ TipBoard::TipBoard(QWidget* parent) : QWidget(parent)
 
         row.prizeClass = new QLabel(this);
         row.prizeClass->setObjectName(classLabelName(r));
-        row.prizeClass->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        row.prizeClass->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         QFont bold; // only the weight, so the size still follows the window scaling
         bold.setBold(true);
         row.prizeClass->setFont(bold);
@@ -333,7 +333,7 @@ void TipBoard::updateMetrics()
             edit->setFixedWidth(cellWidth);
         row.hits->setMinimumWidth(labelWidth);
         row.crossSum->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("000")) + 4);
-        row.prizeClass->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("Kl. 0")) + 4);
+        row.prizeClass->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("0")) + 4);
     }
 }
 

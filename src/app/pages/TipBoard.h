@@ -48,8 +48,8 @@ public:
     QString hitsText(int row) const;
     QColor hitsColor(int row) const;
     void setHits(int row, const QString& text, const QColor& color);
-    // The row's prize class in the draw shown ("Kl. 5"); a row with a class
-    // also gets its hits in bold, so that it stands out.
+    // The row's prize class in the draw shown ("5", under the heading "Kl.");
+    // a row with a class also gets its hits in bold, so that it stands out.
     QString prizeClassText(int row) const;
     void setPrizeClass(int row, const QString& text);
     bool hitsBold(int row) const;
