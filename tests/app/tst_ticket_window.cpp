@@ -1,9 +1,11 @@
 #include "app/pages/DatenbankPage.h"
+#include "app/pages/InternetPage.h"
 #include "app/pages/LottotippPage.h"
 #include "app/pages/TipBoard.h"
 #include "draws/DateSerial.h"
 #include "platform/ReportViewer.h"
 
+#include "FakeDrawService.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
@@ -47,6 +49,7 @@ private slots:
     void costWithTheFeeOfTheDrawDays();
     void runReportHasTheRunsDraws();
     void importedDrawOfTheRunIsAnnounced();
+    void updatedDrawOfTheRunIsAnnounced();
     void saturdaysOnlyPresetsTheDays();
 
 private:
@@ -193,14 +196,14 @@ void TicketWindowTest::summaryUnderTheBoard()
     QCOMPARE(window_->session().ticket.spiel77, 1);
     QCOMPARE(window_->session().ticket.super6, 1);
     QStringList lines = page()->ticketSummary().split(u'\n');
-    QCOMPARE(lines.mid(0, 3), (QStringList{"Gewinnklassen: Kl. 5 ×2, Kl. 9 ×1", "Spiel 77: Kl. 7, 5,00 €",
-                                           "Super 6: kein Gewinn"}));
+    QCOMPARE(lines.mid(0, 2),
+             (QStringList{"Gewinnklassen: Kl. 5 ×2, Kl. 9 ×1", "Spiel 77: Kl. 7, 5,00 € · Super 6: kein Gewinn"}));
 
     // The Wednesday before: the Zusatzzahl's rules, and no digit games stored.
     chooseDate(QDate(2013, 5, 1));
     lines = page()->ticketSummary().split(u'\n');
-    QCOMPARE(lines.mid(0, 3), (QStringList{"Gewinnklassen: keine",
-                                           "Spiel 77: Die Ziehung enthält keine Zahlen für dieses Spiel.",
+    QCOMPARE(lines.mid(0, 2), (QStringList{"Gewinnklassen: keine",
+                                           "Spiel 77: Die Ziehung enthält keine Zahlen für dieses Spiel. · "
                                            "Super 6: Die Ziehung enthält keine Zahlen für dieses Spiel."}));
 
     // Before 22.05.1999: hits only, and the note why.
@@ -273,7 +276,7 @@ void TicketWindowTest::runReportHasTheRunsDraws()
     weeks->setCurrentIndex(3);
     emit weeks->activated(3);
 
-    control<QPushButton>(QStringLiteral("TicketRunButton"))->click();
+    control<QToolButton>(QStringLiteral("TicketRunButton"))->click();
 
     QCOMPARE(shownReports(), QStringList{home_ + QStringLiteral("Schein.txt")});
     QFile file(home_ + QStringLiteral("Schein.txt"));
@@ -315,6 +318,36 @@ void TicketWindowTest::importedDrawOfTheRunIsAnnounced()
     window_->clearNotice();
     chooseDate(QDate(2020, 12, 9));
     QVERIFY(window_->notice().isEmpty());
+}
+
+// The same after an update: in the status bar, never in a box.
+void TicketWindowTest::updatedDrawOfTheRunIsAnnounced()
+{
+    FakeDrawService service;
+    QVERIFY(service.listen());
+    QDate saturday = QDate::currentDate().addDays(-1);
+    while (saturday.dayOfWeek() != Qt::Saturday)
+        saturday = saturday.addDays(-1);
+    QVERIFY(writeDraws({makeDraw(saturday.addDays(-3), {7, 8, 9, 10, 11, 12}, 0, 5)}));
+    window_ = makeWindow();
+    showWindow();
+    window_->internetPage()->setServiceUrl(service.address());
+    service.byDay.insert(saturday.toString(QStringLiteral("yyyyMMdd")),
+                         FakeDrawService::ok("x,1,2,3,4,5,6,0;"));
+    setRow(1, {"1", "2", "3", "4", "30", "40"});
+    typeLosnummer(QStringLiteral("1234560")); // the record keeps 0 as the super number
+    control<QCheckBox>(QStringLiteral("SaturdayBox"))->setChecked(true);
+    if (control<QCheckBox>(QStringLiteral("WednesdayBox"))->isChecked())
+        control<QCheckBox>(QStringLiteral("WednesdayBox"))->click();
+    control<QDateEdit>(QStringLiteral("TicketFirstDate"))->setDate(saturday);
+    dialogs_.messages.clear();
+
+    QTest::mouseClick(window_->datenbankPage()->updateButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->isBusy(), 20000);
+
+    QCOMPARE(window_->notice(), QStringLiteral("Schein, Ziehung vom %1: Gewinnklassen: Kl. 5 ×1")
+                                    .arg(saturday.toString(QStringLiteral("dd.MM.yyyy"))));
+    QCOMPARE(dialogs_.messages, QStringList());
 }
 
 // "Ich spiele nur Samstags": a ticket without stored days starts as a

@@ -249,21 +249,21 @@ QWidget* LottotippPage::buildTicketPanel()
     firstDate_->setDate(QDate::currentDate());
     firstDate_->setToolTip(fromHint);
     connect(firstDate_, &QDateEdit::dateChanged, this, [this] { emit ticketEdited(); });
-    QHBoxLayout* days = line();
-    days->addWidget(wednesday_);
-    days->addWidget(saturday_);
-    days->addStretch(1);
-    days->addWidget(firstDate_);
-
     weeks_ = new QComboBox(ticketPanel_);
     weeks_->setObjectName(QStringLiteral("TicketWeeks"));
     setWeeksTexts({});
     connect(weeks_, &QComboBox::activated, this, [this] { emit ticketEdited(); });
+    QHBoxLayout* days = line();
+    days->addWidget(wednesday_);
+    days->addWidget(saturday_);
+    days->addWidget(weeks_, 1);
+
     QHBoxLayout* run = line();
-    run->addWidget(weeks_, 1);
-    run->addWidget(addButton(ticketPanel_, QStringLiteral("TicketRunButton"), QStringLiteral("Auswerten"),
-                             QStringLiteral("Jede gespeicherte Ziehung der Laufzeit des Scheins auswerten"),
-                             Command::EvaluateTicket));
+    run->addWidget(firstDate_);
+    run->addStretch(1);
+    run->addWidget(addToolButton(ticketPanel_, QStringLiteral("TicketRunButton"), QStringLiteral("Auswerten"),
+                                 QStringLiteral("Jede gespeicherte Ziehung der Laufzeit des Scheins auswerten"),
+                                 Command::EvaluateTicket));
     return ticketPanel_;
 }
 

@@ -48,7 +48,7 @@ TipBoard::TipBoard(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("TipBoard"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(3);
+    grid->setHorizontalSpacing(2);
     // Twelve rows must fit the design height with any Arial-like font.
     grid->setVerticalSpacing(1);
 
@@ -324,7 +324,7 @@ void TipBoard::updateMetrics()
     // Cells wide enough for two digits at the current font, so the board
     // follows the window scaling through the font alone.
     const QFontMetrics metrics(font());
-    const int cellWidth = metrics.horizontalAdvance(QStringLiteral("00")) + 12;
+    const int cellWidth = metrics.horizontalAdvance(QStringLiteral("00")) + 8;
     const int labelWidth = metrics.horizontalAdvance(QStringLiteral("0 + B")) + 4;
     const int buttonSide = metrics.height() + 6;
     for (const Row& row : rows_) {
