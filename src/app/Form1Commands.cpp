@@ -54,6 +54,7 @@ const CommandEntry kCommands[] = {
     {L::TipDistribution,    &TForm1::Button6Click,        WhileRunning::Allowed},
     {L::PrintTips,          &TForm1::BitBtn7Click,        WhileRunning::Allowed},
     {L::OpenProductPage,    &TForm1::Label43Click,        WhileRunning::Allowed},
+    {L::EvaluateTicket,     &TForm1::TicketRunButtonClick, WhileRunning::Allowed},
 
     {D::RateChosenDraw,     &TForm1::SpeedButton5Click,   WhileRunning::Disabled,   "SpeedButton5"},
     {D::UpdateDatabase,     &TForm1::NumerantClick,       WhileRunning::Disabled,   "BitBtn1"},

@@ -31,6 +31,9 @@ const QColor kHighlightColor(255, 0, 0);
 bool showRowRating(TipBoard& board, int row, const RowRating& rating)
 {
     const QColor neutral = board.palette().color(QPalette::Base);
+    board.setPrizeClass(row, rating.valid && rating.prize.prizeClass > 0
+                                 ? QString::number(rating.prize.prizeClass)
+                                 : QString());
     if (!rating.valid) {
         for (int k = 1; k <= TipBoard::CellCount; ++k)
             board.setCellColor(row, k, neutral);
@@ -92,13 +95,14 @@ void TForm1::Komplettcheck()
         for (int k = 1; k <= TipBoard::CellCount; ++k)
             rows[r - 1][k - 1] = board->cellText(r, k);
 
-    const BoardRating rating = rateBoard(rows, session_.numbers);
+    const BoardRating rating = rateBoard(rows, session_.numbers, currentRecord(), ticketPlay());
     // The sound is started per row, each start replacing the one playing.
     // It is looked for beside the program, not in the working directory.
     const QString soundFile = QDir(ProgramDir).filePath(SoundName);
     for (int r = 1; r <= TipBoard::RowCount; ++r)
         if (showRowRating(*board, r, rating.rows[r - 1]))
             sound().play(soundFile);
+    showTicketResult(rating);
 
     session_.lastRating.statistik = rating.statistik;
     if (rating.last) {
@@ -131,6 +135,7 @@ void TForm1::SpeedButton5Click()
     // Start-up, every update, entry and deletion end here: the one place that
     // sees each new state of the file.
     reportDamagedRecords(*draws);
+    announceTicketDraws(*draws);
 
     if (const std::optional<LocatedDraw> located = locateDraw(*draws, session_.workingDate)) {
         session_.position = located->index;

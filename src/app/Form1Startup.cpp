@@ -125,6 +125,7 @@ void TForm1::FormShow()
         resetRecentStartDate(*startDate, unrestored.contains(QStringLiteral("DateTimePicker2")));
     defaultProxyPort(PageControl1->findChild<QLineEdit*>(QStringLiteral("ProxyHostEdit")),
                      PageControl1->findChild<QLineEdit*>(QStringLiteral("ProxyPortEdit")));
+    ticketAfterLoad();
     // From here on, editing a tip cell re-rates the board.
     session_.ratingOn = true;
 

@@ -65,8 +65,10 @@ bool loadTipFile(TForm1& form, const QString& path)
             board.setCellText(r, c,
                               content->rows[static_cast<std::size_t>(r - 1)]
                                            [static_cast<std::size_t>(c - 1)]);
-    if (content->losNr)
+    if (content->losNr) {
         form.session().ticket.number = *content->losNr;
+        form.showTicket();
+    }
     return true;
 }
 

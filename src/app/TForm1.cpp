@@ -49,6 +49,7 @@ TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
     connectTipBoard();
     connectStats();
     connectCommands();
+    connectTicket();
     connect(berechnungPage(), &BerechnungPage::runLimitChanging, this, &TForm1::UpDown7Changing);
     connectShell();
     // Hints follow the mouse over every control of this window, including

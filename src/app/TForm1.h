@@ -18,6 +18,7 @@
 #include <vector>
 
 class BerechnungPage;
+struct BoardRating;
 class Chart1;
 struct ChartData;
 class DatenbankPage;
@@ -28,6 +29,7 @@ class LottotippPage;
 class QAction;
 class QKeyEvent;
 class QLabel;
+class QLocale;
 class QMenuBar;
 class QStatusBar;
 class QTabWidget;
@@ -37,6 +39,8 @@ class Sound;
 class StatusPanel;
 class TForm3;
 class TForm6;
+struct TicketPlay;
+struct TicketRun;
 class TipBoard;
 
 // The main window. It owns every setting as the state of one of its controls,
@@ -158,6 +162,32 @@ public:
     void reportDamagedRecords(const std::vector<Draw>& draws);
     // ---- end of rating ------------------------------------------------------
 
+    // ---- the ticket (Form1Ticket.cpp) ---------------------------------------
+    void TicketEdited();          // a field of the ticket panel changed
+    void LosnummerExit();         // the user left the ticket number field
+    void TicketRunButtonClick();  // the report of the ticket's run
+    // helpers of the ticket:
+    // After the settings were read: the draw days a stored ticket lacks (a
+    // Saturday ticket when "Ich spiele nur Samstags" is ticked), then shown.
+    void ticketAfterLoad();
+    void showTicket(); // the session's ticket into the panel
+    TicketPlay ticketPlay() const;
+    TicketRun ticketRun() const;
+    QString ticketFeeText() const; // the fee field of the ticket's draw days
+    QLocale numberLocale() const;
+    // The current draw's whole record, with the digit games where known.
+    Draw currentRecord() const;
+    // The ticket's classes in the current draw and its cost, under the board.
+    void showTicketResult(const BoardRating& rating);
+    // Says in the status bar what the ticket won in draws of its run that
+    // were not stored at the last call (an update, an import, an entry).
+    void announceTicketDraws(const std::vector<Draw>& draws);
+private:
+    std::optional<std::vector<double>> ticketDatesSeen_; // stored draw days at the last call
+    QString losnummerSaid_; // the ticket number last checked on leaving its field
+public:
+    // ---- end of the ticket --------------------------------------------------
+
     // ---- tip board (Form1TipBoard.cpp) --------------------------------------
     void Edit1Exit(int row, int cell);
     void Loeschendertipp();
@@ -262,6 +292,7 @@ public:
     void connectLanguage();
     void connectTipBoard();
     void connectStats();
+    void connectTicket();
     // The command table (Form1Commands.cpp): every page and menu command
     // with its handler, and what is disabled while a long operation runs.
     void connectCommands();

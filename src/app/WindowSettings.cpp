@@ -219,5 +219,20 @@ WindowSettings windowSettings(TForm1& window, const QSize& design)
     after.lineEdit(QStringLiteral("ServiceUrlEdit"), QStringLiteral("ServiceUrlEdit"));
     after.guard();
     after.dateEdit(QStringLiteral("DateTimePicker2"), QStringLiteral("DateTimePicker2"));
+
+    // The ticket's run, added after everything older versions stored: an
+    // older file lacks them and gets the defaults (the draw days are chosen
+    // after the load, see `ticketAfterLoad`).
+    Ticket& ticket = window.session().ticket;
+    after.alone().field(QStringLiteral("ScheinTage"), SettingType::Int, ticket.days, 0);
+    after.alone().field(QStringLiteral("ScheinWochen"), SettingType::Int, ticket.weeks, 1);
+    after.alone().custom(
+        QStringLiteral("ScheinAb"), SettingType::Date, [&ticket] { return QVariant(ticket.firstDate); },
+        [&ticket](const QVariant& v) {
+            const bool date = DateSerial::toDate(v.toDouble()).isValid();
+            if (date)
+                ticket.firstDate = v.toDouble();
+            return date;
+        });
     return settings;
 }

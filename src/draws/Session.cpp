@@ -4,6 +4,7 @@ void Session::makeCurrent(const Draw& draw)
 {
     numbers = draw.zahl();
     drawDate = draw.datum;
+    record = draw;
 }
 
 void Session::makeCurrent(const Draw& draw, int index)

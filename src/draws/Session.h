@@ -6,15 +6,22 @@
 
 #include <array>
 
-// What the settings store keeps about the user's lottery ticket. Nothing
-// reads these values yet: they are restored at start-up, travel with tip
-// files (the number) and are written back at shutdown.
+// The user's lottery ticket: what it plays besides the board's rows and when.
+// The window edits it on "Lottotipp"; the rating and the ticket's run read it
+// from here. The number travels with tip files.
 struct Ticket {
-    QString number;             // "Losnummer": the ticket number
+    QString number;             // "Losnummer": the ticket number, kept as typed
     qint32 spiel77 = 0;         // "Spiel77Ja": the seven-digit game is played
     qint32 super6 = 0;          // "Super6Ja": the six-digit game is played
     qint32 gluecksSpirale = 0;  // "GlueckJa": the GlücksSpirale is played
     qint32 newTicket = 0;       // "NeuerSchein"
+    // The draw days: 1 Saturday, 2 Wednesday, 3 both; 0 until the start-up
+    // has chosen them (a first start, or settings of an older version).
+    qint32 days = 0;
+    // The run in weeks, 1..5; 0 runs until the ticket is changed.
+    qint32 weeks = 1;
+    // The first draw of the run (a day serial); 0 when none was chosen.
+    double firstDate = 0.0;
 };
 
 // The comparison of the board with the current draw that ran last.
@@ -37,6 +44,9 @@ public:
     std::array<qint32, 9> numbers{};
     double drawDate = 0.0;
     int position = 0;
+    // The whole record of the current draw, with the digit games; it belongs
+    // to the current draw only while its date and numbers are those above.
+    Draw record;
 
     // The working date: the start of the counting window an operation last
     // used, or the day the rating located (whole days there).

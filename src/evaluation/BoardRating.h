@@ -1,6 +1,7 @@
 #pragma once
 
 #include "evaluation/RowRating.h"
+#include "evaluation/TicketRating.h"
 
 #include <array>
 #include <optional>
@@ -19,6 +20,10 @@ struct BoardRating {
     // window keeps the previous values.
     std::optional<CheckResult> last;
     int highlightCount = 0; // rows with three or more hits: one sound each
+    int validRows = 0;      // the rows the ticket plays
+    // The valid rows as a ticket against the whole draw: the classes per row
+    // (also in each row's `prize`), their sum, Spiel 77 and Super 6.
+    TicketDrawResult ticket;
 };
 
 // Adds one rated row to the counters. Repeated numbers in the row or in the
@@ -27,3 +32,10 @@ struct BoardRating {
 void countRating(Statistik& statistik, const RowRating& rating);
 
 BoardRating rateBoard(const BoardRows& rows, const std::array<qint32, 9>& zahl);
+// The same, and the valid rows as a ticket against the whole record of the
+// draw, which holds the same numbers as `zahl` plus the digit games.
+BoardRating rateBoard(const BoardRows& rows, const std::array<qint32, 9>& zahl, const Draw& draw,
+                      const TicketPlay& play);
+
+// The valid rows of a rated board, in board order, as the ticket plays them.
+std::vector<TicketRow> ticketRows(const BoardRating& board);

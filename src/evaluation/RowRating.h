@@ -1,5 +1,6 @@
 #pragma once
 
+#include "evaluation/PrizeClasses.h"
 #include "evaluation/Zettelcheck.h"
 
 #include <QString>
@@ -18,6 +19,9 @@ struct RowRating {
     CheckResult check;                   // the comparison of the sorted row
     QString hitsText;                    // "3", or "3 + B" with the bonus number
     bool highlight = false;              // three or more hits: red label and the sound
+    // The row on the ticket under the rules of the draw's date; filled by a
+    // board rating that knows the whole draw and the ticket.
+    Prize::RowResult prize;
 };
 
 // Rates the six cell texts of one row against the draw `zahl` ([1..6] numbers,

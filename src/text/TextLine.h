@@ -190,7 +190,25 @@ enum : int {
     CsvBadSuper6 = 176,
     ImportCompleted = 177,     // "Um Superzahl, … ergänzte gespeicherte Ziehungen: %1."
     GameDigitsIncomplete = 178, // entry dialog: some digits of a game left empty
-    End = 179, // one past the last line
+    TicketClasses = 179,
+    TicketNoClass = 180,
+    DigitGameWon = 181,
+    DigitGameNotWon = 182,
+    DigitGameNoNumbers = 183,
+    DigitGameNoLosnummer = 184,
+    TicketStakePerDraw = 185,
+    TicketRowsPrice = 186,
+    TicketStakeRun = 187,
+    TicketStakeWeek = 188,
+    TicketFeeInvalid = 189,
+    TicketOneWeek = 190,
+    TicketWeeks = 191,
+    TicketUntilChanged = 192,
+    TicketReportHeading = 193,
+    TicketRunNoDraw = 194,
+    TicketFixedAmounts = 195,
+    TicketNewResult = 196,
+    End = 197, // one past the last line
 };
 
 } // namespace TextLine

@@ -201,5 +201,23 @@ QStringList TextTable::defaults()
         QStringLiteral("Super 6 \"%1\" ist weder leer noch eine Zahl aus sechs Ziffern"), // 176 field text
         QStringLiteral("Um Superzahl, Spiel 77 oder Super 6 ergänzte gespeicherte Ziehungen: %1."), // 177 count
         QStringLiteral("Bitte geben Sie alle Ziffern von %1 ein oder lassen Sie alle Felder leer."), // 178 game name
+        QStringLiteral("Gewinnklassen: %1"), // 179 TicketClasses
+        QStringLiteral("Gewinnklassen: keine"), // 180 TicketNoClass
+        QStringLiteral("%1: %2, %3"), // 181 DigitGameWon
+        QStringLiteral("%1: kein Gewinn"), // 182 DigitGameNotWon
+        QStringLiteral("%1: Die Ziehung enthält keine Zahlen für dieses Spiel."), // 183 DigitGameNoNumbers
+        QStringLiteral("%1: ohne gültige Losnummer nicht auszuwerten"), // 184 DigitGameNoLosnummer
+        QStringLiteral("Einsatz je Ziehung: %1 = %2"), // 185 TicketStakePerDraw
+        QStringLiteral("%1 Reihen × %2"), // 186 TicketRowsPrice
+        QStringLiteral("Einsatz für %1 Ziehungen: %2 × %3 + %4 Gebühr = %5"), // 187 TicketStakeRun
+        QStringLiteral("Bis auf Widerruf, je Woche %1 Ziehungen: %2 × %3 + %4 Gebühr = %5"), // 188 TicketStakeWeek
+        QStringLiteral("Die Gebühr „%1“ ist kein Betrag; der Einsatz ist ohne Gebühr gerechnet."), // 189 TicketFeeInvalid
+        QStringLiteral("1 Woche"), // 190 TicketOneWeek
+        QStringLiteral("%1 Wochen"), // 191 TicketWeeks
+        QStringLiteral("bis auf Widerruf"), // 192 TicketUntilChanged
+        QStringLiteral("Schein mit %1 Reihen, Losnummer %2, ab %3, %4, %5"), // 193 TicketReportHeading
+        QStringLiteral("Noch keine Ziehung des Scheins in der Datenbank."), // 194 TicketRunNoDraw
+        QStringLiteral("Feste Gewinne aus Spiel 77 und Super 6: %1"), // 195 TicketFixedAmounts
+        QStringLiteral("Schein, Ziehung vom %1: %2"), // 196 TicketNewResult
     };
 }

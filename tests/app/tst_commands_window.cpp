@@ -72,6 +72,7 @@ const QList<CommandCase>& commandCases()
         {"TipDistribution", page(L::TipDistribution), "Button6", "AAAA"},
         {"PrintTips", page(L::PrintTips), "BitBtn7", "AAAA"},
         {"OpenProductPage", page(L::OpenProductPage), nullptr, "AAAA"},
+        {"EvaluateTicket", page(L::EvaluateTicket), "TicketRunButton", "AAAA"},
         {"RateChosenDraw", page(D::RateChosenDraw), "SpeedButton5", "DDDD"},
         {"UpdateDatabase (database page)", page(D::UpdateDatabase), "BitBtn1", "DDDD"},
         {"StopUpdate", page(D::StopUpdate), nullptr, "ASAA"},

@@ -10,6 +10,7 @@
 #include "WindowFixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
@@ -71,7 +72,8 @@ QStringList saveList()
           << QStringLiteral("URLEdit") << QStringLiteral("ProxyHostEdit")
           << QStringLiteral("ProxyPortEdit") << QStringLiteral("DateTimePicker2")
           << QStringLiteral("Land") << QStringLiteral("Spiel77Ja") << QStringLiteral("Super6Ja")
-          << QStringLiteral("GlueckJa");
+          << QStringLiteral("GlueckJa") << QStringLiteral("ScheinTage") << QStringLiteral("ScheinWochen")
+          << QStringLiteral("ScheinAb");
     return names;
 }
 
@@ -364,6 +366,9 @@ void TestStartup::closeWritesEveryValueAndNextStartRestoresThem()
     first->session().ticket.spiel77 = 1;
     first->session().ticket.super6 = 1;
     first->session().ticket.gluecksSpirale = 1;
+    first->session().ticket.days = 2;
+    first->session().ticket.weeks = 0;
+    first->session().ticket.firstDate = DateSerial::fromDate(QDate(2021, 3, 6));
     first->TippTop = 3;
     first->TippLeft = 4;
     first->close();
@@ -399,6 +404,17 @@ void TestStartup::closeWritesEveryValueAndNextStartRestoresThem()
     QCOMPARE(next->session().ticket.spiel77, 1);
     QCOMPARE(next->session().ticket.super6, 1);
     QCOMPARE(next->session().ticket.gluecksSpirale, 1);
+    QCOMPARE(next->session().ticket.days, 2);
+    QCOMPARE(next->session().ticket.weeks, 0);
+    QCOMPARE(next->session().ticket.firstDate, DateSerial::fromDate(QDate(2021, 3, 6)));
+    // The ticket panel shows the restored ticket.
+    QCOMPARE(control<QLineEdit>(*next, QStringLiteral("LosnummerEdit"))->text(), QStringLiteral("1234567"));
+    QVERIFY(control<QCheckBox>(*next, QStringLiteral("Spiel77Box"))->isChecked());
+    QVERIFY(control<QCheckBox>(*next, QStringLiteral("Super6Box"))->isChecked());
+    QVERIFY(control<QCheckBox>(*next, QStringLiteral("WednesdayBox"))->isChecked());
+    QVERIFY(!control<QCheckBox>(*next, QStringLiteral("SaturdayBox"))->isChecked());
+    QCOMPARE(control<QDateEdit>(*next, QStringLiteral("TicketFirstDate"))->date(), QDate(2021, 3, 6));
+    QCOMPARE(control<QComboBox>(*next, QStringLiteral("TicketWeeks"))->currentIndex(), 5);
     QCOMPARE(next->TippTop, 3);
     QCOMPARE(next->TippLeft, 4);
     QCOMPARE(next->session().runLimit, positions.value(QStringLiteral("UpDown7")) * 1000);

@@ -222,6 +222,11 @@ bool ManualShots::take()
             board->setCellText(int(row) + 1, cell + 1,
                                QString::number(rows[row][std::size_t(cell)]));
     board->toggleLock(2); // one locked row shows its red label
+    // A ticket number ending in the latest draw's super number, so that the
+    // board shows prize classes with the super number.
+    window->session().ticket.number = QStringLiteral("123456") + QString::number(latest_.superNumber() % 10);
+    window->session().ticket.spiel77 = 1;
+    window->showTicket();
     window->SpeedButton5Click();
 
     bool ok = true;

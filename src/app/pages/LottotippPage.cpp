@@ -1,9 +1,14 @@
 #include "app/pages/LottotippPage.h"
 
+#include "app/pages/DatePicker.h"
 #include "app/pages/TipBoard.h"
+#include "platform/DateField.h"
 #include "platform/UpDown.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -45,14 +50,27 @@ LottotippPage::LottotippPage(QWidget* parent) : QWidget(parent)
     middle->setSpacing(8);
     outer->addLayout(middle, 1);
 
+    auto* left = new QVBoxLayout;
+    left->setSpacing(2);
+    middle->addLayout(left);
     tipBoard_ = new TipBoard(this);
-    middle->addWidget(tipBoard_, 0, Qt::AlignTop);
+    left->addWidget(tipBoard_);
+    ticketSummary_ = new QLabel(this);
+    ticketSummary_->setObjectName(QStringLiteral("TicketSummary"));
+    ticketSummary_->setWordWrap(true);
+    ticketSummary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ticketSummary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Long lines wrap at the board's width instead of widening the window.
+    ticketSummary_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    left->addWidget(ticketSummary_, 1);
 
     auto* side = new QVBoxLayout;
     side->setSpacing(4);
     middle->addLayout(side, 1);
     side->addWidget(buildGeneratePanel());
 
+    // The file buttons share their line with the printout, so that the
+    // ticket panel has room below.
     auto* files = new QHBoxLayout;
     files->setSpacing(2);
     side->addLayout(files);
@@ -68,7 +86,10 @@ LottotippPage::LottotippPage(QWidget* parent) : QWidget(parent)
         ->setIcon(st->standardIcon(QStyle::SP_DialogOpenButton));
     for (const char* name : {"SpeedButton11", "SpeedButton15", "SpeedButton16"})
         files->addWidget(findChild<QToolButton*>(QLatin1String(name)));
-    files->addStretch(1);
+    files->addWidget(addButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Tipp"),
+                               QStringLiteral("Tipps als Text zum Ausdrucken anzeigen"),
+                               Command::PrintTips),
+                     1);
 
     auto* search = addToolButton(this, QStringLiteral("SpeedButton4"),
                                  QStringLiteral("Tipps in DB suchen"),
@@ -81,9 +102,7 @@ LottotippPage::LottotippPage(QWidget* parent) : QWidget(parent)
                               QStringLiteral("Verteilung der Zahlen Ihrer Tipps im Diagramm "
                                              "zeigen"),
                               Command::TipDistribution));
-    side->addWidget(addButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Tipp"),
-                              QStringLiteral("Tipps als Text zum Ausdrucken anzeigen"),
-                              Command::PrintTips));
+    side->addWidget(buildTicketPanel());
     side->addStretch(1);
     side->addWidget(buildBanner(QStringLiteral("Panel8"), QStringLiteral("Label43"),
                                 QStringLiteral("Vellhorns Numerant"), 17));
@@ -165,6 +184,89 @@ QWidget* LottotippPage::buildGeneratePanel()
     return box;
 }
 
+QWidget* LottotippPage::buildTicketPanel()
+{
+    ticketPanel_ = panel(QStringLiteral("PanelTicket"), this);
+    auto* column = new QVBoxLayout(ticketPanel_);
+    column->setContentsMargins(4, 2, 4, 2);
+    column->setSpacing(2);
+    const auto line = [column] {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(4);
+        column->addLayout(row);
+        return row;
+    };
+    const auto checkBox = [this](const char* name, const QString& caption, const QString& hint) {
+        auto* box = new QCheckBox(caption, ticketPanel_);
+        box->setObjectName(QLatin1String(name));
+        box->setToolTip(hint);
+        return box;
+    };
+
+    const QString numberHint =
+        QStringLiteral("Die siebenstellige Losnummer des Spielscheins; ihre letzte Ziffer ist die Superzahl");
+    losnummer_ = new QLineEdit(ticketPanel_);
+    losnummer_->setObjectName(QStringLiteral("LosnummerEdit"));
+    losnummer_->setToolTip(numberHint);
+    connect(losnummer_, &QLineEdit::textEdited, this, [this] { emit ticketEdited(); });
+    connect(losnummer_, &QLineEdit::editingFinished, this, [this] { emit losnummerLeft(); });
+    QHBoxLayout* numberLine = line();
+    auto* numberLabel = new QLabel(QStringLiteral("Losnummer:"), ticketPanel_);
+    numberLabel->setObjectName(QStringLiteral("LosnummerLabel"));
+    numberLabel->setToolTip(numberHint);
+    numberLine->addWidget(numberLabel);
+    numberLine->addWidget(losnummer_, 1);
+
+    spiel77_ = checkBox("Spiel77Box", QStringLiteral("Spiel 77"),
+                        QStringLiteral("Der Schein spielt Spiel 77 mit allen sieben Ziffern der Losnummer"));
+    super6_ = checkBox("Super6Box", QStringLiteral("Super 6"),
+                       QStringLiteral("Der Schein spielt Super 6 mit den letzten sechs Ziffern der Losnummer"));
+    QHBoxLayout* games = line();
+    games->addWidget(spiel77_);
+    games->addWidget(super6_);
+    games->addStretch(1);
+
+    wednesday_ = checkBox("WednesdayBox", QStringLiteral("Mi"),
+                          QStringLiteral("Der Schein nimmt an der Mittwochsziehung teil"));
+    saturday_ = checkBox("SaturdayBox", QStringLiteral("Sa"),
+                         QStringLiteral("Der Schein nimmt an der Samstagsziehung teil"));
+    saturday_->setChecked(true);
+    // A ticket is played on one day at least: the last day left stays on.
+    for (QCheckBox* day : {wednesday_, saturday_})
+        connect(day, &QCheckBox::clicked, day, [this, day](bool on) {
+            if (!on && !wednesday_->isChecked() && !saturday_->isChecked())
+                day->setChecked(true);
+        });
+    for (QCheckBox* box : {spiel77_, super6_, wednesday_, saturday_})
+        connect(box, &QCheckBox::clicked, this, [this] { emit ticketEdited(); });
+
+    const QString fromHint = QStringLiteral("Die erste Ziehung des Scheins");
+    firstDate_ = new DateField(ticketPanel_);
+    firstDate_->setObjectName(QStringLiteral("TicketFirstDate"));
+    firstDate_->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    firstDate_->setCalendarPopup(true);
+    firstDate_->setMinimumDate(DatePicker::earliestDate());
+    firstDate_->setDate(QDate::currentDate());
+    firstDate_->setToolTip(fromHint);
+    connect(firstDate_, &QDateEdit::dateChanged, this, [this] { emit ticketEdited(); });
+    weeks_ = new QComboBox(ticketPanel_);
+    weeks_->setObjectName(QStringLiteral("TicketWeeks"));
+    setWeeksTexts({});
+    connect(weeks_, &QComboBox::activated, this, [this] { emit ticketEdited(); });
+    QHBoxLayout* days = line();
+    days->addWidget(wednesday_);
+    days->addWidget(saturday_);
+    days->addWidget(weeks_, 1);
+
+    QHBoxLayout* run = line();
+    run->addWidget(firstDate_);
+    run->addStretch(1);
+    run->addWidget(addToolButton(ticketPanel_, QStringLiteral("TicketRunButton"), QStringLiteral("Auswerten"),
+                                 QStringLiteral("Jede gespeicherte Ziehung der Laufzeit des Scheins auswerten"),
+                                 Command::EvaluateTicket));
+    return ticketPanel_;
+}
+
 QWidget* LottotippPage::buildBanner(const QString& panelName, const QString& labelName,
                                     const QString& text, int pixelSize)
 {
@@ -215,6 +317,69 @@ QPushButton* LottotippPage::addButton(QWidget* parent, const QString& name,
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, command] { emit commandRequested(command); });
     return button;
+}
+
+LottotippPage::TicketFields LottotippPage::ticketFields() const
+{
+    TicketFields fields;
+    fields.losnummer = losnummer_->text();
+    fields.spiel77 = spiel77_->isChecked();
+    fields.super6 = super6_->isChecked();
+    fields.wednesday = wednesday_->isChecked();
+    fields.saturday = saturday_->isChecked();
+    fields.firstDate = firstDate_->date();
+    const int index = weeks_->currentIndex();
+    fields.weeks = index >= 0 && index < 5 ? index + 1 : 0;
+    return fields;
+}
+
+void LottotippPage::setTicketFields(const TicketFields& fields)
+{
+    const QSignalBlocker blockers[] = {QSignalBlocker(losnummer_), QSignalBlocker(spiel77_),
+                                       QSignalBlocker(super6_),    QSignalBlocker(wednesday_),
+                                       QSignalBlocker(saturday_),  QSignalBlocker(firstDate_),
+                                       QSignalBlocker(weeks_)};
+    if (losnummer_->text() != fields.losnummer)
+        losnummer_->setText(fields.losnummer);
+    spiel77_->setChecked(fields.spiel77);
+    super6_->setChecked(fields.super6);
+    wednesday_->setChecked(fields.wednesday);
+    saturday_->setChecked(fields.saturday || !fields.wednesday);
+    if (fields.firstDate.isValid())
+        firstDate_->setDate(fields.firstDate);
+    weeks_->setCurrentIndex(fields.weeks >= 1 && fields.weeks <= 5 ? fields.weeks - 1 : 5);
+}
+
+void LottotippPage::setWeeksTexts(const QStringList& texts)
+{
+    QStringList items;
+    for (int i = 0; i < 6; ++i)
+        items << texts.value(i, i < 5 ? QString::number(i + 1) : QStringLiteral("∞"));
+    bool same = weeks_->count() == int(items.size());
+    for (int i = 0; same && i < weeks_->count(); ++i)
+        same = weeks_->itemText(i) == items[i];
+    if (same)
+        return;
+    const QSignalBlocker blocker(weeks_);
+    const int index = weeks_->currentIndex();
+    weeks_->clear();
+    weeks_->addItems(items);
+    weeks_->setCurrentIndex(index >= 0 ? index : 0);
+}
+
+QWidget* LottotippPage::ticketPanel() const
+{
+    return ticketPanel_;
+}
+
+QString LottotippPage::ticketSummary() const
+{
+    return ticketSummary_->text();
+}
+
+void LottotippPage::setTicketSummary(const QString& text)
+{
+    ticketSummary_->setText(text);
 }
 
 QString LottotippPage::drawLine() const

@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QDate>
 #include <QWidget>
 
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTextEdit;
@@ -31,6 +37,7 @@ public:
         TipDistribution,  // Button6
         PrintTips,        // BitBtn7
         OpenProductPage,  // Label43, Label44, Panel8, Panel9
+        EvaluateTicket,   // TicketRunButton
     };
     Q_ENUM(Command)
 
@@ -52,11 +59,35 @@ public:
     QString generateCaption() const;
     void setGenerateCaption(const QString& caption);
 
+    // The ticket panel `PanelTicket`: what the ticket plays and when.
+    struct TicketFields {
+        QString losnummer;       // as typed
+        bool spiel77 = false;
+        bool super6 = false;
+        bool wednesday = false;
+        bool saturday = true;    // at least one of the two days stays on
+        QDate firstDate;
+        int weeks = 1;           // 1..5, 0 until changed
+    };
+    TicketFields ticketFields() const;
+    // Shows the values without announcing them as edits.
+    void setTicketFields(const TicketFields& fields);
+    // The texts of the run's choices: 1..5 weeks, then "until changed".
+    void setWeeksTexts(const QStringList& texts);
+    QWidget* ticketPanel() const;
+    // What the ticket won in the current draw and what it costs, under the board.
+    QString ticketSummary() const;
+    void setTicketSummary(const QString& text);
+
     QPlainTextEdit* textTableMemo() const { return memo2_; } // Memo2, hidden
     QTextEdit* richEdit() const { return richEdit1_; }       // RichEdit1, hidden
 
 signals:
     void commandRequested(LottotippPage::Command command);
+    // The user changed a field of the ticket panel.
+    void ticketEdited();
+    // The user left the ticket number field after changing it.
+    void losnummerLeft();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,6 +99,7 @@ private:
                            const QString& hint, Command command);
     QWidget* buildDrawPanel();
     QWidget* buildGeneratePanel();
+    QWidget* buildTicketPanel();
     QWidget* buildBanner(const QString& panelName, const QString& labelName,
                          const QString& text, int pixelSize);
 
@@ -79,4 +111,13 @@ private:
     QPushButton* generate_ = nullptr;
     QPlainTextEdit* memo2_ = nullptr;
     QTextEdit* richEdit1_ = nullptr;
+    QGroupBox* ticketPanel_ = nullptr;
+    QLineEdit* losnummer_ = nullptr;
+    QCheckBox* spiel77_ = nullptr;
+    QCheckBox* super6_ = nullptr;
+    QCheckBox* wednesday_ = nullptr;
+    QCheckBox* saturday_ = nullptr;
+    QDateEdit* firstDate_ = nullptr;
+    QComboBox* weeks_ = nullptr;
+    QLabel* ticketSummary_ = nullptr;
 };

@@ -48,7 +48,7 @@ TipBoard::TipBoard(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("TipBoard"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(3);
+    grid->setHorizontalSpacing(2);
     // Twelve rows must fit the design height with any Arial-like font.
     grid->setVerticalSpacing(1);
 
@@ -64,6 +64,9 @@ TipBoard::TipBoard(QWidget* parent) : QWidget(parent)
     heading("HitsHeading", QStringLiteral("Treffer"),
             QStringLiteral("Treffer der Reihe in der angezeigten Ziehung, + B mit der Zusatzzahl"), 8);
     heading("CrossSumHeading", QStringLiteral("QS"), QStringLiteral("Quersumme der Reihe"), 9);
+    heading("ClassHeading", QStringLiteral("Kl."),
+            QStringLiteral("Gewinnklasse der Reihe in der angezeigten Ziehung, mit der Superzahl der Losnummer"),
+            10);
 
     for (int r = 1; r <= RowCount; ++r) {
         Row& row = rows_[r - 1];
@@ -105,8 +108,16 @@ TipBoard::TipBoard(QWidget* parent) : QWidget(parent)
         row.crossSum->setObjectName(crossSumLabelName(r));
         row.crossSum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(row.crossSum, line, 9);
+
+        row.prizeClass = new QLabel(this);
+        row.prizeClass->setObjectName(classLabelName(r));
+        row.prizeClass->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QFont bold; // only the weight, so the size still follows the window scaling
+        bold.setBold(true);
+        row.prizeClass->setFont(bold);
+        grid->addWidget(row.prizeClass, line, 10);
     }
-    grid->setColumnStretch(10, 1);
+    grid->setColumnStretch(11, 1);
     updateMetrics();
 }
 
@@ -135,6 +146,11 @@ QString TipBoard::hitsLabelName(int row)
 QString TipBoard::crossSumLabelName(int row)
 {
     return validRow(row) ? labelName(crossSumLabels[row - 1]) : QString();
+}
+
+QString TipBoard::classLabelName(int row)
+{
+    return validRow(row) ? QStringLiteral("ClassLabel%1").arg(row) : QString();
 }
 
 QString TipBoard::editButtonName(int row)
@@ -236,6 +252,27 @@ void TipBoard::setHits(int row, const QString& text, const QColor& color)
     setTextColor(rows_[row - 1].hits, color);
 }
 
+QString TipBoard::prizeClassText(int row) const
+{
+    return validRow(row) ? rows_[row - 1].prizeClass->text() : QString();
+}
+
+void TipBoard::setPrizeClass(int row, const QString& text)
+{
+    if (!validRow(row))
+        return;
+    const Row& line = rows_[row - 1];
+    line.prizeClass->setText(text);
+    QFont font; // only the weight, as above
+    font.setBold(!text.isEmpty());
+    line.hits->setFont(font);
+}
+
+bool TipBoard::hitsBold(int row) const
+{
+    return validRow(row) && rows_[row - 1].hits->font().bold();
+}
+
 QString TipBoard::crossSumText(int row) const
 {
     return validRow(row) ? rows_[row - 1].crossSum->text() : QString();
@@ -255,6 +292,7 @@ void TipBoard::clearRow(int row)
         edit->clear();
     rows_[row - 1].hits->clear();
     rows_[row - 1].crossSum->clear();
+    setPrizeClass(row, QString());
 }
 
 void TipBoard::clearUnlockedRows()
@@ -286,7 +324,7 @@ void TipBoard::updateMetrics()
     // Cells wide enough for two digits at the current font, so the board
     // follows the window scaling through the font alone.
     const QFontMetrics metrics(font());
-    const int cellWidth = metrics.horizontalAdvance(QStringLiteral("00")) + 12;
+    const int cellWidth = metrics.horizontalAdvance(QStringLiteral("00")) + 8;
     const int labelWidth = metrics.horizontalAdvance(QStringLiteral("0 + B")) + 4;
     const int buttonSide = metrics.height() + 6;
     for (const Row& row : rows_) {
@@ -295,6 +333,7 @@ void TipBoard::updateMetrics()
             edit->setFixedWidth(cellWidth);
         row.hits->setMinimumWidth(labelWidth);
         row.crossSum->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("000")) + 4);
+        row.prizeClass->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("0")) + 4);
     }
 }
 

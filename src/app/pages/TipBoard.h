@@ -28,6 +28,7 @@ public:
     static QString rowLabelName(int row);
     static QString hitsLabelName(int row);
     static QString crossSumLabelName(int row);
+    static QString classLabelName(int row);
     static QString editButtonName(int row);
 
     // A cell holds the empty text or a number 1 … 49 without sign or leading
@@ -47,6 +48,11 @@ public:
     QString hitsText(int row) const;
     QColor hitsColor(int row) const;
     void setHits(int row, const QString& text, const QColor& color);
+    // The row's prize class in the draw shown ("5", under the heading "Kl.");
+    // a row with a class also gets its hits in bold, so that it stands out.
+    QString prizeClassText(int row) const;
+    void setPrizeClass(int row, const QString& text);
+    bool hitsBold(int row) const;
     QString crossSumText(int row) const;
     void setCrossSum(int row, const QString& text);
 
@@ -78,6 +84,7 @@ private:
         std::array<QLineEdit*, CellCount> cells{};
         QLabel* hits = nullptr;
         QLabel* crossSum = nullptr;
+        QLabel* prizeClass = nullptr;
     };
 
     static bool validRow(int row) { return row >= 1 && row <= RowCount; }

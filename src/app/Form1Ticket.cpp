@@ -1,0 +1,254 @@
+#include "app/TForm1.h"
+
+#include "app/pages/InternetPage.h"
+#include "app/pages/LottotippPage.h"
+#include "app/pages/TipBoard.h"
+#include "draws/DateSerial.h"
+#include "draws/DrawFile.h"
+#include "evaluation/BoardRating.h"
+#include "evaluation/ReportFile.h"
+#include "evaluation/TicketReport.h"
+#include "platform/Dialogs.h"
+#include "text/Languages.h"
+#include "text/TextLine.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+DrawDays drawDays(qint32 stored)
+{
+    switch (stored) {
+    case 2: return DrawDays::Wednesday;
+    case 3: return DrawDays::Both;
+    default: return DrawDays::Saturday;
+    }
+}
+
+QStringList weeksTexts()
+{
+    QStringList texts;
+    for (int weeks = 1; weeks <= TicketRun::kMaxWeeks; ++weeks)
+        texts << TicketReport::weeksText(weeks);
+    return texts << TicketReport::weeksText(0);
+}
+
+} // namespace
+
+void TForm1::connectTicket()
+{
+    LottotippPage* page = lottotippPage();
+    connect(page, &LottotippPage::ticketEdited, this, &TForm1::TicketEdited);
+    connect(page, &LottotippPage::losnummerLeft, this, &TForm1::LosnummerExit);
+    // "Saturday predefined" is a preset: ticking it makes the ticket a
+    // Saturday ticket, which the user may still change on "Lottotipp".
+    if (auto* saturdaysOnly = internetPage()->findChild<QCheckBox*>(QStringLiteral("CheckBox32")))
+        connect(saturdaysOnly, &QCheckBox::clicked, this, [this](bool on) {
+            if (!on)
+                return;
+            session_.ticket.days = int(DrawDays::Saturday);
+            showTicket();
+            Komplettcheck();
+        });
+    // The fee belongs to the stake shown under the board.
+    for (const char* fee : {"Edit81", "Edit82"})
+        if (auto* edit = internetPage()->findChild<QLineEdit*>(QLatin1String(fee)))
+            connect(edit, &QLineEdit::editingFinished, this, &TForm1::Komplettcheck);
+    // A run may read the ticket (the backtest its super number); its report
+    // only reads and stays allowed.
+    for (QWidget* field : page->ticketPanel()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (field->objectName() != u"TicketRunButton" && !qobject_cast<QLabel*>(field))
+            addBusyLockedControl(field);
+}
+
+void TForm1::ticketAfterLoad()
+{
+    Ticket& ticket = session_.ticket;
+    if (ticket.days < 1 || ticket.days > 3) {
+        const auto* saturdaysOnly = internetPage()->findChild<QCheckBox*>(QStringLiteral("CheckBox32"));
+        ticket.days = int(saturdaysOnly && saturdaysOnly->isChecked() ? DrawDays::Saturday : DrawDays::Both);
+    }
+    if (ticket.weeks < 0 || ticket.weeks > TicketRun::kMaxWeeks)
+        ticket.weeks = 1;
+    if (!DateSerial::toDate(ticket.firstDate).isValid() || ticket.firstDate <= 0.0)
+        ticket.firstDate = DateSerial::today();
+    showTicket();
+}
+
+void TForm1::showTicket()
+{
+    const Ticket& ticket = session_.ticket;
+    LottotippPage::TicketFields fields;
+    fields.losnummer = ticket.number;
+    fields.spiel77 = ticket.spiel77 != 0;
+    fields.super6 = ticket.super6 != 0;
+    const DrawDays days = drawDays(ticket.days);
+    fields.wednesday = days != DrawDays::Saturday;
+    fields.saturday = days != DrawDays::Wednesday;
+    fields.firstDate = DateSerial::toDate(ticket.firstDate);
+    fields.weeks = ticket.weeks;
+    lottotippPage()->setWeeksTexts(weeksTexts());
+    lottotippPage()->setTicketFields(fields);
+}
+
+void TForm1::TicketEdited()
+{
+    const LottotippPage::TicketFields fields = lottotippPage()->ticketFields();
+    Ticket& ticket = session_.ticket;
+    ticket.number = fields.losnummer;
+    ticket.spiel77 = fields.spiel77 ? 1 : 0;
+    ticket.super6 = fields.super6 ? 1 : 0;
+    ticket.days = int(fields.wednesday && fields.saturday ? DrawDays::Both
+                      : fields.wednesday                  ? DrawDays::Wednesday
+                                                          : DrawDays::Saturday);
+    ticket.weeks = fields.weeks;
+    if (fields.firstDate.isValid())
+        ticket.firstDate = DateSerial::fromDate(fields.firstDate);
+    Komplettcheck();
+}
+
+void TForm1::LosnummerExit()
+{
+    TicketEdited();
+    // Kept as typed, so nothing is lost; the rating goes on without the
+    // classes that need the super number.
+    // Said once per number typed, however often the field is left.
+    const QString number = session_.ticket.number;
+    if (number == losnummerSaid_)
+        return;
+    losnummerSaid_ = number;
+    if (!number.trimmed().isEmpty() && !Prize::isValidLosnummer(number))
+        dialogs().showMessage(this, text(TextLine::LosnummerInvalid).arg(number));
+}
+
+TicketPlay TForm1::ticketPlay() const
+{
+    return {session_.ticket.number, session_.ticket.spiel77 != 0, session_.ticket.super6 != 0};
+}
+
+TicketRun TForm1::ticketRun() const
+{
+    TicketRun run;
+    run.firstDate = session_.ticket.firstDate;
+    run.weeks = std::clamp(session_.ticket.weeks, 0, TicketRun::kMaxWeeks);
+    run.days = drawDays(session_.ticket.days);
+    return run;
+}
+
+QString TForm1::ticketFeeText() const
+{
+    const char* field = ticketRun().days == DrawDays::Both ? "Edit82" : "Edit81";
+    const auto* edit = internetPage()->findChild<QLineEdit*>(QLatin1String(field));
+    return edit ? edit->text() : QString();
+}
+
+QLocale TForm1::numberLocale() const
+{
+    const Language* language = Languages::byNumber(Sprache);
+    return Languages::locale(language ? language->code : QStringLiteral("de"));
+}
+
+Draw TForm1::currentRecord() const
+{
+    // The stored record carries the digit games; when the current draw was
+    // set from its numbers alone, a record of those numbers stands in.
+    if (session_.record.datum == session_.drawDate && session_.record.zahl() == session_.numbers)
+        return session_.record;
+    Draw draw;
+    draw.datum = session_.drawDate;
+    for (std::size_t i = 0; i < draw.zahlen.size(); ++i)
+        draw.zahlen[i] = std::uint8_t(session_.numbers[i + 1]);
+    return draw;
+}
+
+void TForm1::showTicketResult(const BoardRating& rating)
+{
+    const QLocale locale = numberLocale();
+    const TicketPlay play = ticketPlay();
+    const Draw draw = currentRecord();
+    // The run's choices follow the interface language.
+    lottotippPage()->setWeeksTexts(weeksTexts());
+    // A board without a valid row is no ticket yet: nothing to rate or pay.
+    QStringList lines;
+    if (rating.validRows > 0) {
+        lines << TicketReport::classesText(rating.ticket);
+        QStringList games;
+        for (const QString& game : {TicketReport::spiel77Text(rating.ticket, play, draw, locale),
+                                    TicketReport::super6Text(rating.ticket, play, draw, locale)})
+            if (!game.isEmpty())
+                games << game;
+        if (!games.isEmpty())
+            lines << games.join(QStringLiteral(" · "));
+        lines << TicketReport::costLines(rating.validRows, play, ticketRun(), ticketFeeText(), locale);
+    }
+    lottotippPage()->setTicketSummary(lines.join(u'\n'));
+}
+
+void TForm1::TicketRunButtonClick()
+{
+    QString error;
+    const std::optional<std::vector<Draw>> draws = DrawFile(databasePath()).readAll(&error);
+    if (!draws) {
+        dialogs().showError(this, error);
+        return;
+    }
+    BoardRows rows;
+    for (int r = 1; r <= TipBoard::RowCount; ++r)
+        for (int k = 1; k <= TipBoard::CellCount; ++k)
+            rows[r - 1][k - 1] = tipBoard()->cellText(r, k);
+    const std::vector<TicketRow> played = ticketRows(rateBoard(rows, session_.numbers));
+    const QStringList lines =
+        TicketReport::runReport(played, *draws, ticketRun(), ticketPlay(), ticketFeeText(), numberLocale());
+    const QString path = Home + QStringLiteral("Schein.txt");
+    error = ReportFile::save(path, ReportFile::textLines(lines));
+    if (!error.isEmpty()) {
+        dialogs().showError(this, error);
+        return;
+    }
+    showReport(path, lines.join(QLatin1Char('\n')));
+}
+
+void TForm1::announceTicketDraws(const std::vector<Draw>& draws)
+{
+    std::vector<double> stored;
+    stored.reserve(draws.size());
+    for (const Draw& draw : draws)
+        stored.push_back(std::floor(draw.datum));
+    std::sort(stored.begin(), stored.end());
+    const bool first = !ticketDatesSeen_;
+    const std::vector<double> before = first ? std::vector<double>() : *ticketDatesSeen_;
+    ticketDatesSeen_ = stored;
+    // The draws the start-up found are not news; what an update, an import
+    // or an entry brings afterwards is.
+    if (first)
+        return;
+
+    BoardRows rows;
+    for (int r = 1; r <= TipBoard::RowCount; ++r)
+        for (int k = 1; k <= TipBoard::CellCount; ++k)
+            rows[r - 1][k - 1] = tipBoard()->cellText(r, k);
+    const std::vector<TicketRow> played = ticketRows(rateBoard(rows, session_.numbers));
+    if (played.empty())
+        return;
+
+    const TicketRun run = ticketRun();
+    const TicketPlay play = ticketPlay();
+    const QLocale locale = numberLocale();
+    QStringList news;
+    for (int index : drawsInRun(draws, run)) {
+        const Draw& draw = draws[std::size_t(index)];
+        if (std::binary_search(before.begin(), before.end(), std::floor(draw.datum)))
+            continue;
+        const TicketDrawResult result = rateTicket(played, draw, play);
+        news << text(TextLine::TicketNewResult)
+                    .arg(DateSerial::toDate(draw.datum).toString(QStringLiteral("dd.MM.yyyy")),
+                         TicketReport::drawResultText(result, play, draw, locale));
+    }
+    if (!news.isEmpty())
+        showNotice(news.join(QStringLiteral(" · ")));
+}
