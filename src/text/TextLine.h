@@ -179,7 +179,20 @@ enum : int {
     PrintoutBadNumber = 165,
     PrintoutHeading = 166,
     DatePickerHint = 167,
-    End = 168, // one past the last line
+    SystemFileNotAFile = 168,
+    SystemFileTooLarge = 169,
+    SystemFileNotASystem = 170,
+    SystemFileExpected = 171,
+    SystemFileBadNumbers = 172,
+    SystemFileBadGuarantee = 173,
+    SystemFileBadRowCount = 174,
+    SystemFileRowCount = 175,
+    SystemFileBadRow = 176,
+    SystemFileGuaranteeFails = 177,
+    SystemFileGuaranteeUnchecked = 178,
+    SystemFiles = 179,
+    GuaranteeInWords = 180,
+    End = 181, // one past the last line
 };
 
 } // namespace TextLine
