@@ -9,8 +9,18 @@
 namespace GameRules {
 
 namespace {
-const double kLastBonusDraw = DateSerial::fromDate(QDate(2013, 5, 1));
-const double kFirstSuperDraw = DateSerial::fromDate(QDate(1991, 12, 7));
+// Functions, not statics: the date conversion's own statics need not be
+// ready while this file's are initialised.
+double lastBonusDraw()
+{
+    static const double date = DateSerial::fromDate(QDate(2013, 5, 1));
+    return date;
+}
+double firstSuperDraw()
+{
+    static const double date = DateSerial::fromDate(QDate(1991, 12, 7));
+    return date;
+}
 
 template <std::size_t N>
 bool holdsDigits(const std::array<std::uint8_t, N>& digits)
@@ -20,8 +30,8 @@ bool holdsDigits(const std::array<std::uint8_t, N>& digits)
 }
 } // namespace
 
-bool bonusDrawnOn(double date) { return date < kLastBonusDraw + 1; }
-bool superDrawnOn(double date) { return date >= kFirstSuperDraw; }
+bool bonusDrawnOn(double date) { return date < lastBonusDraw() + 1; }
+bool superDrawnOn(double date) { return date >= firstSuperDraw(); }
 
 bool hasBonus(const Draw& draw) { return bonusDrawnOn(draw.datum) && isLottoNumber(draw.bonus()); }
 bool hasSuperNumber(const Draw& draw)

@@ -190,18 +190,23 @@ QStringList TextTable::defaults()
         QStringLiteral("„%1“ ist keine gültige Zahl (Tipp %2, Feld %3)."), // 165 cell text, row, field
         QStringLiteral("%1 Tipp für %2"), // 166 product title, weekday and date of the next draw
         QStringLiteral("Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht berücksichtigt"), // 167 hint of the date pickers
-        QStringLiteral("\"%1\" ist keine gewöhnliche Datei und kann nicht als Systemdatei geladen werden."), // 168 path
-        QStringLiteral("Die Datei ist keine Systemdatei: sie ist größer als %1 Bytes."), // 169 bytes
-        QStringLiteral("Die Datei ist keine Systemdatei: die erste Zeile lautet nicht „%1“."), // 170 the first line a system file has
-        QStringLiteral("Hier wird eine Zeile „%1 …“ erwartet."), // 171 the line's key
-        QStringLiteral("Die Zahlen eines Systems sind 6 bis 49 verschiedene Zahlen von 1 bis 49."), // 172 
-        QStringLiteral("„%1“ ist keine Garantie: erwartet wird „t if m“ mit 1 ≤ t ≤ m ≤ 6 oder „none“."), // 173 the guarantee given
-        QStringLiteral("Die Zahl der Reihen muss eine ganze Zahl von 1 bis %1 sein."), // 174 most rows
-        QStringLiteral("Die Datei nennt %1 Reihen, enthält aber %2."), // 175 rows announced, rows found
-        QStringLiteral("„%1“ ist keine Reihe des Systems: eine Reihe hat sechs verschiedene Zahlen aus den Zahlen des Systems."), // 176 the line
-        QStringLiteral("Das System hält seine Garantie nicht (%1): %2 Kombinationen sind nicht abgedeckt, etwa %3."), // 177 the guarantee in words, holes, one hole's numbers
-        QStringLiteral("Eine Garantie lässt sich nur für Systeme mit höchstens %1 Zahlen prüfen."), // 178 most numbers
-        QStringLiteral("Systemdatei"), // 179 file type
-        QStringLiteral("%1 Richtige, wenn %2 der gezogenen Zahlen unter Ihren sind"), // 180 hits, drawn numbers among the player's
+        QStringLiteral("Die Losnummer „%1“ hat nicht genau sieben Ziffern. Ihre letzte Ziffer ist die Superzahl des Scheins; bis eine gültige Losnummer eingetragen ist, werden keine Gewinnklassen mit Superzahl vergeben."), // 168 LosnummerInvalid
+        QStringLiteral("Für Ziehungen vor dem 22.05.1999 ist keine Gewinnklassentabelle hinterlegt: nur Treffer."), // 169 NoClassTable
+        QStringLiteral("Gewinnklasse %1"), // 170 PrizeClass
+        QStringLiteral("Kl. %1"), // 171 PrizeClassShort
+        QStringLiteral("Jackpot"), // 172 Jackpot
+        QStringLiteral("\"%1\" ist keine gewöhnliche Datei und kann nicht als Systemdatei geladen werden."), // 173 path
+        QStringLiteral("Die Datei ist keine Systemdatei: sie ist größer als %1 Bytes."), // 174 bytes
+        QStringLiteral("Die Datei ist keine Systemdatei: die erste Zeile lautet nicht „%1“."), // 175 the first line a system file has
+        QStringLiteral("Hier wird eine Zeile „%1 …“ erwartet."), // 176 the line's key
+        QStringLiteral("Die Zahlen eines Systems sind 6 bis 49 verschiedene Zahlen von 1 bis 49."), // 177 
+        QStringLiteral("„%1“ ist keine Garantie: erwartet wird „t if m“ mit 1 ≤ t ≤ m ≤ 6 oder „none“."), // 178 the guarantee given
+        QStringLiteral("Die Zahl der Reihen muss eine ganze Zahl von 1 bis %1 sein."), // 179 most rows
+        QStringLiteral("Die Datei nennt %1 Reihen, enthält aber %2."), // 180 rows announced, rows found
+        QStringLiteral("„%1“ ist keine Reihe des Systems: eine Reihe hat sechs verschiedene Zahlen aus den Zahlen des Systems."), // 181 the line
+        QStringLiteral("Das System hält seine Garantie nicht (%1): %2 Kombinationen sind nicht abgedeckt, etwa %3."), // 182 the guarantee in words, holes, one hole's numbers
+        QStringLiteral("Eine Garantie lässt sich nur für Systeme mit höchstens %1 Zahlen prüfen."), // 183 most numbers
+        QStringLiteral("Systemdatei"), // 184 file type
+        QStringLiteral("%1 Richtige, wenn %2 der gezogenen Zahlen unter Ihren sind"), // 185 hits, drawn numbers among the player's
     };
 }
