@@ -295,6 +295,7 @@ private slots:
             const QString name = QStringLiteral("k=%1 %2 if %3").arg(entry.k).arg(entry.guarantee.hits).arg(entry.guarantee.ifDrawn);
             QVERIFY2(!entry.rows.empty(), qPrintable(name));
             QVERIFY2(CoverageCheck::check(entry.rows, entry.k, entry.guarantee).holds, qPrintable(name));
+            QVERIFY2(holesBySets(entry.rows, entry.k, entry.guarantee).empty(), qPrintable(name));
             QVERIFY2(int(entry.rows.size()) >= SystemSearch::countingBound(entry.k, entry.guarantee), qPrintable(name));
             QVERIFY2(std::is_sorted(entry.rows.begin(), entry.rows.end(), [](NumberMask a, NumberMask b) {
                          return ShippedSystems::formatRows({a}) < ShippedSystems::formatRows({b});
