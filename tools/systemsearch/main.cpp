@@ -6,6 +6,9 @@
 //                                                  count the table calls minimal
 //   systemsearch prove K T M ROWS [--seconds S]    is there a "T if M" system on
 //                                                  K numbers with ROWS rows?
+//   systemsearch crosscheck                        the exhaustive search against
+//                                                  trying every set of rows, where
+//                                                  that is small enough
 #include "ExactSearch.h"
 
 #include "systems/CoverageCheck.h"
@@ -122,6 +125,81 @@ int prove(const QStringList& args)
     return answer.outcome == ExactAnswer::OutOfTime ? 1 : 0;
 }
 
+// The fewest rows by trying every set of b rows, b = 1, 2, ...; 0 when the
+// sets grow past `limit` before one is found.
+int fewestRowsByTrying(int k, Guarantee g, std::int64_t limit)
+{
+    const std::vector<NumberMask> blocks = Systems::fullSystemRows(k);
+    const NumberMask all = (NumberMask(1) << k) - 1;
+    std::vector<NumberMask> subsets;
+    for (NumberMask s = 0; s <= all; ++s)
+        if (Systems::popCount(s) == g.ifDrawn)
+            subsets.push_back(s);
+    if (subsets.size() > 128)
+        return 0;
+    // Which subsets each block covers, as 128 bits.
+    using Bits = unsigned __int128;
+    std::vector<Bits> covers(blocks.size(), 0);
+    for (std::size_t b = 0; b < blocks.size(); ++b)
+        for (std::size_t s = 0; s < subsets.size(); ++s)
+            if (Systems::popCount(blocks[b] & subsets[s]) >= g.hits)
+                covers[b] |= Bits(1) << s;
+    const Bits full = subsets.size() == 128 ? ~Bits(0) : (Bits(1) << subsets.size()) - 1;
+    const int n = int(blocks.size());
+    for (int rows = 1; rows <= n; ++rows) {
+        if (Systems::binomial(n, rows) > limit)
+            return 0;
+        std::vector<int> pick(static_cast<std::size_t>(rows));
+        for (int i = 0; i < rows; ++i)
+            pick[std::size_t(i)] = i;
+        for (;;) {
+            Bits covered = 0;
+            for (int b : pick)
+                covered |= covers[std::size_t(b)];
+            if (covered == full)
+                return rows;
+            int i = rows - 1;
+            while (i >= 0 && pick[std::size_t(i)] == n - rows + i)
+                --i;
+            if (i < 0)
+                break;
+            ++pick[std::size_t(i)];
+            for (int j = i + 1; j < rows; ++j)
+                pick[std::size_t(j)] = pick[std::size_t(j - 1)] + 1;
+        }
+    }
+    return 0;
+}
+
+int crosscheck()
+{
+    int failures = 0;
+    int compared = 0;
+    for (int k = 7; k <= 9; ++k) {
+        for (int m = 1; m <= 6; ++m) {
+            for (int t = 1; t <= m; ++t) {
+                const Guarantee g{t, m};
+                const int tried = fewestRowsByTrying(k, g, 3'000'000);
+                if (tried == 0)
+                    continue;
+                int exact = 1;
+                while (exactSearch(k, g, exact, 60).outcome != ExactAnswer::Exists)
+                    ++exact;
+                // The rows below the minimum must be answered "none", not "out of time".
+                const bool decided = exact == 1 || exactSearch(k, g, exact - 1, 60).outcome == ExactAnswer::None;
+                ++compared;
+                if (exact != tried || !decided) {
+                    std::printf("k=%d %d if %d: trying every set gives %d rows, the exhaustive search %d\n", k, t, m,
+                                tried, exact);
+                    ++failures;
+                }
+            }
+        }
+    }
+    std::printf("%d cases compared, %d differ\n", compared, failures);
+    return failures == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -135,6 +213,8 @@ int main(int argc, char** argv)
         return verify(args);
     if (mode == QLatin1String("prove"))
         return prove(args);
-    std::fprintf(stderr, "usage: systemsearch table|verify|prove K T M ROWS [--seconds S] [--steps N]\n");
+    if (mode == QLatin1String("crosscheck"))
+        return crosscheck();
+    std::fprintf(stderr, "usage: systemsearch table|verify|crosscheck|prove K T M ROWS [--seconds S] [--steps N]\n");
     return 2;
 }
