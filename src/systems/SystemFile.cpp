@@ -94,7 +94,8 @@ std::optional<LottoSystem> parse(const QByteArray& bytes, QString* error)
     text.replace("\r\n", "\n");
     text.replace('\r', '\n');
     QList<QByteArray> lines = text.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
+    // Blank lines at the end are what an editor leaves, not rows.
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
         lines.removeLast();
     const auto line = [&](int number) { return number <= lines.size() ? lines[number - 1].trimmed() : QByteArray(); };
 

@@ -17,7 +17,6 @@ struct Instance {
     std::vector<NumberMask> subsets;
     std::vector<std::vector<int>> coversOf;   // block -> subsets it covers
     std::vector<std::vector<int>> coveredBy;  // subset -> blocks that cover it
-    std::vector<int> blockIndex;              // block mask -> index (k <= 13: 8192 entries)
 
     Instance(int k, Guarantee g)
     {
@@ -31,9 +30,7 @@ struct Instance {
         }
         coversOf.resize(blocks.size());
         coveredBy.resize(subsets.size());
-        blockIndex.assign(std::size_t(1) << k, -1);
         for (std::size_t b = 0; b < blocks.size(); ++b) {
-            blockIndex[blocks[b]] = int(b);
             for (std::size_t s = 0; s < subsets.size(); ++s) {
                 if (std::popcount(blocks[b] & subsets[s]) >= g.hits) {
                     coversOf[b].push_back(int(s));

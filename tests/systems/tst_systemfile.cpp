@@ -104,6 +104,12 @@ private slots:
         QCOMPARE(read->rows, example().rows);
     }
 
+    void blankLinesAtTheEndAreNoRows()
+    {
+        QString error;
+        QVERIFY2(SystemFile::parse(kExample + "\r\n  \r\n\r\n", &error), qPrintable(error));
+    }
+
     void badFiles_data()
     {
         QTest::addColumn<QByteArray>("from");
