@@ -208,7 +208,20 @@ enum : int {
     TicketRunNoDraw = 194,
     TicketFixedAmounts = 195,
     TicketNewResult = 196,
-    End = 197, // one past the last line
+    SystemFileNotAFile = 197,
+    SystemFileTooLarge = 198,
+    SystemFileNotASystem = 199,
+    SystemFileExpected = 200,
+    SystemFileBadNumbers = 201,
+    SystemFileBadGuarantee = 202,
+    SystemFileBadRowCount = 203,
+    SystemFileRowCount = 204,
+    SystemFileBadRow = 205,
+    SystemFileGuaranteeFails = 206,
+    SystemFileGuaranteeUnchecked = 207,
+    SystemFiles = 208,
+    GuaranteeInWords = 209,
+    End = 210, // one past the last line
 };
 
 } // namespace TextLine

@@ -219,5 +219,18 @@ QStringList TextTable::defaults()
         QStringLiteral("Noch keine Ziehung des Scheins in der Datenbank."), // 194 TicketRunNoDraw
         QStringLiteral("Feste Gewinne aus Spiel 77 und Super 6: %1"), // 195 TicketFixedAmounts
         QStringLiteral("Schein, Ziehung vom %1: %2"), // 196 TicketNewResult
+        QStringLiteral("\"%1\" ist keine gewöhnliche Datei und kann nicht als Systemdatei geladen werden."), // 197 path
+        QStringLiteral("Die Datei ist keine Systemdatei: sie ist größer als %1 Bytes."), // 198 bytes
+        QStringLiteral("Die Datei ist keine Systemdatei: die erste Zeile lautet nicht „%1“."), // 199 the first line a system file has
+        QStringLiteral("Hier wird eine Zeile „%1 …“ erwartet."), // 200 the line's key
+        QStringLiteral("Die Zahlen eines Systems sind 6 bis 49 verschiedene Zahlen von 1 bis 49."), // 201 
+        QStringLiteral("„%1“ ist keine Garantie: erwartet wird „t if m“ mit 1 ≤ t ≤ m ≤ 6 oder „none“."), // 202 the guarantee given
+        QStringLiteral("Die Zahl der Reihen muss eine ganze Zahl von 1 bis %1 sein."), // 203 most rows
+        QStringLiteral("Die Datei nennt %1 Reihen, enthält aber %2."), // 204 rows announced, rows found
+        QStringLiteral("„%1“ ist keine Reihe des Systems: eine Reihe hat sechs verschiedene Zahlen aus den Zahlen des Systems."), // 205 the line
+        QStringLiteral("Das System hält seine Garantie nicht (%1): %2 Kombinationen sind nicht abgedeckt, etwa %3."), // 206 the guarantee in words, holes, one hole's numbers
+        QStringLiteral("Eine Garantie lässt sich nur für Systeme mit höchstens %1 Zahlen prüfen."), // 207 most numbers
+        QStringLiteral("Systemdatei"), // 208 file type
+        QStringLiteral("%1 Richtige, wenn %2 der gezogenen Zahlen unter Ihren sind"), // 209 hits, drawn numbers among the player's
     };
 }
