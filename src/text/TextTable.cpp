@@ -195,5 +195,45 @@ QStringList TextTable::defaults()
         QStringLiteral("Gewinnklasse %1"), // 170 PrizeClass
         QStringLiteral("Kl. %1"), // 171 PrizeClassShort
         QStringLiteral("Jackpot"), // 172 Jackpot
+        QStringLiteral("%1x + Bonus"), // 173 HitsWithBonus
+        QStringLiteral("Vergleich mit dem Zufall: was ebenso viele zufällige Reihen auf dieselben Ziehungen erwarten ließen"), // 174 ChanceHeading
+        QStringLiteral("Klasse"), // 175 ChanceColumnClass
+        QStringLiteral("Erwartet"), // 176 ChanceColumnExpected
+        QStringLiteral("Erzielt"), // 177 ChanceColumnObserved
+        QStringLiteral("Verhältnis"), // 178 ChanceColumnRatio
+        QStringLiteral("95-%-Intervall"), // 179 ChanceColumnInterval
+        QStringLiteral("%1 bis %2"), // 180 ChanceInterval
+        QStringLiteral("Die Tabelle beschreibt nur: jedes Intervall gilt für seine Klasse allein und nimmt unabhängige Reihen an; bei %1 Klassen liegt auch reiner Zufall oft irgendwo außerhalb. Das Urteil stützt sich allein auf den folgenden, vorab festgelegten Test."), // 181 ChanceDescribeOnly
+        QStringLiteral("Test: Reihen mit 3 oder mehr Treffern, verglichen mit %1 Läufen, in denen dieselben Tipps auf zufällig gezogene Zahlen trafen (fester Startwert %2)."), // 182 ChanceTest
+        QStringLiteral("Ohne bewertete Reihen ist kein Vergleich mit dem Zufall möglich."), // 183 ChanceNoRows
+        QStringLiteral("Erzielt: %1 von %2 Reihen; in den Vergleichsläufen im Mittel %3; p = %4 (einseitig)."), // 184 ChanceObserved
+        QStringLiteral("Die Parameter waren besser als der Zufall (p unter 0,05)."), // 185 ChanceBetter
+        QStringLiteral("Die Parameter waren nicht nachweisbar besser als zufällige Tipps (p nicht unter 0,05)."), // 186 ChanceNotBetter
+        QStringLiteral("Gewinnklassen mit der Superzahl %1 aus der Losnummer gezählt."), // 187 BacktestClassesTicket
+        QStringLiteral("Ohne gültige Losnummer sind die Gewinnklassen mit Superzahl mit der Chance 1/10 gezählt: jede Reihe mit k Treffern zählt zu 1/10 als „k + SZ“ und zu 9/10 als „k“."), // 188 BacktestClassesByChance
+        QStringLiteral("Unbekannte Angabe „%1“ (numerant-check --help zeigt den Aufruf)."), // 189 CheckBadOption
+        QStringLiteral("Zu „%1“ fehlt der Wert."), // 190 CheckMissingValue
+        QStringLiteral("„%1“ ist kein Datum der Form JJJJ-MM-TT."), // 191 CheckBadDate
+        QStringLiteral("Für den %1 ist keine Ziehung gespeichert."), // 192 CheckNoDrawOn
+        QStringLiteral("„%1“ ist keine Reihe aus sechs verschiedenen Zahlen von 1 bis 49, durch Kommas getrennt."), // 193 CheckBadRow
+        QStringLiteral("„%1“: die Laufzeit in Wochen ist 1 bis 5, oder 0 für „bis auf Weiteres“."), // 194 CheckBadWeeks
+        QStringLiteral("„%1“: die Ziehungstage sind sa, mi oder sa+mi."), // 195 CheckBadDays
+        QStringLiteral("Keine Reihe angegeben: --row oder --tips."), // 196 CheckNoRows
+        QStringLiteral("Die Reihen kommen entweder aus --row oder aus --tips, nicht aus beiden."), // 197 CheckRowsOrTips
+        QStringLiteral("Die Datenbank „%1“ kann nicht gelesen werden: %2"), // 198 CheckDatabaseUnreadable
+        QStringLiteral("Die Datenbank „%1“ ist beschädigt: ihre Größe ist kein Vielfaches von 32 Bytes."), // 199 CheckDatabaseFragment
+        QStringLiteral("Die gespeicherte Ziehung vom %1 ist beschädigt: sie enthält Werte, die keine Ziehung haben kann."), // 200 CheckDrawDamaged
+        QStringLiteral("Die Tippdatei „%1“ kann nicht verwendet werden: %2"), // 201 CheckTipFileBad
+        QStringLiteral("„%1“ ist kein Betrag wie 0,50."), // 202 CheckBadFee
+        QStringLiteral("Spiel 77 und Super 6 werden mit der Losnummer gespielt: geben Sie sie mit --losnummer oder in der Tippdatei an."), // 203 CheckGamesNeedLosnummer
+        QStringLiteral("„%1“ ist keine Sprache des Programms (de, en, fr, sp, tr, ru, pl, cz, nl)."), // 204 CheckBadLanguage
+        QStringLiteral("kein Gewinn"), // 205 CheckNothingWon
+        QStringLiteral("die Ziehung enthält keine Ziffern dieses Spiels"), // 206 CheckNoDigits
+        QStringLiteral("Einsatz je Ziehung: %1 (Reihen %2, Spiel 77 %3, Super 6 %4)"), // 207 CheckCostPerDraw
+        QStringLiteral("Einsatz für %1 Ziehungen mit Gebühr %2: %3"), // 208 CheckCostRun
+        QStringLiteral("Gewonnen."), // 209 CheckWon
+        QStringLiteral("Nichts gewonnen."), // 210 CheckNotWon
+        QStringLiteral("Im Spielzeitraum des Scheins ist noch keine Ziehung gespeichert."), // 211 CheckRunEmpty
+        QStringLiteral("Ohne Losnummer: keine Gewinnklassen mit Superzahl."), // 212 CheckNoLosnummer
     };
 }
