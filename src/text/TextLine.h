@@ -224,7 +224,8 @@ enum : int {
     CheckNotWon = 210,
     CheckRunEmpty = 211,
     CheckNoLosnummer = 212,
-    End = 213, // one past the last line
+    CheckDrawOrRun = 213,
+    End = 214, // one past the last line
 };
 
 } // namespace TextLine

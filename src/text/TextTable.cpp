@@ -235,5 +235,6 @@ QStringList TextTable::defaults()
         QStringLiteral("Nichts gewonnen."), // 210 CheckNotWon
         QStringLiteral("Im Spielzeitraum des Scheins ist noch keine Ziehung gespeichert."), // 211 CheckRunEmpty
         QStringLiteral("Ohne Losnummer: keine Gewinnklassen mit Superzahl."), // 212 CheckNoLosnummer
+        QStringLiteral("--draw und --run schließen sich aus."), // 213 CheckDrawOrRun
     };
 }
