@@ -158,7 +158,13 @@ std::optional<Request> parseArguments(const QStringList& arguments, const Enviro
                 return std::nullopt;
             return arguments[i + ahead];
         };
-        const auto needs = [&](qsizetype count) { return i + count < arguments.size(); };
+        // Another option where a value belongs means the value is missing.
+        const auto needs = [&](qsizetype count) {
+            for (qsizetype k = 1; k <= count; ++k)
+                if (i + k >= arguments.size() || arguments[i + k].startsWith(QLatin1String("--")))
+                    return false;
+            return true;
+        };
         if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
             request.help = true;
         } else if (option == QLatin1String("--json")) {
@@ -169,7 +175,7 @@ std::optional<Request> parseArguments(const QStringList& arguments, const Enviro
             request.super6 = true;
         } else if (option == QLatin1String("--row")) {
             // One or more rows, up to the next option.
-            if (!needs(1) || value()->startsWith(QLatin1String("--")))
+            if (!needs(1))
                 return refuse(text(TextLine::CheckMissingValue).arg(option));
             while (i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1String("--")))
                 request.rowTexts << arguments[++i];

@@ -336,6 +336,7 @@ void TestCheck::humanText()
     QVERIFY2(english.contains(QStringLiteral("Row 1: 5 7 11 21 30 40 (4 hits) – Prize class 5")),
              qPrintable(english.join(QLatin1Char('\n'))));
     QVERIFY(english.contains(QStringLiteral("Spiel 77: Prize class 5 (77.00 €)")));
+    QVERIFY(english.contains(QStringLiteral("Stake per draw: 3.70 € (rows 1.20 €, Spiel 77 2.50 €, Super 6 0.00 €)")));
     // --lang wins over LANG.
     const QString french = QString::fromUtf8(check(arguments + QStringList{"--lang", "fr"}, "en_GB.UTF-8").out);
     QVERIFY2(french.contains(QStringLiteral("Rang 5")), qPrintable(french));
