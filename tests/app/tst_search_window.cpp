@@ -152,13 +152,15 @@ void SearchWindowTest::noAtTheFirstMessageKeepsTheFoundDraw()
     setRow(1, {"44", "38", "25", "17", "11", "3"});
     setRow(2, {"1", "2", "3", "4", "5", "7"}); // one hit and the bonus on the Saturday
     window_->session().position = 4;
+    // The ticket's super number 0 is the draw's: 6 + SZ.
+    window_->session().ticket.number = QStringLiteral("1234560");
     dialogs_.yesNoAnswers.enqueue(false);
 
     search(QStringLiteral("6"));
 
     QCOMPARE(dialogs_.questions,
              QStringList{QStringLiteral("Ziehung gefunden|Ein Treffer gefunden am :05.12.2020\n"
-                                        "Reihe 1: 3 11 17 25 38 44 (6 Treffer)\nWeiter?")});
+                                        "Reihe 1: 3 11 17 25 38 44 (6 Treffer)\nGewinnklasse 1\nWeiter?")});
     QCOMPARE(window_->session().drawDate, DateSerial::fromDate(QDate(2020, 12, 5)));
     QCOMPARE(window_->session().position, 4);
     QVERIFY(window_->datenbankPage()->drawLine().startsWith(QStringLiteral("Sa 05.12.20  ")));
