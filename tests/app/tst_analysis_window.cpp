@@ -446,7 +446,7 @@ void AnalysisWindowTest::generatorButtonStopsTheBacktest()
     QCOMPARE(window_->lottotippPage()->generateCaption(), idleCaption);
     // A pass that was running finished all its rows and was counted.
     QCOMPARE(lastPassFull, passesDone > 0);
-    QCOMPARE(reportLines().value(15), QStringLiteral("%1 Ziehungen").arg(passesDone));
+    QVERIFY(reportLines().contains(QStringLiteral("%1 Ziehungen").arg(passesDone)));
     QCOMPARE(reportLines().value(reportLines().size() - 2),
              QStringLiteral("Die Analyse wurde vorzeitig angehalten, nach %1 Durchgängen.").arg(passesDone));
 }
