@@ -153,6 +153,9 @@ void TestBacktest::reportText()
     // recorded no board to test.
     QCOMPARE(lines[expected.size()], QString());
     QCOMPARE(lines.constLast(), QStringLiteral("Ohne bewertete Reihen ist kein Vergleich mit dem Zufall möglich."));
+    // Draws without a bonus number leave the seven classes of hits alone,
+    // and the caveat counts them.
+    QVERIFY(lines.contains(UiText::line(TextLine::ChanceDescribeOnly).arg(7)));
 }
 
 void TestBacktest::prizeClasses_data()
