@@ -46,8 +46,9 @@ struct ReportTexts {
 };
 
 // The report lines, to be joined with CR LF: the counts per hits and per
-// prize class with tabs, how the super number was counted, the pass count, the comparison with chance, and a last line when the run
-// was stopped before its end.
+// prize class with tabs, how the super number was counted, the pass count,
+// the comparison with chance, and a last line when the run was stopped
+// before its end.
 QStringList report(const BacktestCounts& counts, const ReportTexts& texts, bool stopped);
 
 } // namespace Backtest
