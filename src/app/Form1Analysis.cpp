@@ -52,15 +52,6 @@ int percentOf(double done, double all)
     return all > 0.0 ? int(std::clamp(100.0 * done / all, 0.0, 100.0)) : 100;
 }
 
-BoardRows boardRows(const TipBoard& board)
-{
-    BoardRows rows;
-    for (int r = 1; r <= TipBoard::RowCount; ++r)
-        for (int k = 1; k <= TipBoard::CellCount; ++k)
-            rows[std::size_t(r - 1)][std::size_t(k - 1)] = board.cellText(r, k);
-    return rows;
-}
-
 // Leaves CheckBox20 as it found it on every way out of the backtest.
 class EditPoolOff {
 public:
@@ -168,7 +159,7 @@ public:
         if (window_.backtestGenerator) {
             showCurrent(current);
             window_.backtestGenerator();
-            tips_ = boardRows(*window_.tipBoard());
+            tips_ = window_.tipBoard()->texts();
             return;
         }
         settings_.history.end = endDay_;

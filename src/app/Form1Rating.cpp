@@ -90,10 +90,7 @@ void TForm1::Komplettcheck()
         return;
 
     TipBoard* board = tipBoard();
-    BoardRows rows;
-    for (int r = 1; r <= TipBoard::RowCount; ++r)
-        for (int k = 1; k <= TipBoard::CellCount; ++k)
-            rows[r - 1][k - 1] = board->cellText(r, k);
+    const BoardRows rows = board->texts();
 
     const BoardRating rating = rateBoard(rows, session_.numbers, currentRecord(), ticketPlay());
     // The sound is started per row, each start replacing the one playing.

@@ -16,15 +16,6 @@
 
 namespace {
 
-BoardRows readRows(const TipBoard& board)
-{
-    BoardRows rows;
-    for (int r = 1; r <= TipBoard::RowCount; ++r)
-        for (int k = 1; k <= TipBoard::CellCount; ++k)
-            rows[std::size_t(r - 1)][std::size_t(k - 1)] = board.cellText(r, k);
-    return rows;
-}
-
 // A row's hits as the search shows them; the cells keep their colours.
 void showSearchHits(TipBoard& board, int row, const CheckResult& check)
 {
@@ -79,7 +70,7 @@ public:
         showExamined(0);
         firstUnshownRow_ = row + 1;
         window_.Komplettcheck();
-        rows = readRows(board_); // the rating sorted the rows
+        rows = board_.texts(); // the rating sorted the rows
     }
 
     bool goOn(const QString& title, const QString& message) override
@@ -155,7 +146,7 @@ void TForm1::SpeedButton4Click()
 
     LongRun run(*this, Activity::Searching);
     SearchWindow host(*this, run);
-    const TipSearchOutcome outcome = runTipSearch(*draws, readRows(*tipBoard()), range, threshold, host,
+    const TipSearchOutcome outcome = runTipSearch(*draws, tipBoard()->texts(), range, threshold, host,
                                                   Prize::ticketSuperNumber(session_.ticket.number));
     if (outcome.declined) {
         setStatusPanel(0, QString());

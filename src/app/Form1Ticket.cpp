@@ -197,10 +197,7 @@ void TForm1::TicketRunButtonClick()
         dialogs().showError(this, error);
         return;
     }
-    BoardRows rows;
-    for (int r = 1; r <= TipBoard::RowCount; ++r)
-        for (int k = 1; k <= TipBoard::CellCount; ++k)
-            rows[r - 1][k - 1] = tipBoard()->cellText(r, k);
+    const BoardRows rows = tipBoard()->texts();
     const std::vector<TicketRow> played = ticketRows(rateBoard(rows, session_.numbers));
     const QStringList lines =
         TicketReport::runReport(played, *draws, ticketRun(), ticketPlay(), ticketFeeText(), numberLocale());
@@ -228,10 +225,7 @@ void TForm1::announceTicketDraws(const std::vector<Draw>& draws)
     if (first)
         return;
 
-    BoardRows rows;
-    for (int r = 1; r <= TipBoard::RowCount; ++r)
-        for (int k = 1; k <= TipBoard::CellCount; ++k)
-            rows[r - 1][k - 1] = tipBoard()->cellText(r, k);
+    const BoardRows rows = tipBoard()->texts();
     const std::vector<TicketRow> played = ticketRows(rateBoard(rows, session_.numbers));
     if (played.empty())
         return;

@@ -18,16 +18,6 @@
 
 namespace {
 
-TipRows boardRows(const TipBoard& board)
-{
-    TipRows rows;
-    for (int r = 1; r <= TipBoard::RowCount; ++r)
-        for (int c = 1; c <= TipBoard::CellCount; ++c)
-            rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] =
-                board.cellText(r, c);
-    return rows;
-}
-
 FileDialogSetup tipFileDialog(const QString& folder, const QString& proposedName)
 {
     return {folder, proposedName, TipFile::filter(), TipFile::defaultSuffix()};
@@ -81,7 +71,7 @@ void TForm1::SpeedButton15Click()
     if (path.isEmpty())
         return;
     lastTipFolder_ = QFileInfo(path).absolutePath();
-    const QString error = TipFile::write(path, boardRows(*tipBoard()), session_.ticket.number);
+    const QString error = TipFile::write(path, tipBoard()->texts(), session_.ticket.number);
     if (!error.isEmpty())
         dialogs().showError(this, error);
 }
@@ -113,7 +103,7 @@ void TForm1::BitBtn7Click()
         DateSerial::toDate(session_.drawDate), datenbank_->saturdays(), datenbank_->wednesdays());
     QString error;
     const std::optional<QStringList> lines = TipPrintout::lines(
-        boardRows(*tipBoard()), nextDraw, text(TextLine::Tip), interfaceLocale(Sprache), &error);
+        tipBoard()->texts(), nextDraw, text(TextLine::Tip), interfaceLocale(Sprache), &error);
     QPlainTextEdit* memo = datenbank_->lineBuffer();
     memo->clear();
     if (!lines) {

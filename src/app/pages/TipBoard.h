@@ -1,5 +1,7 @@
 #pragma once
 
+#include "evaluation/BoardRating.h"
+
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -36,6 +38,8 @@ public:
     static QString normaliseCell(const QString& text);
 
     QString cellText(int row, int cell) const;
+    // Every cell's text, row by row, as the rating takes them.
+    BoardRows texts() const;
     // Goes through the normalisation, like typing into the cell.
     void setCellText(int row, int cell, const QString& text);
     QColor cellColor(int row, int cell) const;
