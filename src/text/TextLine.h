@@ -221,7 +221,22 @@ enum : int {
     SystemFileGuaranteeUnchecked = 207,
     SystemFiles = 208,
     GuaranteeInWords = 209,
-    End = 210, // one past the last line
+    SystemCount = 210,
+    SystemTooMany = 211,
+    SystemTooFew = 212,
+    SystemFull = 213,
+    SystemReduced = 214,
+    SystemInfo = 215,
+    SystemMinimal = 216,
+    SystemBestFound = 217,
+    SystemMoreRows = 218,
+    SystemRatingDraw = 219,
+    SystemHits = 220,
+    SystemClassRows = 221,
+    SystemRunHeading = 222,
+    SystemCsvFiles = 223,
+    SystemNoDraw = 224,
+    End = 225, // one past the last line
 };
 
 } // namespace TextLine

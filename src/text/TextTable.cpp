@@ -232,5 +232,20 @@ QStringList TextTable::defaults()
         QStringLiteral("Eine Garantie lässt sich nur für Systeme mit höchstens %1 Zahlen prüfen."), // 207 most numbers
         QStringLiteral("Systemdatei"), // 208 file type
         QStringLiteral("%1 Richtige, wenn %2 der gezogenen Zahlen unter Ihren sind"), // 209 hits, drawn numbers among the player's
+        QStringLiteral("%1 Zahlen gewählt"), // 210 SystemCount (chosen numbers)
+        QStringLiteral("Ein System hat höchstens 13 Zahlen."), // 211 SystemTooMany
+        QStringLiteral("Wählen Sie 7 bis 13 Zahlen (gewählt: %1)."), // 212 SystemTooFew (chosen numbers)
+        QStringLiteral("Vollsystem %1"), // 213 SystemFull (system number 0kk)
+        QStringLiteral("Teilsystem %1 wenn %2: %3 Reihen"), // 214 SystemReduced (hits, drawn numbers, rows)
+        QStringLiteral("%1 Reihen; %2."), // 215 SystemInfo (rows, guarantee in words)
+        QStringLiteral("Die Reihenzahl ist als kleinste bewiesen."), // 216 SystemMinimal
+        QStringLiteral("Die beste gefundene Reihenzahl, nicht als kleinste bewiesen."), // 217 SystemBestFound
+        QStringLiteral("Die ersten 12 von %1 Reihen stehen auf dem Tippschein; das ganze System speichern Sie als Systemdatei."), // 218 SystemMoreRows (rows)
+        QStringLiteral("Ziehung vom %1: %2"), // 219 SystemRatingDraw (date, draw line)
+        QStringLiteral("%1 Richtige: %2 Reihen"), // 220 SystemHits (hits, rows)
+        QStringLiteral("%1: %2 Reihen"), // 221 SystemClassRows (class, rows)
+        QStringLiteral("Lauf des Tippscheins, %1 gespeicherte Ziehungen:"), // 222 SystemRunHeading (draws)
+        QStringLiteral("CSV-Dateien"), // 223 SystemCsvFiles (file type)
+        QStringLiteral("Die angezeigte Ziehung hat keine sechs Zahlen."), // 224 SystemNoDraw
     };
 }
