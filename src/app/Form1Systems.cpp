@@ -97,6 +97,10 @@ void TForm1::SystemClearButtonClick()
 
 void TForm1::SystemChosen()
 {
+    if (const std::optional<LottoSystem> system = currentSystem()) {
+        systemHits_ = system->guarantee.hits;
+        systemIfDrawn_ = system->guarantee.ifDrawn;
+    }
     system_->setRating(QString());
     showSystem();
 }
@@ -129,16 +133,20 @@ void TForm1::showSystem()
     system_->setCountText(text(TextLine::SystemCount).arg(k));
 
     QStringList items;
+    int current = 0;
     const std::vector<const ShippedSystem*> reduced = reducedFor(k);
     if (k >= std::size_t(Systems::kMinFull) && k <= std::size_t(Systems::kMaxFull)) {
         items << text(TextLine::SystemFull).arg(fullName(k));
-        for (const ShippedSystem* entry : reduced)
+        for (const ShippedSystem* entry : reduced) {
+            if (entry->guarantee == Guarantee{systemHits_, systemIfDrawn_})
+                current = int(items.size());
             items << text(TextLine::SystemReduced)
                          .arg(entry->guarantee.hits)
                          .arg(entry->guarantee.ifDrawn)
                          .arg(entry->rows.size());
+        }
     }
-    system_->setSystems(items);
+    system_->setSystems(items, current);
 
     const std::optional<LottoSystem> system = currentSystem();
     if (!system) {

@@ -207,6 +207,10 @@ private:
     // Says why nothing can be done without a system; false then.
     bool haveSystem(std::optional<LottoSystem>& system);
     std::vector<int> systemNumbers_; // the grid's choice, ascending
+    // The guarantee last chosen: kept while numbers are added or taken away,
+    // as long as the table has a system with it for the new count.
+    int systemHits_ = 6;
+    int systemIfDrawn_ = 6;
 public:
     // ---- end of the system tab ----------------------------------------------
 

@@ -134,13 +134,12 @@ QString SystemPage::countText() const
     return count_->text();
 }
 
-void SystemPage::setSystems(const QStringList& items)
+void SystemPage::setSystems(const QStringList& items, int current)
 {
-    const int previous = systems_->currentIndex();
     const QSignalBlocker quiet(systems_);
     systems_->clear();
     systems_->addItems(items);
-    systems_->setCurrentIndex(previous >= 0 && previous < items.size() ? previous : 0);
+    systems_->setCurrentIndex(current >= 0 && current < items.size() ? current : 0);
     systems_->setEnabled(!items.isEmpty());
 }
 

@@ -36,9 +36,9 @@ public:
     void setCountText(const QString& text);
     QString countText() const;
 
-    // The systems on offer for the chosen numbers; keeps the choice when it is
-    // still offered, otherwise takes the first.
-    void setSystems(const QStringList& items);
+    // The systems on offer for the chosen numbers, `current` chosen; says
+    // nothing about the change.
+    void setSystems(const QStringList& items, int current);
     int systemIndex() const;
     void setSystemIndex(int index);
     QComboBox* systemCombo() const { return systems_; }
