@@ -242,8 +242,8 @@ QStringList TextTable::defaults()
         QStringLiteral("Die beste gefundene Reihenzahl, nicht als kleinste bewiesen."), // 217 SystemBestFound
         QStringLiteral("Die ersten 12 von %1 Reihen stehen auf dem Tippschein; das ganze System speichern Sie als Systemdatei."), // 218 SystemMoreRows (rows)
         QStringLiteral("Ziehung vom %1: %2"), // 219 SystemRatingDraw (date, draw line)
-        QStringLiteral("%1 Richtige: %2 Reihen"), // 220 SystemHits (hits, rows)
-        QStringLiteral("%1: %2 Reihen"), // 221 SystemClassRows (class, rows)
+        QStringLiteral("%1 Richtige, Reihen: %2"), // 220 SystemHits (hits, rows)
+        QStringLiteral("%1, Reihen: %2"), // 221 SystemClassRows (class, rows)
         QStringLiteral("Lauf des Tippscheins, %1 gespeicherte Ziehungen:"), // 222 SystemRunHeading (draws)
         QStringLiteral("CSV-Dateien"), // 223 SystemCsvFiles (file type)
         QStringLiteral("Die angezeigte Ziehung hat keine sechs Zahlen."), // 224 SystemNoDraw

@@ -201,17 +201,17 @@ void SystemWindowTest::system010AgainstTheFirstSix()
     const QString rating = page()->rating();
     const QStringList expected{
         "Ziehung vom 04.01.2020: 1 2 3 4 5 6",
-        "6 Richtige: 1 Reihen",
-        "5 Richtige: 24 Reihen",
-        "4 Richtige: 90 Reihen",
-        "3 Richtige: 80 Reihen",
-        "2 Richtige: 15 Reihen",
+        "6 Richtige, Reihen: 1",
+        "5 Richtige, Reihen: 24",
+        "4 Richtige, Reihen: 90",
+        "3 Richtige, Reihen: 80",
+        "2 Richtige, Reihen: 15",
         // The ticket's super number 7 is drawn: the classes with SZ.
-        "Gewinnklasse 1: 1 Reihen",
-        "Gewinnklasse 3: 24 Reihen",
-        "Gewinnklasse 5: 90 Reihen",
-        "Gewinnklasse 7: 80 Reihen",
-        "Gewinnklasse 9: 15 Reihen",
+        "Gewinnklasse 1, Reihen: 1",
+        "Gewinnklasse 3, Reihen: 24",
+        "Gewinnklasse 5, Reihen: 90",
+        "Gewinnklasse 7, Reihen: 80",
+        "Gewinnklasse 9, Reihen: 15",
     };
     const QStringList lines = rating.split(u'\n');
     QCOMPARE(lines.mid(0, expected.size()), expected);

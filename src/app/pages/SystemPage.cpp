@@ -26,7 +26,12 @@ SystemPage::SystemPage(QWidget* parent) : QWidget(parent)
         auto* button = new QToolButton(this);
         button->setText(QString::number(number));
         button->setCheckable(true);
-        button->setFixedSize(26, 22);
+        button->setMinimumSize(26, 22);
+        // As narrow as the slip allows; the styled button would ask for more.
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        // Ticked numbers stand out as on a marked slip.
+        button->setStyleSheet(QStringLiteral("QToolButton:checked { background: #c62828; color: white; "
+                                             "font-weight: bold; border: 1px solid #8e0000; }"));
         button->setFocusPolicy(Qt::TabFocus);
         connect(button, &QToolButton::clicked, this, [this, number, button] {
             // The window decides whether the number may be added.
