@@ -81,6 +81,7 @@ const CommandEntry kCommands[] = {
     {S::ExportCsv,          &TForm1::SystemCsvButtonClick,   WhileRunning::Allowed},
     {S::Rate,               &TForm1::SystemRateButtonClick,  WhileRunning::Allowed},
     {S::Clear,              &TForm1::SystemClearButtonClick, WhileRunning::Allowed},
+    {S::Backtest,           &TForm1::SystemBacktestButtonClick, WhileRunning::Allowed},
 
     {&TForm1::Aktualisieren1,         &TForm1::Aktualisieren1Click,         WhileRunning::Disabled},
     {&TForm1::Berechnen1,             &TForm1::Berechnen1Click,             WhileRunning::RunControl},

@@ -5,6 +5,8 @@
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
 #include "evaluation/PrizeClasses.h"
+#include "evaluation/ReportFile.h"
+#include "evaluation/TicketCost.h"
 #include "evaluation/TicketReport.h"
 #include "evaluation/TicketRun.h"
 #include "platform/Dialogs.h"
@@ -15,6 +17,7 @@
 #include "text/AtomicFile.h"
 #include "text/TextLine.h"
 
+#include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
 #include <QTabWidget>
@@ -275,4 +278,55 @@ void TForm1::SystemCsvButtonClick()
     const AtomicFile::Result result = AtomicFile::write(path, bytes);
     if (!result.ok())
         dialogs().showError(this, result.message);
+}
+
+void TForm1::SystemBacktestButtonClick()
+{
+    std::optional<LottoSystem> system;
+    if (!haveSystem(system))
+        return;
+    QString error;
+    const std::optional<std::vector<Draw>> draws = DrawFile(databasePath()).readAll(&error);
+    if (!draws) {
+        dialogs().showError(this, error);
+        return;
+    }
+    const QDate from = system_->fromDate()->date();
+    const QDate to = system_->toDate()->date();
+    const QString fromText = from.toString(QStringLiteral("dd.MM.yyyy"));
+    const QString toText = to.toString(QStringLiteral("dd.MM.yyyy"));
+    const std::vector<NumberMask> rows = system->numberRows();
+    // The same range gives the same random rows, so a report can be made again.
+    const std::uint32_t seed = std::uint32_t(from.toJulianDay() * 7919 + to.toJulianDay());
+    const SystemBacktest result =
+        SystemRating::backtest(rows, *draws, DateSerial::fromDate(from), DateSerial::fromDate(to),
+                               Prize::ticketSuperNumber(session_.ticket.number), seed);
+    if (result.system.draws == 0) {
+        dialogs().showMessage(this, text(TextLine::SystemBacktestNoDraw).arg(fromText, toText));
+        return;
+    }
+    const QLocale locale = numberLocale();
+    QStringList numbers;
+    for (int number : system->numbers)
+        numbers << QString::number(number);
+    QStringList lines;
+    lines << text(TextLine::SystemBacktestHeading).arg(system->name, numbers.join(u' '), fromText, toText);
+    lines << text(TextLine::SystemInfo).arg(rows.size()).arg(SystemTexts::guarantee(system->guarantee));
+    lines << text(TextLine::SystemBacktestDraws).arg(result.system.draws).arg(result.skipped);
+    lines << QString();
+    lines << ratingLines(textTable, result.system.perHits, result.system.perClass,
+                         result.system.drawsWithClasses > 0);
+    lines << text(TextLine::SystemBacktestStake).arg(euroText(result.system.stakeCents, locale));
+    lines << QString() << text(TextLine::SystemBacktestRandom).arg(result.randomRows.size());
+    lines << ratingLines(textTable, result.random.perHits, result.random.perClass,
+                         result.random.drawsWithClasses > 0);
+    lines << text(TextLine::SystemBacktestStake).arg(euroText(result.random.stakeCents, locale));
+
+    const QString path = Home + QStringLiteral("System.txt");
+    error = ReportFile::save(path, ReportFile::textLines(lines));
+    if (!error.isEmpty()) {
+        dialogs().showError(this, error);
+        return;
+    }
+    showReport(path, lines.join(QLatin1Char('\n')));
 }

@@ -198,6 +198,7 @@ public:
     void SystemSaveButtonClick();         // as a system file
     void SystemCsvButtonClick();          // the rows as CSV
     void SystemClearButtonClick();        // no number chosen
+    void SystemBacktestButtonClick();     // the report over a range of stored draws
     // The chosen system; none while fewer than 7 numbers are chosen.
     std::optional<LottoSystem> currentSystem() const;
     // The choices, rows, guarantee and cost on the tab, in the interface language.

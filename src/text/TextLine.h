@@ -236,7 +236,12 @@ enum : int {
     SystemRunHeading = 222,
     SystemCsvFiles = 223,
     SystemNoDraw = 224,
-    End = 225, // one past the last line
+    SystemBacktestHeading = 225,
+    SystemBacktestDraws = 226,
+    SystemBacktestRandom = 227,
+    SystemBacktestStake = 228,
+    SystemBacktestNoDraw = 229,
+    End = 230, // one past the last line
 };
 
 } // namespace TextLine

@@ -247,5 +247,10 @@ QStringList TextTable::defaults()
         QStringLiteral("Lauf des Tippscheins, %1 gespeicherte Ziehungen:"), // 222 SystemRunHeading (draws)
         QStringLiteral("CSV-Dateien"), // 223 SystemCsvFiles (file type)
         QStringLiteral("Die angezeigte Ziehung hat keine sechs Zahlen."), // 224 SystemNoDraw
+        QStringLiteral("Rückblick: %1 auf %2, Ziehungen vom %3 bis %4"), // 225 SystemBacktestHeading (system, numbers, from, to)
+        QStringLiteral("%1 Ziehungen gewertet, %2 ohne sechs gültige Zahlen übersprungen."), // 226 SystemBacktestDraws (draws, skipped)
+        QStringLiteral("Zum Vergleich %1 Zufallsreihen auf denselben Ziehungen:"), // 227 SystemBacktestRandom (rows)
+        QStringLiteral("Einsatz: %1"), // 228 SystemBacktestStake (amount)
+        QStringLiteral("Keine gespeicherte Ziehung vom %1 bis %2."), // 229 SystemBacktestNoDraw (from, to)
     };
 }

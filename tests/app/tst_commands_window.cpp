@@ -102,6 +102,7 @@ const QList<CommandCase>& commandCases()
         {"SystemCsv", page(S::ExportCsv), "SystemCsvButton", "AAAA"},
         {"SystemRate", page(S::Rate), "SystemRateButton", "AAAA"},
         {"SystemClear", page(S::Clear), "SystemClearButton", "AAAA"},
+        {"SystemBacktest", page(S::Backtest), "SystemBacktestButton", "AAAA"},
         {"Aktualisieren1", menu(&TForm1::Aktualisieren1), "Aktualisieren1", "DDDD"},
         {"Berechnen1", menu(&TForm1::Berechnen1), "Berechnen1", "-RR-"},
         {"Tippspeichern1", menu(&TForm1::Tippspeichern1), "Tippspeichern1", "AAAA"},

@@ -32,6 +32,7 @@ private slots:
     void guaranteeKeptWhileNumbersChange();
     void savedSystemFileReadsBack();
     void csvHoldsEveryRow();
+    void backtestCountsTheRangesDraws();
 
 private:
     SystemPage* page() const { return window_->systemPage(); }
@@ -277,6 +278,55 @@ void SystemWindowTest::csvHoldsEveryRow()
                                         "1,2,3,4,5,6\r\n1,2,3,4,5,7\r\n1,2,3,4,6,7\r\n1,2,3,5,6,7\r\n"
                                         "1,2,4,5,6,7\r\n1,3,4,5,6,7\r\n2,3,4,5,6,7\r\n"));
     QCOMPARE(platform_.dialogs.fileDialogs.first().defaultSuffix, QStringLiteral("csv"));
+}
+
+void SystemWindowTest::backtestCountsTheRangesDraws()
+{
+    QVERIFY(writeDraws({makeDraw(QDate(2019, 12, 28), {1, 2, 3, 4, 5, 6}, 0, 1),
+                        makeDraw(QDate(2020, 1, 4), {1, 2, 3, 4, 5, 6}, 0, 7),
+                        makeDraw(QDate(2020, 1, 8), {1, 2, 3, 10, 20, 30}, 0, 2),
+                        makeDraw(QDate(2020, 2, 1), {1, 2, 3, 4, 5, 6}, 0, 3)}));
+    window_ = makeWindow();
+    window_->FormShow();
+    choose({1, 2, 3, 4, 5, 6, 7});
+    page()->fromDate()->setDate(QDate(2020, 1, 1));
+    page()->toDate()->setDate(QDate(2020, 1, 31));
+    control<QPushButton>(QStringLiteral("SystemBacktestButton"))->click();
+
+    QCOMPARE(shownReports(), QStringList{home_ + QStringLiteral("System.txt")});
+    QFile file(home_ + QStringLiteral("System.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+    // Two draws in the range; without a ticket number no class asks for the super number.
+    const QStringList expected{
+        "Rückblick: Vollsystem 007 auf 1 2 3 4 5 6 7, Ziehungen vom 01.01.2020 bis 31.01.2020",
+        "7 Reihen; 6 Richtige, wenn 6 der gezogenen Zahlen unter Ihren sind.",
+        "2 Ziehungen gewertet, 0 ohne sechs gültige Zahlen übersprungen.",
+        "",
+        "6 Richtige, Reihen: 1",
+        "5 Richtige, Reihen: 6",
+        "4 Richtige, Reihen: 0",
+        "3 Richtige, Reihen: 4",
+        "2 Richtige, Reihen: 3",
+        "Gewinnklasse 2, Reihen: 1",
+        "Gewinnklasse 4, Reihen: 6",
+        "Gewinnklasse 8, Reihen: 4",
+        "Einsatz: 16,80 €",
+        "",
+        "Zum Vergleich 7 Zufallsreihen auf denselben Ziehungen:",
+    };
+    QCOMPARE(lines.mid(0, expected.size()), expected);
+    // The random rows are paid on the same draws.
+    QVERIFY(lines.contains(QStringLiteral("Einsatz: 16,80 €")));
+    QCOMPARE(lines.count(QStringLiteral("Einsatz: 16,80 €")), 2);
+
+    // A range without a stored draw says so and shows no report.
+    page()->fromDate()->setDate(QDate(2021, 1, 1));
+    page()->toDate()->setDate(QDate(2021, 12, 31));
+    control<QPushButton>(QStringLiteral("SystemBacktestButton"))->click();
+    QCOMPARE(platform_.dialogs.messages,
+             QStringList{line(TextLine::SystemBacktestNoDraw).arg("01.01.2021", "31.12.2021")});
+    QCOMPARE(shownReports().size(), 1);
 }
 
 QTEST_MAIN(SystemWindowTest)

@@ -1,6 +1,9 @@
 #include "app/pages/SystemPage.h"
 
+#include "app/pages/DatePicker.h"
+
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -86,6 +89,28 @@ SystemPage::SystemPage(QWidget* parent) : QWidget(parent)
                                  QStringLiteral("Die Reihen des Systems als CSV-Datei speichern"),
                                  Command::ExportCsv), 1, 1);
     right->addLayout(buttons);
+
+    auto* range = new QHBoxLayout;
+    range->setSpacing(4);
+    auto* fromLabel = new QLabel(QStringLiteral("Von:"), this);
+    fromLabel->setObjectName(QStringLiteral("SystemFromLabel"));
+    from_ = DatePicker::create(QStringLiteral("SystemFromDate"), QDate::currentDate().addYears(-1), this);
+    // The history reaches back to the first draw.
+    from_->setMinimumDate(QDate(1955, 10, 9));
+    auto* toLabel = new QLabel(QStringLiteral("bis:"), this);
+    toLabel->setObjectName(QStringLiteral("SystemToLabel"));
+    to_ = DatePicker::create(QStringLiteral("SystemToDate"), QDate::currentDate(), this);
+    range->addWidget(fromLabel);
+    range->addWidget(from_);
+    range->addWidget(toLabel);
+    range->addWidget(to_);
+    range->addWidget(addButton(QStringLiteral("SystemBacktestButton"), QStringLiteral("Rückblick"),
+                               QStringLiteral("Wie das System in den gespeicherten Ziehungen des "
+                                              "Zeitraums abgeschnitten hätte, neben ebenso vielen "
+                                              "Zufallsreihen"),
+                               Command::Backtest),
+                     1);
+    right->addLayout(range);
 
     rating_ = new QPlainTextEdit(this);
     rating_->setObjectName(QStringLiteral("SystemRatingMemo"));

@@ -5,6 +5,7 @@
 #include <vector>
 
 class QComboBox;
+class QDateEdit;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -23,6 +24,7 @@ public:
         ExportCsv,  // SystemCsvButton
         Rate,       // SystemRateButton
         Clear,      // SystemClearButton
+        Backtest,   // SystemBacktestButton
     };
     Q_ENUM(Command)
 
@@ -46,6 +48,9 @@ public:
     // Rows, guarantee and cost of the chosen system.
     void setInfo(const QString& text);
     QString info() const;
+    // The backtest's range of draw dates.
+    QDateEdit* fromDate() const { return from_; }
+    QDateEdit* toDate() const { return to_; }
     // The rating of the system.
     void setRating(const QString& text);
     QString rating() const;
@@ -64,4 +69,6 @@ private:
     QComboBox* systems_ = nullptr;
     QLabel* info_ = nullptr;
     QPlainTextEdit* rating_ = nullptr;
+    QDateEdit* from_ = nullptr;
+    QDateEdit* to_ = nullptr;
 };
