@@ -12,6 +12,7 @@
 #include "evaluation/Backtest.h"
 #include "evaluation/BacktestRun.h"
 #include "evaluation/DrawComparison.h"
+#include "evaluation/PrizeClasses.h"
 #include "evaluation/ReportFile.h"
 #include "evaluation/RtfWriter.h"
 #include "generator/HistoryIndex.h"
@@ -302,6 +303,7 @@ void TForm1::BitBtn9Click()
     setup.seed = quint32(seed);
     setup.advance = Backtest::advanceDays(datenbankPage()->saturdays(), datenbankPage()->wednesdays());
     setup.onlyAfterThree = datenbankPage()->recalcOnlyAfterThree();
+    setup.ticketSuper = Prize::ticketSuperNumber(session_.ticket.number);
     // The passes write their tips into the board; the user's own come back after.
     const TipBoard::Cells userBoard = tipBoard()->cells();
     BacktestOutcome outcome;

@@ -8,6 +8,7 @@
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
 #include "draws/DrawText.h"
+#include "evaluation/PrizeClasses.h"
 #include "evaluation/TipSearchRun.h"
 #include "platform/Chart1.h"
 #include "platform/Dialogs.h"
@@ -154,7 +155,8 @@ void TForm1::SpeedButton4Click()
 
     LongRun run(*this, Activity::Searching);
     SearchWindow host(*this, run);
-    const TipSearchOutcome outcome = runTipSearch(*draws, readRows(*tipBoard()), range, threshold, host);
+    const TipSearchOutcome outcome = runTipSearch(*draws, readRows(*tipBoard()), range, threshold, host,
+                                                  Prize::ticketSuperNumber(session_.ticket.number));
     if (outcome.declined) {
         setStatusPanel(0, QString());
         return;

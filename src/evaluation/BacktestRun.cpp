@@ -11,6 +11,7 @@ BacktestOutcome runBacktest(const std::vector<Draw>& draws, const BacktestSetup&
                             Random& random, BacktestHost& host)
 {
     BacktestOutcome outcome;
+    outcome.counts.ticketSuper = setup.ticketSuper;
     if (draws.empty())
         return outcome;
     const auto makeCurrent = [&](double day) {

@@ -18,6 +18,7 @@ struct BacktestSetup {
     quint32 seed = 0;
     int advance = 3;           // Backtest::advanceDays of the weekday boxes
     bool onlyAfterThree = false; // CheckBox31: new tips only after a pass with three or more hits
+    int ticketSuper = -1;      // the ticket's super number for the prize classes; -1: none
 };
 
 class BacktestHost {

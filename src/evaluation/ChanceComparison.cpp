@@ -1,5 +1,8 @@
 #include "evaluation/ChanceComparison.h"
 
+#include "text/TextLine.h"
+#include "text/UiText.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -170,7 +173,7 @@ qint64 threeOrMore(const std::vector<Chance::RowMask>& rows, quint64 draw)
 
 QString className(const Chance::ClassComparison& c)
 {
-    return c.bonus ? QStringLiteral("%1x + Bonus").arg(c.hits) : QStringLiteral("%1x").arg(c.hits);
+    return c.bonus ? UiText::line(TextLine::HitsWithBonus).arg(c.hits) : QStringLiteral("%1x").arg(c.hits);
 }
 
 } // namespace
@@ -294,37 +297,30 @@ std::vector<ClassComparison> compare(const Observed& observed)
 
 QStringList report(const std::vector<ClassComparison>& classes, const TestResult& test)
 {
+    using UiText::line;
     QStringList lines;
-    lines << QString()
-          << QStringLiteral("Vergleich mit dem Zufall: was ebenso viele zufällige Reihen auf "
-                            "dieselben Ziehungen erwarten ließen")
-          << QStringLiteral("Klasse\tErwartet\tErzielt\tVerhältnis\t95-%-Intervall");
+    lines << QString() << line(TextLine::ChanceHeading)
+          << QStringList{line(TextLine::ChanceColumnClass), line(TextLine::ChanceColumnExpected),
+                         line(TextLine::ChanceColumnObserved), line(TextLine::ChanceColumnRatio),
+                         line(TextLine::ChanceColumnInterval)}
+                 .join(QLatin1Char('\t'));
     for (const ClassComparison& c : classes) {
-        lines << QStringLiteral("%1\t%2\t%3\t%4\t%5 bis %6")
+        lines << QStringLiteral("%1\t%2\t%3\t%4\t%5")
                      .arg(className(c), decimal(c.expected), QString::number(c.observed),
-                          decimal(c.ratio), decimal(c.ratioInterval.low),
-                          decimal(c.ratioInterval.high));
+                          decimal(c.ratio),
+                          line(TextLine::ChanceInterval)
+                              .arg(decimal(c.ratioInterval.low), decimal(c.ratioInterval.high)));
     }
-    lines << QStringLiteral("Die Tabelle beschreibt nur: jedes Intervall gilt für seine Klasse "
-                            "allein und nimmt unabhängige Reihen an; bei 13 Klassen liegt auch "
-                            "reiner Zufall oft irgendwo außerhalb. Das Urteil stützt sich allein "
-                            "auf den folgenden, vorab festgelegten Test.");
-    lines << QStringLiteral("Test: Reihen mit 3 oder mehr Treffern, verglichen mit %1 Läufen, in "
-                            "denen dieselben Tipps auf zufällig gezogene Zahlen trafen (fester "
-                            "Startwert %2).")
-                 .arg(count(test.runs), QString::number(test.seed));
+    lines << line(TextLine::ChanceDescribeOnly).arg(classes.size());
+    lines << line(TextLine::ChanceTest).arg(count(test.runs), QString::number(test.seed));
     if (test.rows == 0 || test.runs == 0) {
-        lines << QStringLiteral("Ohne bewertete Reihen ist kein Vergleich mit dem Zufall möglich.");
+        lines << line(TextLine::ChanceNoRows);
         return lines;
     }
-    lines << QStringLiteral("Erzielt: %1 von %2 Reihen; in den Vergleichsläufen im Mittel %3; "
-                            "p = %4 (einseitig).")
+    lines << line(TextLine::ChanceObserved)
                  .arg(count(test.observed), count(test.rows), decimal(test.referenceMean),
                       QLocale(QLocale::German).toString(test.pValue, 'f', 3));
-    lines << (test.better()
-                  ? QStringLiteral("Die Parameter waren besser als der Zufall (p unter 0,05).")
-                  : QStringLiteral("Die Parameter waren nicht nachweisbar besser als zufällige "
-                                   "Tipps (p nicht unter 0,05)."));
+    lines << line(test.better() ? TextLine::ChanceBetter : TextLine::ChanceNotBetter);
     return lines;
 }
 

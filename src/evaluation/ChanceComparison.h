@@ -86,7 +86,7 @@ struct ClassComparison {
 // bonus number; classes nobody could score are left out.
 std::vector<ClassComparison> compare(const Observed& observed);
 
-// The report block in German, starting with an empty line: the classes as
+// The report block in the interface language, starting with an empty line: the classes as
 // description, then the test and, last, one sentence on the result.
 QStringList report(const std::vector<ClassComparison>& classes, const TestResult& test);
 

@@ -40,8 +40,11 @@ struct TipSearchOutcome {
     bool completed() const { return !stopped && !declined; }
 };
 
+// `ticketSuper` is the ticket's super number for the prize class the found
+// message names (-1: none, then no class that asks for it is named).
 TipSearchOutcome runTipSearch(const std::vector<Draw>& draws, BoardRows rows,
-                              const SearchRange& range, int threshold, SearchHost& host);
+                              const SearchRange& range, int threshold, SearchHost& host,
+                              int ticketSuper = -1);
 
 // The progress line for the draw of `datum` with `percent` of the draws
 // behind, and the line after a stop: the host shows them.

@@ -232,25 +232,66 @@ QStringList TextTable::defaults()
         QStringLiteral("Eine Garantie lässt sich nur für Systeme mit höchstens %1 Zahlen prüfen."), // 207 most numbers
         QStringLiteral("Systemdatei"), // 208 file type
         QStringLiteral("%1 Richtige, wenn %2 der gezogenen Zahlen unter Ihren sind"), // 209 hits, drawn numbers among the player's
-        QStringLiteral("%1 Zahlen gewählt"), // 210 SystemCount (chosen numbers)
-        QStringLiteral("Ein System hat höchstens 13 Zahlen."), // 211 SystemTooMany
-        QStringLiteral("Wählen Sie 7 bis 13 Zahlen (gewählt: %1)."), // 212 SystemTooFew (chosen numbers)
-        QStringLiteral("Vollsystem %1"), // 213 SystemFull (system number 0kk)
-        QStringLiteral("Teilsystem %1 wenn %2: %3 Reihen"), // 214 SystemReduced (hits, drawn numbers, rows)
-        QStringLiteral("%1 Reihen; %2."), // 215 SystemInfo (rows, guarantee in words)
-        QStringLiteral("Die Reihenzahl ist als kleinste bewiesen."), // 216 SystemMinimal
-        QStringLiteral("Die beste gefundene Reihenzahl, nicht als kleinste bewiesen."), // 217 SystemBestFound
-        QStringLiteral("Die ersten 12 von %1 Reihen stehen auf dem Tippschein; das ganze System speichern Sie als Systemdatei."), // 218 SystemMoreRows (rows)
-        QStringLiteral("Ziehung vom %1: %2"), // 219 SystemRatingDraw (date, draw line)
-        QStringLiteral("%1 Richtige, Reihen: %2"), // 220 SystemHits (hits, rows)
-        QStringLiteral("%1, Reihen: %2"), // 221 SystemClassRows (class, rows)
-        QStringLiteral("Lauf des Tippscheins, %1 gespeicherte Ziehungen:"), // 222 SystemRunHeading (draws)
-        QStringLiteral("CSV-Dateien"), // 223 SystemCsvFiles (file type)
-        QStringLiteral("Die angezeigte Ziehung hat keine sechs Zahlen."), // 224 SystemNoDraw
-        QStringLiteral("Rückblick: %1 auf %2, Ziehungen vom %3 bis %4"), // 225 SystemBacktestHeading (system, numbers, from, to)
-        QStringLiteral("%1 Ziehungen gewertet, %2 ohne sechs gültige Zahlen übersprungen."), // 226 SystemBacktestDraws (draws, skipped)
-        QStringLiteral("Zum Vergleich %1 Zufallsreihen auf denselben Ziehungen:"), // 227 SystemBacktestRandom (rows)
-        QStringLiteral("Einsatz: %1"), // 228 SystemBacktestStake (amount)
-        QStringLiteral("Keine gespeicherte Ziehung vom %1 bis %2."), // 229 SystemBacktestNoDraw (from, to)
+        QStringLiteral("%1x + Bonus"), // 210 HitsWithBonus
+        QStringLiteral("Vergleich mit dem Zufall: was ebenso viele zufällige Reihen auf dieselben Ziehungen erwarten ließen"), // 211 ChanceHeading
+        QStringLiteral("Klasse"), // 212 ChanceColumnClass
+        QStringLiteral("Erwartet"), // 213 ChanceColumnExpected
+        QStringLiteral("Erzielt"), // 214 ChanceColumnObserved
+        QStringLiteral("Verhältnis"), // 215 ChanceColumnRatio
+        QStringLiteral("95-%-Intervall"), // 216 ChanceColumnInterval
+        QStringLiteral("%1 bis %2"), // 217 ChanceInterval
+        QStringLiteral("Die Tabelle beschreibt nur: jedes Intervall gilt für seine Klasse allein und nimmt unabhängige Reihen an; bei %1 Klassen liegt auch reiner Zufall oft irgendwo außerhalb. Das Urteil stützt sich allein auf den folgenden, vorab festgelegten Test."), // 218 ChanceDescribeOnly
+        QStringLiteral("Test: Reihen mit 3 oder mehr Treffern, verglichen mit %1 Läufen, in denen dieselben Tipps auf zufällig gezogene Zahlen trafen (fester Startwert %2)."), // 219 ChanceTest
+        QStringLiteral("Ohne bewertete Reihen ist kein Vergleich mit dem Zufall möglich."), // 220 ChanceNoRows
+        QStringLiteral("Erzielt: %1 von %2 Reihen; in den Vergleichsläufen im Mittel %3; p = %4 (einseitig)."), // 221 ChanceObserved
+        QStringLiteral("Die Parameter waren besser als der Zufall (p unter 0,05)."), // 222 ChanceBetter
+        QStringLiteral("Die Parameter waren nicht nachweisbar besser als zufällige Tipps (p nicht unter 0,05)."), // 223 ChanceNotBetter
+        QStringLiteral("Gewinnklassen mit der Superzahl %1 aus der Losnummer gezählt."), // 224 BacktestClassesTicket
+        QStringLiteral("Ohne gültige Losnummer sind die Gewinnklassen mit Superzahl mit der Chance 1/10 gezählt: jede Reihe mit k Treffern zählt zu 1/10 als „k + SZ“ und zu 9/10 als „k“."), // 225 BacktestClassesByChance
+        QStringLiteral("Unbekannte Angabe „%1“ (numerant-check --help zeigt den Aufruf)."), // 226 CheckBadOption
+        QStringLiteral("Zu „%1“ fehlt der Wert."), // 227 CheckMissingValue
+        QStringLiteral("„%1“ ist kein Datum der Form JJJJ-MM-TT."), // 228 CheckBadDate
+        QStringLiteral("Für den %1 ist keine Ziehung gespeichert."), // 229 CheckNoDrawOn
+        QStringLiteral("„%1“ ist keine Reihe aus sechs verschiedenen Zahlen von 1 bis 49, durch Kommas getrennt."), // 230 CheckBadRow
+        QStringLiteral("„%1“: die Laufzeit in Wochen ist 1 bis 5, oder 0 für „bis auf Weiteres“."), // 231 CheckBadWeeks
+        QStringLiteral("„%1“: die Ziehungstage sind sa, mi oder sa+mi."), // 232 CheckBadDays
+        QStringLiteral("Keine Reihe angegeben: --row oder --tips."), // 233 CheckNoRows
+        QStringLiteral("Die Reihen kommen entweder aus --row oder aus --tips, nicht aus beiden."), // 234 CheckRowsOrTips
+        QStringLiteral("Die Datenbank „%1“ kann nicht gelesen werden: %2"), // 235 CheckDatabaseUnreadable
+        QStringLiteral("Die Datenbank „%1“ ist beschädigt: ihre Größe ist kein Vielfaches von 32 Bytes."), // 236 CheckDatabaseFragment
+        QStringLiteral("Die gespeicherte Ziehung vom %1 ist beschädigt: sie enthält Werte, die keine Ziehung haben kann."), // 237 CheckDrawDamaged
+        QStringLiteral("Die Tippdatei „%1“ kann nicht verwendet werden: %2"), // 238 CheckTipFileBad
+        QStringLiteral("„%1“ ist kein Betrag wie 0,50."), // 239 CheckBadFee
+        QStringLiteral("Spiel 77 und Super 6 werden mit der Losnummer gespielt: geben Sie sie mit --losnummer oder in der Tippdatei an."), // 240 CheckGamesNeedLosnummer
+        QStringLiteral("„%1“ ist keine Sprache des Programms (de, en, fr, sp, tr, ru, pl, cz, nl)."), // 241 CheckBadLanguage
+        QStringLiteral("kein Gewinn"), // 242 CheckNothingWon
+        QStringLiteral("die Ziehung enthält keine Ziffern dieses Spiels"), // 243 CheckNoDigits
+        QStringLiteral("Einsatz je Ziehung: %1 (Reihen %2, Spiel 77 %3, Super 6 %4)"), // 244 CheckCostPerDraw
+        QStringLiteral("Einsatz für %1 Ziehungen mit Gebühr %2: %3"), // 245 CheckCostRun
+        QStringLiteral("Gewonnen."), // 246 CheckWon
+        QStringLiteral("Nichts gewonnen."), // 247 CheckNotWon
+        QStringLiteral("Im Spielzeitraum des Scheins ist noch keine Ziehung gespeichert."), // 248 CheckRunEmpty
+        QStringLiteral("Ohne Losnummer: keine Gewinnklassen mit Superzahl."), // 249 CheckNoLosnummer
+        QStringLiteral("--draw und --run schließen sich aus."), // 250 CheckDrawOrRun
+        QStringLiteral("%1 Zahlen gewählt"), // 251 SystemCount (chosen numbers)
+        QStringLiteral("Ein System hat höchstens 13 Zahlen."), // 252 SystemTooMany
+        QStringLiteral("Wählen Sie 7 bis 13 Zahlen (gewählt: %1)."), // 253 SystemTooFew (chosen numbers)
+        QStringLiteral("Vollsystem %1"), // 254 SystemFull (system number 0kk)
+        QStringLiteral("Teilsystem %1 wenn %2: %3 Reihen"), // 255 SystemReduced (hits, drawn numbers, rows)
+        QStringLiteral("%1 Reihen; %2."), // 256 SystemInfo (rows, guarantee in words)
+        QStringLiteral("Die Reihenzahl ist als kleinste bewiesen."), // 257 SystemMinimal
+        QStringLiteral("Die beste gefundene Reihenzahl, nicht als kleinste bewiesen."), // 258 SystemBestFound
+        QStringLiteral("Die ersten 12 von %1 Reihen stehen auf dem Tippschein; das ganze System speichern Sie als Systemdatei."), // 259 SystemMoreRows (rows)
+        QStringLiteral("Ziehung vom %1: %2"), // 260 SystemRatingDraw (date, draw line)
+        QStringLiteral("%1 Richtige, Reihen: %2"), // 261 SystemHits (hits, rows)
+        QStringLiteral("%1, Reihen: %2"), // 262 SystemClassRows (class, rows)
+        QStringLiteral("Lauf des Tippscheins, %1 gespeicherte Ziehungen:"), // 263 SystemRunHeading (draws)
+        QStringLiteral("CSV-Dateien"), // 264 SystemCsvFiles (file type)
+        QStringLiteral("Die angezeigte Ziehung hat keine sechs Zahlen."), // 265 SystemNoDraw
+        QStringLiteral("Rückblick: %1 auf %2, Ziehungen vom %3 bis %4"), // 266 SystemBacktestHeading (system, numbers, from, to)
+        QStringLiteral("%1 Ziehungen gewertet, %2 ohne sechs gültige Zahlen übersprungen."), // 267 SystemBacktestDraws (draws, skipped)
+        QStringLiteral("Zum Vergleich %1 Zufallsreihen auf denselben Ziehungen:"), // 268 SystemBacktestRandom (rows)
+        QStringLiteral("Einsatz: %1"), // 269 SystemBacktestStake (amount)
+        QStringLiteral("Keine gespeicherte Ziehung vom %1 bis %2."), // 270 SystemBacktestNoDraw (from, to)
     };
 }

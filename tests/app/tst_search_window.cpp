@@ -4,6 +4,7 @@
 #include "app/pages/TipBoard.h"
 #include "draws/DateSerial.h"
 #include "platform/Chart1.h"
+#include "text/TextLine.h"
 
 #include "WindowFixture.h"
 
@@ -40,6 +41,7 @@ private:
         return window_->text(8) + QLatin1Char('|') + window_->text(6)
                + QDate::fromString(f[0], Qt::ISODate).toString(QStringLiteral("dd.MM.yyyy"))
                + QLatin1Char('\n') + window_->text(108).arg(f[1], f[2], f[3]) + QLatin1Char('\n')
+               + (f.value(4).isEmpty() ? QString() : window_->text(TextLine::PrizeClass).arg(f[4]) + QLatin1Char('\n'))
                + window_->text(7);
     }
 };
@@ -76,7 +78,8 @@ void SearchWindowTest::foundDraws_data()
     QTest::addColumn<bool>("saturdays");
     QTest::addColumn<bool>("wednesdays");
     QTest::addColumn<QString>("threshold");
-    QTest::addColumn<QStringList>("messages"); // one per qualifying row, all answered Yes
+    QTest::addColumn<QStringList>("messages"); // one per qualifying row, all answered Yes:
+                                               // date|row|numbers|hits[|prize class]
 
     // Row 1 is the Saturday, Tuesday and Thursday draw, row 2 shares three
     // numbers with the Wednesday draw; the other ten rows are empty. The
@@ -84,14 +87,15 @@ void SearchWindowTest::foundDraws_data()
     const QString row1 = QStringLiteral("|1|3 11 17 25 38 44|");
     const QString row2 = QStringLiteral("|2|1 2 3 30 31 32|");
     QTest::newRow("both boxes: never Tuesday or Thursday")
-        << true << true << "6" << QStringList{"2020-12-05" + row1 + "6"};
-    QTest::newRow("Saturdays only") << true << false << "3" << QStringList{"2020-12-05" + row1 + "6"};
-    QTest::newRow("Wednesdays only") << false << true << "3" << QStringList{"2020-12-09" + row2 + "3"};
+        << true << true << "6" << QStringList{"2020-12-05" + row1 + "6|2"};
+    QTest::newRow("Saturdays only") << true << false << "3" << QStringList{"2020-12-05" + row1 + "6|2"};
+    QTest::newRow("Wednesdays only") << false << true << "3" << QStringList{"2020-12-09" + row2 + "3|8"};
     QTest::newRow("neither box") << false << false << "0" << QStringList{};
     QTest::newRow("threshold 7: never") << true << true << "7" << QStringList{};
     QStringList everyRow;
-    for (const auto& [date, hits1, hits2] : {std::tuple{"2020-12-05", "6", "1"},
-                                              std::tuple{"2020-12-09", "1", "3"},
+    // Without a ticket number: 6 is class 2, 3 class 8.
+    for (const auto& [date, hits1, hits2] : {std::tuple{"2020-12-05", "6|2", "1"},
+                                              std::tuple{"2020-12-09", "1", "3|8"},
                                               std::tuple{"2020-12-12", "0", "1"}}) {
         everyRow << date + row1 + hits1 << date + row2 + hits2;
         for (int row = 3; row <= 12; ++row)
@@ -152,13 +156,15 @@ void SearchWindowTest::noAtTheFirstMessageKeepsTheFoundDraw()
     setRow(1, {"44", "38", "25", "17", "11", "3"});
     setRow(2, {"1", "2", "3", "4", "5", "7"}); // one hit and the bonus on the Saturday
     window_->session().position = 4;
+    // The ticket's super number 0 is the draw's: 6 + SZ.
+    window_->session().ticket.number = QStringLiteral("1234560");
     dialogs_.yesNoAnswers.enqueue(false);
 
     search(QStringLiteral("6"));
 
     QCOMPARE(dialogs_.questions,
              QStringList{QStringLiteral("Ziehung gefunden|Ein Treffer gefunden am :05.12.2020\n"
-                                        "Reihe 1: 3 11 17 25 38 44 (6 Treffer)\nWeiter?")});
+                                        "Reihe 1: 3 11 17 25 38 44 (6 Treffer)\nGewinnklasse 1\nWeiter?")});
     QCOMPARE(window_->session().drawDate, DateSerial::fromDate(QDate(2020, 12, 5)));
     QCOMPARE(window_->session().position, 4);
     QVERIFY(window_->datenbankPage()->drawLine().startsWith(QStringLiteral("Sa 05.12.20  ")));

@@ -1,5 +1,8 @@
 #include "evaluation/Backtest.h"
 
+#include "text/TextLine.h"
+#include "text/UiText.h"
+
 #include "DrawFixture.h"
 
 #include <QTest>
@@ -37,6 +40,8 @@ private slots:
     void advance();
     void passesKeepTheRatedRowsForTheTest();
     void reportText();
+    void prizeClasses_data();
+    void prizeClasses();
     void stoppedRunSaysSoLast();
 };
 
@@ -130,6 +135,16 @@ void TestBacktest::reportText()
         "5x\t=>\t0\t=>\t0",
         "5x + Bonus\t=>\t0\t=>\t1",
         "6x\t=>\t0\t=>\t0",
+        "Gewinnklasse 1\t=>\t0,0\t=>\t0,0",
+        "Gewinnklasse 2\t=>\t0,0\t=>\t0,0",
+        "Gewinnklasse 3\t=>\t0,0\t=>\t0,1",
+        "Gewinnklasse 4\t=>\t0,0\t=>\t0,9",
+        "Gewinnklasse 5\t=>\t0,0\t=>\t0,0",
+        "Gewinnklasse 6\t=>\t0,0\t=>\t0,0",
+        "Gewinnklasse 7\t=>\t1,7\t=>\t0,4",
+        "Gewinnklasse 8\t=>\t15,3\t=>\t3,6",
+        "Gewinnklasse 9\t=>\t0,1\t=>\t0,0",
+        UiText::line(TextLine::BacktestClassesByChance),
         "",
         "2 Ziehungen",
     };
@@ -138,6 +153,70 @@ void TestBacktest::reportText()
     // recorded no board to test.
     QCOMPARE(lines[expected.size()], QString());
     QCOMPARE(lines.constLast(), QStringLiteral("Ohne bewertete Reihen ist kein Vergleich mit dem Zufall möglich."));
+    // Draws without a bonus number leave the seven classes of hits alone,
+    // and the caveat counts them.
+    QVERIFY(lines.contains(UiText::line(TextLine::ChanceDescribeOnly).arg(7)));
+}
+
+void TestBacktest::prizeClasses_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("bonus");
+    QTest::addColumn<int>("super");
+    QTest::addColumn<int>("ticketSuper");
+    QTest::addColumn<QStringList>("classLines"); // the lines between "6x" and the blank line
+
+    const QString ticket = UiText::line(TextLine::BacktestClassesTicket);
+    const QString chance = UiText::line(TextLine::BacktestClassesByChance);
+    const auto classes = [](std::initializer_list<const char*> counts) {
+        QStringList lines;
+        int c = 0;
+        for (const char* count : counts)
+            lines << QStringLiteral("Gewinnklasse %1\t=>\t%2\t=>\t").arg(++c).arg(QLatin1String(count))
+                         + (QLatin1String(count).contains(QLatin1Char(',')) ? QStringLiteral("0,0") : QStringLiteral("0"));
+        return lines;
+    };
+    // The pass: one row with 6 hits, two with 3, one with 5 and the bonus
+    // number (which counts only where a bonus was drawn), four with 2, on a
+    // Saturday.
+    QTest::newRow("today's rules, ticket's super number drawn")
+        << QDate(2020, 12, 5) << 0 << 8 << 8
+        << classes({"1", "0", "1", "0", "0", "0", "2", "0", "4"}) + QStringList{ticket.arg(8)};
+    QTest::newRow("today's rules, another super number")
+        << QDate(2020, 12, 5) << 0 << 8 << 3
+        << classes({"0", "1", "0", "1", "0", "0", "0", "2", "0"}) + QStringList{ticket.arg(3)};
+    // A stored 0 is the drawn super number.
+    QTest::newRow("today's rules, super number 0")
+        << QDate(2020, 12, 5) << 0 << 0 << 0
+        << classes({"1", "0", "1", "0", "0", "0", "2", "0", "4"}) + QStringList{ticket.arg(0)};
+    QTest::newRow("today's rules, no ticket number: 1/10")
+        << QDate(2020, 12, 5) << 0 << 8 << -1
+        << classes({"0,1", "0,9", "0,1", "0,9", "0,0", "0,0", "0,2", "1,8", "0,4"}) + QStringList{chance};
+    QTest::newRow("bonus rules, no ticket number")
+        << QDate(2013, 4, 27) << 7 << 9 << -1
+        << classes({"0,1", "0,9", "1,0", "0,0", "0,0", "0,0", "0,0", "2,0"}) + QStringList{chance};
+    QTest::newRow("bonus rules, ticket's super number drawn")
+        << QDate(2013, 4, 27) << 7 << 9 << 9
+        << classes({"1", "0", "1", "0", "0", "0", "0", "2"}) + QStringList{ticket.arg(9)};
+    QTest::newRow("before the first class table") << QDate(1999, 5, 15) << 7 << 9 << 9
+                                                   << QStringList{UiText::line(TextLine::NoClassTable)};
+}
+
+void TestBacktest::prizeClasses()
+{
+    QFETCH(QDate, date);
+    QFETCH(int, bonus);
+    QFETCH(int, super);
+    QFETCH(int, ticketSuper);
+    QFETCH(QStringList, classLines);
+    BacktestCounts counts;
+    counts.ticketSuper = ticketSuper;
+    counts.addPass(statistik({{6, 0, 1}, {3, 0, 2}, {5, 1, 1}, {2, 0, 4}}),
+                   makeDraw(date, {1, 2, 3, 4, 5, 6}, bonus, super), {});
+    const QStringList lines = Backtest::report(counts, {QStringLiteral("Kopf"), QStringLiteral("Ziehungen"), QString()}, false);
+    const qsizetype first = lines.indexOf(QStringLiteral("6x\t=>\t1\t=>\t0")) + 1;
+    QVERIFY(first > 0);
+    QCOMPARE(lines.mid(first, lines.indexOf(QString(), first) - first), classLines);
 }
 
 void TestBacktest::stoppedRunSaysSoLast()

@@ -75,12 +75,16 @@ protected:
 
 } // namespace
 
+Q_DECLARE_METATYPE(Draw)
+
 class TestTipSearchRun : public QObject {
     Q_OBJECT
 private slots:
     void search_data();
     void search();
     void foundMessage();
+    void foundMessageNamesTheClass_data();
+    void foundMessageNamesTheClass();
     void rowsRewrittenAtAHit();
 };
 
@@ -198,12 +202,51 @@ void TestTipSearchRun::foundMessage()
     runTipSearch(decemberWeekdays(), board(), range, 3, host);
     QCOMPARE(host.questions,
              QStringList({"Ziehung gefunden|Ein Treffer gefunden am :05.12.2020\n"
-                          "Reihe 1: 44 38 25 17 11 3 (6 Treffer)\nWeiter?",
+                          "Reihe 1: 44 38 25 17 11 3 (6 Treffer)\nGewinnklasse 2\nWeiter?",
                           "Ziehung gefunden|Ein Treffer gefunden am :09.12.2020\n"
-                          "Reihe 2: 1 2 3 30 31 32 (3 Treffer)\nWeiter?"}));
+                          "Reihe 2: 1 2 3 30 31 32 (3 Treffer)\nGewinnklasse 8\nWeiter?"}));
     QCOMPARE(tipSearchProgress(DateSerial::fromDate(QDate(2020, 12, 9)), 40),
              QStringLiteral("Suche: 09.12.2020 (40 %)"));
     QCOMPARE(tipSearchStopped(), QStringLiteral("Die Suche wurde angehalten."));
+}
+
+void TestTipSearchRun::foundMessageNamesTheClass_data()
+{
+    QTest::addColumn<Draw>("draw");
+    QTest::addColumn<QStringList>("row");
+    QTest::addColumn<int>("ticketSuper");
+    QTest::addColumn<QString>("classLine"); // empty: none
+
+    const Draw today = makeDraw(QDate(2013, 5, 4), {5, 7, 11, 21, 22, 48}, 0, 8);
+    const QStringList fourHits{"5", "7", "11", "21", "30", "40"};
+    QTest::newRow("4 + SZ") << today << fourHits << 8 << "Gewinnklasse 5";
+    QTest::newRow("4, other super number") << today << fourHits << 3 << "Gewinnklasse 6";
+    QTest::newRow("4, no ticket number") << today << fourHits << -1 << "Gewinnklasse 6";
+    QTest::newRow("2 + SZ") << today << QStringList{"1", "2", "3", "4", "5", "7"} << 8 << "Gewinnklasse 9";
+    QTest::newRow("2, no ticket number") << today << QStringList{"1", "2", "3", "4", "5", "7"} << -1 << "";
+    QTest::newRow("5 + ZZ") << makeDraw(QDate(2013, 5, 1), {9, 12, 15, 16, 22, 28}, 5, 9)
+                            << QStringList{"5", "9", "12", "15", "16", "22"} << -1 << "Gewinnklasse 3";
+    QTest::newRow("before the first class table") << makeDraw(QDate(1999, 5, 19), {1, 2, 3, 4, 5, 6}, 7, 8)
+                                                  << QStringList{"1", "2", "3", "4", "5", "6"} << 8 << "";
+}
+
+void TestTipSearchRun::foundMessageNamesTheClass()
+{
+    QFETCH(Draw, draw);
+    QFETCH(QStringList, row);
+    QFETCH(int, ticketSuper);
+    QFETCH(QString, classLine);
+    BoardRows rows;
+    std::copy(row.begin(), row.end(), rows[0].begin());
+    RecordingHost host;
+    const SearchRange range{draw.datum, draw.datum, true, true};
+    runTipSearch({draw}, rows, range, 2, host, ticketSuper);
+    QCOMPARE(host.questions.size(), 1);
+    QStringList lines = host.questions[0].split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), classLine.isEmpty() ? 3 : 4);
+    QCOMPARE(lines.constLast(), QStringLiteral("Weiter?"));
+    if (!classLine.isEmpty())
+        QCOMPARE(lines[2], classLine);
 }
 
 void TestTipSearchRun::rowsRewrittenAtAHit()

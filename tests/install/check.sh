@@ -19,6 +19,7 @@ install_into() { cmake --install "$build" --prefix "$1" >"$tmp/install.log" || {
 # Every file the program and the desktop need, relative to the prefix.
 delivered_files() {
   echo bin/numerant
+  echo bin/numerant-check
   (cd "$build/bin" && find land -type f ! -name '.*') | sed 's|^|share/numerant/|'
   echo share/numerant/yippee.wav
   echo share/numerant/Numerant.pdf
@@ -90,6 +91,14 @@ layout() {
     || { cat "$log"; fail "the installed program did not take its files from share/numerant"; }
   [[ -f "$tmp/home/.config/Vellhorn/Orbisa.conf" ]] || fail "no settings saved at the end"
   ! grep -qi "land/\|yippee\|cannot\|error" "$log" || { cat "$log"; fail "the program complained"; }
+
+  # The installed checker finds the database the program made and its
+  # language files in share/numerant.
+  status=0
+  HOME="$tmp/home" XDG_DATA_HOME="$tmp/home/.local/share" \
+    "$tmp/prefix/bin/numerant-check" --lang en --row 1,2,3,4,5,6 >"$tmp/check.out" 2>"$tmp/check.err" || status=$?
+  [[ $status -le 1 ]] || grep -qxF "The database holds no draws." "$tmp/check.err" \
+    || { cat "$tmp/check.err"; fail "numerant-check did not use the program's database (status $status)"; }
 }
 
 desktop() {
