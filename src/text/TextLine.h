@@ -282,7 +282,9 @@ enum : int {
     SystemBacktestRandom = 268,
     SystemBacktestStake = 269,
     SystemBacktestNoDraw = 270,
-    End = 271, // one past the last line
+    CheckSystemFileBad = 271,
+    CheckOneRowSource = 272,
+    End = 273, // one past the last line
 };
 
 } // namespace TextLine

@@ -293,5 +293,7 @@ QStringList TextTable::defaults()
         QStringLiteral("Zum Vergleich %1 Zufallsreihen auf denselben Ziehungen:"), // 268 SystemBacktestRandom (rows)
         QStringLiteral("Einsatz: %1"), // 269 SystemBacktestStake (amount)
         QStringLiteral("Keine gespeicherte Ziehung vom %1 bis %2."), // 270 SystemBacktestNoDraw (from, to)
+        QStringLiteral("Die Systemdatei „%1“ kann nicht verwendet werden: %2"), // 271 CheckSystemFileBad (file, reason)
+        QStringLiteral("Die Reihen kommen aus genau einer Quelle: --row, --tips oder --system."), // 272 CheckOneRowSource
     };
 }
