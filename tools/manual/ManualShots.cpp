@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QToolButton>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
