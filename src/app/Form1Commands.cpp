@@ -4,6 +4,7 @@
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/DiagrammPage.h"
 #include "app/pages/LottotippPage.h"
+#include "app/pages/SystemPage.h"
 #include "app/pages/TipBoard.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@ namespace {
 
 using L = LottotippPage::Command;
 using D = DatenbankPage::Command;
+using S = SystemPage::Command;
 using MenuItem = QAction* TForm1::*;
 
 enum class WhileRunning {
@@ -34,7 +36,7 @@ enum class WhileRunning {
 };
 
 struct CommandEntry {
-    std::variant<L, D, MenuItem> command;
+    std::variant<L, D, S, MenuItem> command;
     void (TForm1::*handler)();
     WhileRunning whileRunning;
     const char* control = nullptr; // the page's control that asks, for Disabled
@@ -74,6 +76,13 @@ const CommandEntry kCommands[] = {
     {D::ImportDraws,        &TForm1::ImportButtonClick,   WhileRunning::Disabled,   "ImportButton"},
     {D::ExportDraws,        &TForm1::ExportButtonClick,   WhileRunning::Allowed},
 
+    {S::ToBoard,            &TForm1::SystemBoardButtonClick, WhileRunning::Disabled, "SystemBoardButton"},
+    {S::SaveSystem,         &TForm1::SystemSaveButtonClick,  WhileRunning::Allowed},
+    {S::ExportCsv,          &TForm1::SystemCsvButtonClick,   WhileRunning::Allowed},
+    {S::Rate,               &TForm1::SystemRateButtonClick,  WhileRunning::Allowed},
+    {S::Clear,              &TForm1::SystemClearButtonClick, WhileRunning::Allowed},
+    {S::Backtest,           &TForm1::SystemBacktestButtonClick, WhileRunning::Allowed},
+
     {&TForm1::Aktualisieren1,         &TForm1::Aktualisieren1Click,         WhileRunning::Disabled},
     {&TForm1::Berechnen1,             &TForm1::Berechnen1Click,             WhileRunning::RunControl},
     {&TForm1::Tippspeichern1,         &TForm1::SpeedButton15Click,          WhileRunning::Allowed},
@@ -107,6 +116,8 @@ void TForm1::connectCommands()
             [run](L command) { run(entryOf(command)); });
     connect(datenbankPage(), &DatenbankPage::commandRequested, this,
             [run](D command) { run(entryOf(command)); });
+    connect(systemPage(), &SystemPage::commandRequested, this,
+            [run](S command) { run(entryOf(command)); });
 
     for (const CommandEntry& entry : kCommands) {
         if (const auto* item = std::get_if<MenuItem>(&entry.command)) {
@@ -114,8 +125,9 @@ void TForm1::connectCommands()
             if (entry.whileRunning == WhileRunning::Disabled)
                 addBusyLockedControl(this->*(*item));
         } else if (entry.whileRunning == WhileRunning::Disabled) {
-            QWidget* page = std::holds_alternative<L>(entry.command) ? static_cast<QWidget*>(lottotippPage())
-                                                                     : datenbankPage();
+            QWidget* page = std::holds_alternative<L>(entry.command)   ? static_cast<QWidget*>(lottotippPage())
+                            : std::holds_alternative<S>(entry.command) ? static_cast<QWidget*>(systemPage())
+                                                                       : datenbankPage();
             addBusyLockedControl(page->findChild<QWidget*>(QLatin1String(entry.control)));
         }
     }

@@ -72,6 +72,7 @@ void TForm1::runLanguage(qint32 number)
     // The captions just applied include the design texts of the draw line
     // and the rating labels.
     showDrawAgain();
+    showSystem();
 }
 
 void TForm1::showTextTable()

@@ -7,6 +7,7 @@
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/DiagrammPage.h"
 #include "app/pages/InternetPage.h"
+#include "app/pages/SystemPage.h"
 #include "app/pages/LottotippPage.h"
 #include "app/pages/TipBoard.h"
 #include "platform/RadioGroup.h"
@@ -50,6 +51,7 @@ TForm1::TForm1(const AppPaths& paths, const Services& services, QWidget* parent)
     connectStats();
     connectCommands();
     connectTicket();
+    connectSystems();
     connect(berechnungPage(), &BerechnungPage::runLimitChanging, this, &TForm1::UpDown7Changing);
     connectShell();
     // Hints follow the mouse over every control of this window, including
@@ -95,6 +97,9 @@ void TForm1::buildUi()
     internet_ = new InternetPage(stack);
     PageControl1->addTab(internet_, QStringLiteral("Internet-Optionen"));
     buildHiddenOptionTabs();
+    // Last, so the index of every earlier tab stays what it was.
+    system_ = new SystemPage(stack);
+    PageControl1->addTab(system_, QStringLiteral("System"));
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));

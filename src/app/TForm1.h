@@ -25,6 +25,8 @@ class DatenbankPage;
 class DiagrammPage;
 class Dialogs;
 class InternetPage;
+class SystemPage;
+struct LottoSystem;
 class LottotippPage;
 class QAction;
 class QKeyEvent;
@@ -188,6 +190,31 @@ private:
 public:
     // ---- end of the ticket --------------------------------------------------
 
+    // ---- the system tab (Form1Systems.cpp) ----------------------------------
+    void SystemNumberClick(int number);   // a number of the grid
+    void SystemChosen();                  // the system choice changed
+    void SystemBoardButtonClick();        // the first twelve rows onto the board
+    void SystemRateButtonClick();         // the system against the draw and the run
+    void SystemSaveButtonClick();         // as a system file
+    void SystemCsvButtonClick();          // the rows as CSV
+    void SystemClearButtonClick();        // no number chosen
+    void SystemBacktestButtonClick();     // the report over a range of stored draws
+    // The chosen system; none while fewer than 7 numbers are chosen.
+    std::optional<LottoSystem> currentSystem() const;
+    // The choices, rows, guarantee and cost on the tab, in the interface language.
+    void showSystem();
+private:
+    void connectSystems();
+    // Says why nothing can be done without a system; false then.
+    bool haveSystem(std::optional<LottoSystem>& system);
+    std::vector<int> systemNumbers_; // the grid's choice, ascending
+    // The guarantee last chosen: kept while numbers are added or taken away,
+    // as long as the table has a system with it for the new count.
+    int systemHits_ = 6;
+    int systemIfDrawn_ = 6;
+public:
+    // ---- end of the system tab ----------------------------------------------
+
     // ---- tip board (Form1TipBoard.cpp) --------------------------------------
     void Edit1Exit(int row, int cell);
     void Loeschendertipp();
@@ -347,6 +374,7 @@ public:
     DiagrammPage* diagrammPage() const { return diagramm_; }
     DatenbankPage* datenbankPage() const { return datenbank_; }
     InternetPage* internetPage() const { return internet_; }
+    SystemPage* systemPage() const { return system_; }
     TipBoard* tipBoard() const;
     Chart1* chart() const;
     RadioGroup* radioGroup3() const { return radioGroup3_; } // "wie oft", hidden tab
@@ -403,6 +431,7 @@ private:
     DiagrammPage* diagramm_ = nullptr;
     DatenbankPage* datenbank_ = nullptr;
     InternetPage* internet_ = nullptr;
+    SystemPage* system_ = nullptr;
     RadioGroup* radioGroup3_ = nullptr;
     RadioGroup* radioGroup4_ = nullptr;
     TForm3* form3_ = nullptr;

@@ -262,7 +262,29 @@ enum : int {
     CheckRunEmpty = 248,
     CheckNoLosnummer = 249,
     CheckDrawOrRun = 250,
-    End = 251, // one past the last line
+    SystemCount = 251,
+    SystemTooMany = 252,
+    SystemTooFew = 253,
+    SystemFull = 254,
+    SystemReduced = 255,
+    SystemInfo = 256,
+    SystemMinimal = 257,
+    SystemBestFound = 258,
+    SystemMoreRows = 259,
+    SystemRatingDraw = 260,
+    SystemHits = 261,
+    SystemClassRows = 262,
+    SystemRunHeading = 263,
+    SystemCsvFiles = 264,
+    SystemNoDraw = 265,
+    SystemBacktestHeading = 266,
+    SystemBacktestDraws = 267,
+    SystemBacktestRandom = 268,
+    SystemBacktestStake = 269,
+    SystemBacktestNoDraw = 270,
+    CheckSystemFileBad = 271,
+    CheckOneRowSource = 272,
+    End = 273, // one past the last line
 };
 
 } // namespace TextLine

@@ -273,5 +273,27 @@ QStringList TextTable::defaults()
         QStringLiteral("Im Spielzeitraum des Scheins ist noch keine Ziehung gespeichert."), // 248 CheckRunEmpty
         QStringLiteral("Ohne Losnummer: keine Gewinnklassen mit Superzahl."), // 249 CheckNoLosnummer
         QStringLiteral("--draw und --run schließen sich aus."), // 250 CheckDrawOrRun
+        QStringLiteral("%1 Zahlen gewählt"), // 251 SystemCount (chosen numbers)
+        QStringLiteral("Ein System hat höchstens 13 Zahlen."), // 252 SystemTooMany
+        QStringLiteral("Wählen Sie 7 bis 13 Zahlen (gewählt: %1)."), // 253 SystemTooFew (chosen numbers)
+        QStringLiteral("Vollsystem %1"), // 254 SystemFull (system number 0kk)
+        QStringLiteral("Teilsystem %1 wenn %2: %3 Reihen"), // 255 SystemReduced (hits, drawn numbers, rows)
+        QStringLiteral("%1 Reihen; %2."), // 256 SystemInfo (rows, guarantee in words)
+        QStringLiteral("Die Reihenzahl ist als kleinste bewiesen."), // 257 SystemMinimal
+        QStringLiteral("Die beste gefundene Reihenzahl, nicht als kleinste bewiesen."), // 258 SystemBestFound
+        QStringLiteral("Die ersten 12 von %1 Reihen stehen auf dem Tippschein; das ganze System speichern Sie als Systemdatei."), // 259 SystemMoreRows (rows)
+        QStringLiteral("Ziehung vom %1: %2"), // 260 SystemRatingDraw (date, draw line)
+        QStringLiteral("%1 Richtige, Reihen: %2"), // 261 SystemHits (hits, rows)
+        QStringLiteral("%1, Reihen: %2"), // 262 SystemClassRows (class, rows)
+        QStringLiteral("Lauf des Tippscheins, %1 gespeicherte Ziehungen:"), // 263 SystemRunHeading (draws)
+        QStringLiteral("CSV-Dateien"), // 264 SystemCsvFiles (file type)
+        QStringLiteral("Die angezeigte Ziehung hat keine sechs Zahlen."), // 265 SystemNoDraw
+        QStringLiteral("Rückblick: %1 auf %2, Ziehungen vom %3 bis %4"), // 266 SystemBacktestHeading (system, numbers, from, to)
+        QStringLiteral("%1 Ziehungen gewertet, %2 ohne sechs gültige Zahlen übersprungen."), // 267 SystemBacktestDraws (draws, skipped)
+        QStringLiteral("Zum Vergleich %1 Zufallsreihen auf denselben Ziehungen:"), // 268 SystemBacktestRandom (rows)
+        QStringLiteral("Einsatz: %1"), // 269 SystemBacktestStake (amount)
+        QStringLiteral("Keine gespeicherte Ziehung vom %1 bis %2."), // 270 SystemBacktestNoDraw (from, to)
+        QStringLiteral("Die Systemdatei „%1“ kann nicht verwendet werden: %2"), // 271 CheckSystemFileBad (file, reason)
+        QStringLiteral("Die Reihen kommen aus genau einer Quelle: --row, --tips oder --system."), // 272 CheckOneRowSource
     };
 }

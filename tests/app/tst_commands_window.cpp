@@ -1,5 +1,6 @@
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/LottotippPage.h"
+#include "app/pages/SystemPage.h"
 
 #include "WindowFixture.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 using L = LottotippPage::Command;
 using D = DatenbankPage::Command;
+using S = SystemPage::Command;
 
 // One letter per kind of run, in the order generating, updating, searching,
 // analysing (a backtest):
@@ -49,6 +51,11 @@ std::function<void(TForm1&)> page(L command)
 std::function<void(TForm1&)> page(D command)
 {
     return [command](TForm1& window) { datenbank(window, command); };
+}
+
+std::function<void(TForm1&)> page(S command)
+{
+    return [command](TForm1& window) { emit window.systemPage()->commandRequested(command); };
 }
 
 // As the user triggers it: a disabled item does nothing at all.
@@ -90,6 +97,12 @@ const QList<CommandCase>& commandCases()
         {"DrawComparison", page(D::DrawComparison), "BitBtn19", "RRRR"},
         {"ImportDraws", page(D::ImportDraws), "ImportButton", "DDDD"},
         {"ExportDraws", page(D::ExportDraws), "ExportButton", "AAAA"},
+        {"SystemToBoard", page(S::ToBoard), "SystemBoardButton", "DDDD"},
+        {"SystemSave", page(S::SaveSystem), "SystemSaveButton", "AAAA"},
+        {"SystemCsv", page(S::ExportCsv), "SystemCsvButton", "AAAA"},
+        {"SystemRate", page(S::Rate), "SystemRateButton", "AAAA"},
+        {"SystemClear", page(S::Clear), "SystemClearButton", "AAAA"},
+        {"SystemBacktest", page(S::Backtest), "SystemBacktestButton", "AAAA"},
         {"Aktualisieren1", menu(&TForm1::Aktualisieren1), "Aktualisieren1", "DDDD"},
         {"Berechnen1", menu(&TForm1::Berechnen1), "Berechnen1", "-RR-"},
         {"Tippspeichern1", menu(&TForm1::Tippspeichern1), "Tippspeichern1", "AAAA"},

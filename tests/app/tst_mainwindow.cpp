@@ -74,7 +74,7 @@ void MainWindowTest::tabsInOrder()
 
     const QList<QPair<QString, QString>> shown{
         {"TabSheet1", "Lottotipp"}, {"TabSheet6", "Berechnung"}, {"TabSheet5", "Diagramm"},
-        {"TabSheet4", "Datenbank"}, {"TabSheet3", "Internet-Optionen"}};
+        {"TabSheet4", "Datenbank"}, {"TabSheet3", "Internet-Optionen"}, {"TabSheet13", "System"}};
     QList<QPair<QString, QString>> visible;
     QStringList hidden;
     for (int i = 0; i < tabs->count(); ++i) {

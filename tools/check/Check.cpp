@@ -10,6 +10,8 @@
 #include "evaluation/TicketCost.h"
 #include "evaluation/TicketRating.h"
 #include "evaluation/TicketRun.h"
+#include "systems/SystemFile.h"
+#include "systems/SystemTexts.h"
 #include "text/Languages.h"
 #include "text/TextLine.h"
 #include "text/TextLines.h"
@@ -53,6 +55,7 @@ struct Request {
     std::optional<TicketRun> run;
     QString runDays;          // as given, for the JSON
     QString tips;             // tip file
+    QString system;           // system file
     QStringList rowTexts;     // --row values
     std::optional<QString> losnummer;
     bool spiel77 = false;
@@ -196,7 +199,8 @@ std::optional<Request> parseArguments(const QStringList& arguments, const Enviro
             request.runDays = value(3)->toLower();
             i += 3;
         } else if (option == QLatin1String("--db") || option == QLatin1String("--draw")
-                   || option == QLatin1String("--tips") || option == QLatin1String("--losnummer")
+                   || option == QLatin1String("--tips") || option == QLatin1String("--system")
+                   || option == QLatin1String("--losnummer")
                    || option == QLatin1String("--fee") || option == QLatin1String("--lang")) {
             if (!needs(1))
                 return refuse(text(TextLine::CheckMissingValue).arg(option));
@@ -210,6 +214,8 @@ std::optional<Request> parseArguments(const QStringList& arguments, const Enviro
                     return refuse(text(TextLine::CheckBadDate).arg(given));
             } else if (option == QLatin1String("--tips")) {
                 request.tips = given;
+            } else if (option == QLatin1String("--system")) {
+                request.system = given;
             } else if (option == QLatin1String("--losnummer")) {
                 request.losnummer = given.trimmed();
             } else if (option == QLatin1String("--fee")) {
@@ -232,6 +238,7 @@ std::optional<Request> parseArguments(const QStringList& arguments, const Enviro
 struct Ticket {
     std::vector<TicketRow> rows;
     TicketPlay play;
+    std::optional<LottoSystem> system; // when the rows come from a system file
 };
 
 std::optional<Ticket> readTicket(const Request& request, Refusal& refusal)
@@ -241,8 +248,19 @@ std::optional<Ticket> readTicket(const Request& request, Refusal& refusal)
         refusal.message = message;
         return std::nullopt;
     };
+    if (!request.system.isEmpty() && (!request.tips.isEmpty() || !request.rowTexts.isEmpty()))
+        return refuse(text(TextLine::CheckOneRowSource));
     if (!request.tips.isEmpty() && !request.rowTexts.isEmpty())
         return refuse(text(TextLine::CheckRowsOrTips));
+    if (!request.system.isEmpty()) {
+        // The reader proves a stated guarantee before the rows are used.
+        QString error;
+        ticket.system = SystemFile::read(request.system, &error);
+        if (!ticket.system)
+            return refuse(text(TextLine::CheckSystemFileBad).arg(request.system, error));
+        for (const SixNumbers& row : ticket.system->sortedRows())
+            ticket.rows.push_back(row);
+    }
     for (const QString& rowText : request.rowTexts) {
         const std::optional<TicketRow> row = parseRow(rowText);
         if (!row)
@@ -372,7 +390,8 @@ QString helpText()
 {
     return QStringLiteral(
         "Usage: numerant-check [--db FILE] [--draw YYYY-MM-DD | --run FIRST WEEKS DAYS]\n"
-        "                      (--tips FILE.vlt | --row N,N,N,N,N,N [N,N,N,N,N,N ...])\n"
+        "                      (--tips FILE.vlt | --system FILE.vls |\n"
+        "                       --row N,N,N,N,N,N [N,N,N,N,N,N ...])\n"
         "                      [--losnummer NNNNNNN] [--spiel77] [--super6] [--fee AMOUNT]\n"
         "                      [--json] [--lang CODE]\n"
         "\n"
@@ -386,6 +405,8 @@ QString helpText()
         "                     draw date, WEEKS 1 to 5 or 0 (until changed: costed per\n"
         "                     week), DAYS sa (Saturday), mi (Wednesday) or sa+mi\n"
         "  --tips FILE.vlt    the rows and the ticket number (line 13) of a tip file\n"
+        "  --system FILE.vls  every row of a system file (the file's guarantee is\n"
+        "                     proven on reading)\n"
         "  --row ROW ...      one or more rows of six different numbers 1 to 49,\n"
         "                     separated by commas; --row may also be repeated\n"
         "  --losnummer N      the seven-digit ticket number (overrides the tip file's);\n"
@@ -492,6 +513,19 @@ Output run(const QStringList& arguments, const Environment& environment)
         for (const TicketRow& row : ticket->rows)
             rows.append(numbersJson(row));
         root.insert(QStringLiteral("rows"), rows);
+        if (ticket->system) {
+            QJsonObject system;
+            system.insert(QStringLiteral("name"), ticket->system->name);
+            QJsonArray numbers;
+            for (int n : ticket->system->numbers)
+                numbers.append(n);
+            system.insert(QStringLiteral("numbers"), numbers);
+            const Guarantee guarantee = ticket->system->guarantee;
+            system.insert(QStringLiteral("guarantee"),
+                          guarantee.isSet() ? QJsonValue(QStringLiteral("%1 if %2").arg(guarantee.hits).arg(guarantee.ifDrawn))
+                                            : QJsonValue());
+            root.insert(QStringLiteral("system"), system);
+        }
         if (request->run) {
             QJsonObject run;
             run.insert(QStringLiteral("first"), isoText(request->run->firstDate));
@@ -552,6 +586,15 @@ Output run(const QStringList& arguments, const Environment& environment)
     }
 
     QStringList lines;
+    if (ticket->system) {
+        QStringList numbers;
+        for (int n : ticket->system->numbers)
+            numbers << QString::number(n);
+        QString heading = ticket->system->name + QStringLiteral(": ") + numbers.join(QLatin1Char(' '));
+        if (ticket->system->guarantee.isSet())
+            heading += QStringLiteral(" – ") + SystemTexts::guarantee(ticket->system->guarantee);
+        lines << heading << QString();
+    }
     for (const TicketDrawResult& result : results) {
         const Draw& draw = *std::find_if(draws->begin(), draws->end(),
                                          [&](const Draw& x) { return x.datum == result.date; });

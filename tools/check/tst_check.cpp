@@ -3,6 +3,8 @@
 #include "draws/DateSerial.h"
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
+#include "systems/LottoSystem.h"
+#include "systems/SystemFile.h"
 #include "tipfiles/TipFile.h"
 
 #include "DrawFixture.h"
@@ -50,6 +52,7 @@ private slots:
     void jsonFields();
     void runOfEightDraws();
     void tipFile();
+    void systemFile();
     void humanText();
     void defaultDatabase();
 
@@ -312,6 +315,43 @@ void TestCheck::tipFile()
     output = check({"--tips", bad});
     QCOMPARE(output.exitCode, 2);
     QVERIFY2(QString::fromUtf8(output.err).contains(QStringLiteral("12345678")), output.err.constData());
+}
+
+void TestCheck::systemFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString database = writeDatabase(dir.path(), {makeDraw(QDate(2020, 1, 4), {1, 2, 3, 4, 5, 6}, 0, 7)});
+    QVERIFY(!database.isEmpty());
+    LottoSystem system = Systems::fullSystem({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    system.name = QStringLiteral("Vollsystem 010");
+    const QString path = dir.filePath(QStringLiteral("010.vls"));
+    QVERIFY(SystemFile::write(path, system).isEmpty());
+
+    // Every row of the system, rated by class with the ticket's super number 7.
+    const QStringList arguments{"--db", database, "--system", path, "--losnummer", "1234567"};
+    const QJsonObject root = json(check(arguments + QStringList{"--json"}));
+    QCOMPARE(root.value("rows").toArray().size(), 210);
+    QCOMPARE(root.value("system").toObject().value("guarantee").toString(), QStringLiteral("6 if 6"));
+    QCOMPARE(root.value("system").toObject().value("name").toString(), QStringLiteral("Vollsystem 010"));
+    const QJsonArray perClass = root.value("draws").toArray()[0].toObject().value("perClass").toArray();
+    QCOMPARE(perClass, (QJsonArray{0, 1, 0, 24, 0, 90, 0, 80, 0, 15}));
+    QCOMPARE(root.value("cost").toObject().value("rowsPerDrawCents").toInt(), 25200);
+    const QStringList text = QString::fromUtf8(check(arguments).out).split(QLatin1Char('\n'));
+    QCOMPARE(text.first(), QStringLiteral("Vollsystem 010: 1 2 3 4 5 6 7 8 9 10 – "
+                                          "6 Richtige, wenn 6 der gezogenen Zahlen unter Ihren sind"));
+
+    // A file whose guarantee fails, and a second source of rows, are refused.
+    LottoSystem holes = system;
+    holes.rows.pop_back();
+    const QString broken = dir.filePath(QStringLiteral("broken.vls"));
+    QVERIFY(SystemFile::write(broken, holes).isEmpty());
+    Check::Output output = check({"--db", database, "--system", broken});
+    QCOMPARE(output.exitCode, 2);
+    QVERIFY2(QString::fromUtf8(output.err).contains(broken), output.err.constData());
+    output = check({"--db", database, "--system", broken, "--row", "1,2,3,4,5,6"});
+    QCOMPARE(output.exitCode, 2);
+    QVERIFY2(QString::fromUtf8(output.err).contains(QStringLiteral("--system")), output.err.constData());
 }
 
 void TestCheck::humanText()

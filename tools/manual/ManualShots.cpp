@@ -6,6 +6,7 @@
 #include "app/TForm1.h"
 #include "app/dialogs/TForm3.h"
 #include "app/dialogs/TForm6.h"
+#include "app/pages/SystemPage.h"
 #include "app/pages/TipBoard.h"
 #include "draws/Draw.h"
 #include "draws/DrawCsv.h"
@@ -13,6 +14,8 @@
 #include "text/Languages.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QToolButton>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -101,6 +104,7 @@ QStringList ManualShots::names()
             QStringLiteral("diagramm-ausstehend"),
             QStringLiteral("datenbank"),
             QStringLiteral("internet"),
+            QStringLiteral("system"),
             QStringLiteral("gewichtung"),
             QStringLiteral("eingabe")};
 }
@@ -260,6 +264,13 @@ bool ManualShots::take()
     ok = ok && add(QStringLiteral("datenbank"), grab(window.get()));
     showTab("TabSheet3");
     ok = ok && add(QStringLiteral("internet"), grab(window.get()));
+    // Ten numbers in a reduced system, rated against the latest draw.
+    showTab("TabSheet13");
+    for (int number : {3, 7, 12, 19, 23, 28, 31, 36, 41, 45})
+        window->systemPage()->numberButton(number)->click();
+    window->systemPage()->setSystemIndex(std::min(2, window->systemPage()->systemCombo()->count() - 1));
+    window->SystemRateButtonClick();
+    ok = ok && add(QStringLiteral("system"), grab(window.get()));
     showTab("TabSheet1");
 
     if (ok) {
