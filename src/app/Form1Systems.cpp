@@ -210,7 +210,7 @@ void TForm1::SystemRateButtonClick()
     const QLocale locale = numberLocale();
 
     QStringList lines;
-    const Draw draw = currentRecord();
+    const Draw draw = session_.currentRecord();
     const SystemDrawRating rating = SystemRating::rate(rows, draw, ticketSuper);
     if (rating.rated) {
         lines << text(TextLine::SystemRatingDraw)

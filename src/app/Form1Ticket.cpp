@@ -153,24 +153,11 @@ QLocale TForm1::numberLocale() const
     return Languages::locale(language ? language->code : QStringLiteral("de"));
 }
 
-Draw TForm1::currentRecord() const
-{
-    // The stored record carries the digit games; when the current draw was
-    // set from its numbers alone, a record of those numbers stands in.
-    if (session_.record.datum == session_.drawDate && session_.record.zahl() == session_.numbers)
-        return session_.record;
-    Draw draw;
-    draw.datum = session_.drawDate;
-    for (std::size_t i = 0; i < draw.zahlen.size(); ++i)
-        draw.zahlen[i] = std::uint8_t(session_.numbers[i + 1]);
-    return draw;
-}
-
 void TForm1::showTicketResult(const BoardRating& rating)
 {
     const QLocale locale = numberLocale();
     const TicketPlay play = ticketPlay();
-    const Draw draw = currentRecord();
+    const Draw draw = session_.currentRecord();
     // The run's choices follow the interface language.
     lottotippPage()->setWeeksTexts(weeksTexts());
     // A board without a valid row is no ticket yet: nothing to rate or pay.
@@ -218,8 +205,8 @@ void TForm1::announceTicketDraws(const std::vector<Draw>& draws)
         stored.push_back(std::floor(draw.datum));
     std::sort(stored.begin(), stored.end());
     const bool first = !ticketDatesSeen_;
-    const std::vector<double> before = first ? std::vector<double>() : *ticketDatesSeen_;
-    ticketDatesSeen_ = stored;
+    const std::vector<double> before = first ? std::vector<double>() : std::move(*ticketDatesSeen_);
+    ticketDatesSeen_ = std::move(stored);
     // The draws the start-up found are not news; what an update, an import
     // or an entry brings afterwards is.
     if (first)

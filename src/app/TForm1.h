@@ -177,8 +177,6 @@ public:
     TicketRun ticketRun() const;
     QString ticketFeeText() const; // the fee field of the ticket's draw days
     QLocale numberLocale() const;
-    // The current draw's whole record, with the digit games where known.
-    Draw currentRecord() const;
     // The ticket's classes in the current draw and its cost, under the board.
     void showTicketResult(const BoardRating& rating);
     // Says in the status bar what the ticket won in draws of its run that

@@ -47,6 +47,9 @@ public:
     // The whole record of the current draw, with the digit games; it belongs
     // to the current draw only while its date and numbers are those above.
     Draw record;
+    // The current draw as a record: `record` while it still belongs to the
+    // current draw, else a record of the numbers and date alone (no games).
+    Draw currentRecord() const;
 
     // The working date: the start of the counting window an operation last
     // used, or the day the rating located (whole days there).

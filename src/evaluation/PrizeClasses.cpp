@@ -2,6 +2,7 @@
 
 #include "draws/DateSerial.h"
 #include "draws/GameRules.h"
+#include "evaluation/Zettelcheck.h"
 
 #include <QDate>
 
@@ -105,16 +106,8 @@ RowResult rateHits(int hits, bool bonusMatch, const Draw& draw, int ticketSuper)
 
 RowResult rateRow(const std::array<int, 6>& row, const Draw& draw, int ticketSuper)
 {
-    int hits = 0;
-    bool bonus = false;
-    for (int n : row) {
-        if (n == 0)
-            continue;
-        for (int i = 0; i < 6; ++i)
-            hits += n == draw.number(i) ? 1 : 0;
-        bonus = bonus || n == draw.bonus();
-    }
-    return rateHits(hits, bonus, draw, ticketSuper);
+    const CheckResult check = zettelcheck(row, draw.zahl());
+    return rateHits(check.gewinn, check.zusatz, draw, ticketSuper);
 }
 
 int spiel77Class(const QString& losnummer, const Draw& draw)
