@@ -82,6 +82,10 @@ const CommandEntry kCommands[] = {
     {S::Rate,               &TForm1::SystemRateButtonClick,  WhileRunning::Allowed},
     {S::Clear,              &TForm1::SystemClearButtonClick, WhileRunning::Allowed},
     {S::Backtest,           &TForm1::SystemBacktestButtonClick, WhileRunning::Allowed},
+    {S::Build,              &TForm1::SystemBuildButtonClick, WhileRunning::RunControl},
+    {S::FromPool,           &TForm1::SystemPoolButtonClick,  WhileRunning::Allowed},
+    {S::Load,               &TForm1::SystemLoadButtonClick,  WhileRunning::Allowed},
+    {S::Print,              &TForm1::SystemPrintButtonClick, WhileRunning::Allowed},
 
     {&TForm1::Aktualisieren1,         &TForm1::Aktualisieren1Click,         WhileRunning::Disabled},
     {&TForm1::Berechnen1,             &TForm1::Berechnen1Click,             WhileRunning::RunControl},

@@ -283,6 +283,10 @@ void GenerationRun::run()
     host.poolReady = [this, &host](NumberPool& pool) {
         if (host.settings().params.editPool && !weighting(pool))
             return false;
+        // The system tab may take its numbers from the pool of the user's
+        // own run, not from a backtest's pass.
+        if (form_.activity() != TForm1::Activity::Analysing)
+            form_.rememberPool(pool);
         form_.setStatusPanel(1, form_.text(TextLine::GenerationStart));
         form_.PageControl1->setCurrentWidget(form_.lottotippPage());
         return true;

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/SystemBuildJob.h"
 #include "app/pages/SystemPage.h"
 #include "app/pages/TipBoard.h"
 #include "draws/DateSerial.h"
@@ -13,6 +14,7 @@
 #include "systems/ShippedSystems.h"
 #include "systems/SystemFile.h"
 #include "systems/SystemRating.h"
+#include "systems/SystemSearch.h"
 #include "systems/SystemTexts.h"
 #include "text/AtomicFile.h"
 #include "text/TextLine.h"
@@ -20,25 +22,67 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 
 #include <algorithm>
 
 namespace {
 
-// The reduced systems of the table for k numbers, in the table's order.
-std::vector<const ShippedSystem*> reducedFor(std::size_t k)
+// One entry of the system list for k numbers: the full system first, then
+// the table's reduced systems, then those built or loaded in this session.
+struct SystemOffer {
+    const ShippedSystem* design = nullptr; // none: the full system
+    bool built = false;
+};
+
+std::vector<SystemOffer> offersFor(std::size_t k, const std::vector<ShippedSystem>& built)
 {
-    std::vector<const ShippedSystem*> found;
+    std::vector<SystemOffer> offers;
+    if (k < std::size_t(Systems::kMinFull) || k > std::size_t(Systems::kMaxFull))
+        return offers;
+    offers.push_back({});
     for (const ShippedSystem& entry : ShippedSystems::all())
         if (std::size_t(entry.k) == k)
-            found.push_back(&entry);
-    return found;
+            offers.push_back({&entry, false});
+    for (const ShippedSystem& entry : built)
+        if (std::size_t(entry.k) == k)
+            offers.push_back({&entry, true});
+    return offers;
+}
+
+// A search as "build one" runs it: the budget the shipped table was built
+// with, so the same seed gives the same rows on every machine; the time
+// limit only guards slow machines.
+constexpr std::int64_t kBuildSteps = 3'000'000;
+constexpr int kBuildMilliseconds = 60'000;
+
+// The same rows, whatever their order.
+bool sameRows(std::vector<NumberMask> a, std::vector<NumberMask> b)
+{
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    return a == b;
 }
 
 QString fullName(std::size_t k)
 {
     return QStringLiteral("%1").arg(int(k), 3, 10, QLatin1Char('0'));
+}
+
+// The offer as the list names it.
+QString offerName(const TForm1& form, const SystemOffer& offer, std::size_t k)
+{
+    if (!offer.design)
+        return form.text(TextLine::SystemFull).arg(fullName(k));
+    const ShippedSystem& design = *offer.design;
+    if (!design.guarantee.isSet())
+        return form.text(TextLine::SystemOwnPlain).arg(design.rows.size());
+    return form.text(offer.built ? TextLine::SystemBuilt : TextLine::SystemReduced)
+        .arg(design.guarantee.hits)
+        .arg(design.guarantee.ifDrawn)
+        .arg(design.rows.size());
 }
 
 // Rows per number of hits (2 and more) and per prize class, best first.
@@ -100,9 +144,14 @@ void TForm1::SystemClearButtonClick()
 
 void TForm1::SystemChosen()
 {
-    if (const std::optional<LottoSystem> system = currentSystem()) {
-        systemHits_ = system->guarantee.hits;
-        systemIfDrawn_ = system->guarantee.ifDrawn;
+    const std::vector<SystemOffer> offers = offersFor(systemNumbers_.size(), builtSystems_);
+    const int index = system_->systemIndex();
+    if (index >= 0 && std::size_t(index) < offers.size()) {
+        const SystemOffer& offer = offers[std::size_t(index)];
+        const Guarantee guarantee = offer.design ? offer.design->guarantee : Guarantee{6, 6};
+        systemHits_ = guarantee.hits;
+        systemIfDrawn_ = guarantee.ifDrawn;
+        systemBuiltChosen_ = offer.built;
     }
     system_->setRating(QString());
     showSystem();
@@ -110,22 +159,19 @@ void TForm1::SystemChosen()
 
 std::optional<LottoSystem> TForm1::currentSystem() const
 {
-    const std::size_t k = systemNumbers_.size();
-    if (k < std::size_t(Systems::kMinFull) || k > std::size_t(Systems::kMaxFull))
+    const std::vector<SystemOffer> offers = offersFor(systemNumbers_.size(), builtSystems_);
+    if (offers.empty())
         return std::nullopt;
     const int index = system_->systemIndex();
-    const std::vector<const ShippedSystem*> reduced = reducedFor(k);
-    if (index >= 1 && std::size_t(index) <= reduced.size()) {
-        const ShippedSystem& entry = *reduced[std::size_t(index - 1)];
-        LottoSystem system = ShippedSystems::onNumbers(entry, systemNumbers_);
-        system.name = text(TextLine::SystemReduced)
-                          .arg(entry.guarantee.hits)
-                          .arg(entry.guarantee.ifDrawn)
-                          .arg(entry.rows.size());
+    const SystemOffer offer = index >= 0 && std::size_t(index) < offers.size() ? offers[std::size_t(index)]
+                                                                               : offers.front();
+    if (!offer.design) {
+        LottoSystem system = Systems::fullSystem(systemNumbers_);
+        system.name = text(TextLine::SystemFull).arg(fullName(systemNumbers_.size()));
         return system;
     }
-    LottoSystem system = Systems::fullSystem(systemNumbers_);
-    system.name = text(TextLine::SystemFull).arg(fullName(k));
+    LottoSystem system = ShippedSystems::onNumbers(*offer.design, systemNumbers_);
+    system.name = offerName(*this, offer, systemNumbers_.size());
     return system;
 }
 
@@ -135,35 +181,44 @@ void TForm1::showSystem()
     system_->setChosen(systemNumbers_);
     system_->setCountText(text(TextLine::SystemCount).arg(k));
 
+    // The guarantee last chosen stays chosen, of the same kind where there
+    // is one; otherwise the full system.
+    const std::vector<SystemOffer> offers = offersFor(k, builtSystems_);
     QStringList items;
-    int current = 0;
-    const std::vector<const ShippedSystem*> reduced = reducedFor(k);
-    if (k >= std::size_t(Systems::kMinFull) && k <= std::size_t(Systems::kMaxFull)) {
-        items << text(TextLine::SystemFull).arg(fullName(k));
-        for (const ShippedSystem* entry : reduced) {
-            if (entry->guarantee == Guarantee{systemHits_, systemIfDrawn_})
+    int current = -1;
+    int sameGuarantee = -1;
+    for (const SystemOffer& offer : offers) {
+        if (offer.design && offer.design->guarantee == Guarantee{systemHits_, systemIfDrawn_}) {
+            if (sameGuarantee < 0)
+                sameGuarantee = int(items.size());
+            if (current < 0 && offer.built == systemBuiltChosen_)
                 current = int(items.size());
-            items << text(TextLine::SystemReduced)
-                         .arg(entry->guarantee.hits)
-                         .arg(entry->guarantee.ifDrawn)
-                         .arg(entry->rows.size());
         }
+        items << offerName(*this, offer, k);
     }
-    system_->setSystems(items, current);
+    system_->setSystems(items, current >= 0 ? current : std::max(sameGuarantee, 0));
 
     const std::optional<LottoSystem> system = currentSystem();
     if (!system) {
         system_->setInfo(text(TextLine::SystemTooFew).arg(k));
         return;
     }
+    const SystemOffer offer = offers[std::size_t(std::max(system_->systemIndex(), 0))];
     QStringList info;
-    info << text(TextLine::SystemInfo)
-                .arg(system->rows.size())
-                .arg(SystemTexts::guarantee(system->guarantee));
-    const int index = system_->systemIndex();
-    if (index >= 1 && std::size_t(index) <= reduced.size())
-        info << text(reduced[std::size_t(index - 1)]->provenMinimal ? TextLine::SystemMinimal
-                                                                     : TextLine::SystemBestFound);
+    if (system->guarantee.isSet())
+        info << text(TextLine::SystemInfo)
+                    .arg(system->rows.size())
+                    .arg(SystemTexts::guarantee(system->guarantee));
+    else
+        info << text(TextLine::SystemInfoPlain).arg(system->rows.size());
+    if (offer.design && offer.design->guarantee.isSet()) {
+        info << text(offer.design->provenMinimal ? TextLine::SystemMinimal : TextLine::SystemBestFound);
+        // The table's entries were proven or searched hard; for a session's
+        // own the counting bound says how far from the best it may be.
+        if (offer.built && !offer.design->provenMinimal)
+            info << text(TextLine::SystemLowerBound)
+                        .arg(SystemSearch::countingBound(offer.design->k, offer.design->guarantee));
+    }
     info << TicketReport::costLines(int(system->rows.size()), ticketPlay(), ticketRun(), ticketFeeText(),
                                     numberLocale());
     system_->setInfo(info.join(u'\n'));
@@ -324,6 +379,181 @@ void TForm1::SystemBacktestButtonClick()
 
     const QString path = Home + QStringLiteral("System.txt");
     error = ReportFile::save(path, ReportFile::textLines(lines));
+    if (!error.isEmpty()) {
+        dialogs().showError(this, error);
+        return;
+    }
+    showReport(path, lines.join(QLatin1Char('\n')));
+}
+
+void TForm1::adoptSystem(ShippedSystem design)
+{
+    const auto choose = [this](const ShippedSystem& chosen, bool built) {
+        systemHits_ = chosen.guarantee.hits;
+        systemIfDrawn_ = chosen.guarantee.ifDrawn;
+        systemBuiltChosen_ = built;
+    };
+    if (design.rows.size() == std::size_t(Systems::binomial(design.k, 6))) {
+        // Every row of the numbers: the full system.
+        systemHits_ = systemIfDrawn_ = 6;
+        systemBuiltChosen_ = false;
+        return;
+    }
+    for (const ShippedSystem& entry : ShippedSystems::all())
+        if (entry.k == design.k && sameRows(entry.rows, design.rows))
+            return choose(entry, false);
+    // One own system per guarantee (or none) and count: the newest replaces
+    // the older; a build only hands over a smaller one.
+    const auto same = std::find_if(builtSystems_.begin(), builtSystems_.end(), [&design](const ShippedSystem& entry) {
+        return entry.k == design.k && entry.guarantee == design.guarantee;
+    });
+    ShippedSystem& kept = same != builtSystems_.end() ? *same : builtSystems_.emplace_back();
+    kept = std::move(design);
+    choose(kept, true);
+}
+
+void TForm1::SystemBuildButtonClick()
+{
+    if (activity() == Activity::Building) {
+        requestStop();
+        return;
+    }
+    if (refuseWhileBusy())
+        return;
+    const std::size_t k = systemNumbers_.size();
+    if (k < std::size_t(Systems::kMinFull) || k > std::size_t(Systems::kMaxFull)) {
+        dialogs().showMessage(this, text(TextLine::SystemTooFew).arg(k));
+        return;
+    }
+    const Guarantee guarantee{system_->buildHits()->value(), system_->buildIfDrawn()->value()};
+    if (!guarantee.isValid())
+        return; // the boxes keep t <= m
+    // The full system and the table's systems need no search.
+    if (guarantee == Guarantee{6, 6} || ShippedSystems::find(int(k), guarantee)) {
+        systemHits_ = guarantee.hits;
+        systemIfDrawn_ = guarantee.ifDrawn;
+        systemBuiltChosen_ = false;
+        showSystem();
+        system_->setRating(text(TextLine::SystemBuildShipped));
+        return;
+    }
+
+    SearchOptions options;
+    options.k = int(k);
+    options.guarantee = guarantee;
+    options.seed = std::uint32_t(1 + systemBuilds_++);
+    options.maxSteps = kBuildSteps;
+    options.maxMilliseconds = kBuildMilliseconds;
+    if (!systemBuild_) {
+        systemBuild_ = new SystemBuildJob(this);
+        connect(systemBuild_, &SystemBuildJob::finished, this, &TForm1::systemBuildFinished);
+    }
+    systemBuildCaption_ = system_->buildButton()->text();
+    systemBuild_->start(options);
+    beginActivity(Activity::Building, [this] { systemBuild_->stop(); });
+    system_->buildButton()->setText(text(TextLine::Stop));
+    system_->setRating(text(TextLine::SystemBuilding).arg(guarantee.hits).arg(guarantee.ifDrawn).arg(k));
+}
+
+void TForm1::systemBuildFinished()
+{
+    const SearchOptions options = systemBuild_->options();
+    const SearchResult& found = systemBuild_->result();
+    system_->buildButton()->setText(systemBuildCaption_);
+    QStringList lines;
+    if (!found.rows.empty()) {
+        const auto same = std::find_if(builtSystems_.begin(), builtSystems_.end(), [&options](const ShippedSystem& entry) {
+            return entry.k == options.k && entry.guarantee == options.guarantee;
+        });
+        if (same != builtSystems_.end() && same->rows.size() <= found.rows.size()) {
+            lines << text(TextLine::SystemBuildKept).arg(found.rows.size()).arg(same->rows.size());
+            systemHits_ = options.guarantee.hits;
+            systemIfDrawn_ = options.guarantee.ifDrawn;
+            systemBuiltChosen_ = true;
+        } else {
+            // The checker proved the rows inside the search; the counting
+            // bound reached proves that none can be smaller.
+            adoptSystem({options.k, options.guarantee, int(found.rows.size()) <= found.lowerBound, found.rows});
+            lines << text(TextLine::SystemBuildDone)
+                         .arg(found.rows.size())
+                         .arg(numberLocale().toString(qlonglong(found.steps)));
+        }
+        if (systemBuild_->stopped())
+            lines << text(TextLine::SystemBuildStopped);
+    }
+    endActivity();
+    showSystem();
+    system_->setRating(lines.join(u'\n'));
+}
+
+void TForm1::SystemPoolButtonClick()
+{
+    if (!lastPool_ || lastPool_->count() == 0) {
+        dialogs().showMessage(this, text(TextLine::SystemNoPool));
+        return;
+    }
+    const std::size_t k = systemNumbers_.size();
+    const bool keepCount = k >= std::size_t(Systems::kMinFull) && k <= std::size_t(Systems::kMaxFull);
+    systemNumbers_ = lastPool_->strongest(keepCount ? int(k) : Systems::kMaxFull);
+    showSystem();
+    system_->setRating(text(TextLine::SystemFromPool).arg(systemNumbers_.size()));
+}
+
+void TForm1::SystemLoadButtonClick()
+{
+    const QString path = dialogs().openFileName(
+        this, {systemFolder(Home), QString(), SystemFile::filter(), SystemFile::defaultSuffix()});
+    if (path.isEmpty())
+        return;
+    QString error;
+    const std::optional<LottoSystem> loaded = SystemFile::read(path, &error);
+    if (!loaded) {
+        dialogs().showError(this, text(TextLine::CheckSystemFileBad).arg(QDir::toNativeSeparators(path), error));
+        return;
+    }
+    const std::size_t k = loaded->numbers.size();
+    if (k < std::size_t(Systems::kMinFull) || k > std::size_t(Systems::kMaxFull)) {
+        dialogs().showMessage(this, text(TextLine::SystemLoadCount).arg(k));
+        return;
+    }
+    const Guarantee guarantee = loaded->guarantee;
+    const bool minimal =
+        guarantee.isSet() && int(loaded->rows.size()) <= SystemSearch::countingBound(int(k), guarantee);
+    systemNumbers_ = loaded->numbers;
+    adoptSystem({int(k), guarantee, minimal, loaded->rows});
+    showSystem();
+    system_->setRating(QString());
+}
+
+void TForm1::SystemPrintButtonClick()
+{
+    std::optional<LottoSystem> system;
+    if (!haveSystem(system))
+        return;
+    QStringList numbers;
+    for (int number : system->numbers)
+        numbers << QString::number(number);
+    QStringList lines;
+    lines << text(TextLine::SystemPrintHeading).arg(system->name, numbers.join(u' '));
+    lines << (system->guarantee.isSet() ? text(TextLine::SystemInfo)
+                                              .arg(system->rows.size())
+                                              .arg(SystemTexts::guarantee(system->guarantee))
+                                        : text(TextLine::SystemInfoPlain).arg(system->rows.size()));
+    lines << TicketReport::costLines(int(system->rows.size()), ticketPlay(), ticketRun(), ticketFeeText(),
+                                    numberLocale());
+    lines << QString();
+    // Numbered rows in columns, as they are marked on the slips.
+    const std::vector<SixNumbers> rows = system->sortedRows();
+    const int width = int(QString::number(rows.size()).size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        QString line = QStringLiteral("%1:").arg(int(r + 1), width);
+        for (int number : rows[r])
+            line += QStringLiteral(" %1").arg(number, 2);
+        lines << line;
+    }
+
+    const QString path = Home + QStringLiteral("Systemreihen.txt");
+    const QString error = ReportFile::save(path, ReportFile::textLines(lines));
     if (!error.isEmpty()) {
         dialogs().showError(this, error);
         return;

@@ -3,6 +3,8 @@
 #include "app/AppPaths.h"
 #include "draws/Draw.h"
 #include "draws/Session.h"
+#include "generator/NumberPool.h"
+#include "systems/ShippedSystems.h"
 #include "text/TextTable.h"
 
 #include <QDate>
@@ -25,6 +27,7 @@ class DatenbankPage;
 class DiagrammPage;
 class Dialogs;
 class InternetPage;
+class SystemBuildJob;
 class SystemPage;
 struct LottoSystem;
 class LottotippPage;
@@ -197,6 +200,12 @@ public:
     void SystemCsvButtonClick();          // the rows as CSV
     void SystemClearButtonClick();        // no number chosen
     void SystemBacktestButtonClick();     // the report over a range of stored draws
+    void SystemBuildButtonClick();        // builds a system for the asked guarantee, or stops the build
+    void SystemPoolButtonClick();         // the strongest numbers of the last pool
+    void SystemLoadButtonClick();         // a system file's numbers and rows
+    void SystemPrintButtonClick();        // every row as text in the report viewer
+    // The generator hands over each pool it draws from, for the system tab.
+    void rememberPool(const NumberPool& pool) { lastPool_ = pool; }
     // The chosen system; none while fewer than 7 numbers are chosen.
     std::optional<LottoSystem> currentSystem() const;
     // The choices, rows, guarantee and cost on the tab, in the interface language.
@@ -210,6 +219,19 @@ private:
     // as long as the table has a system with it for the new count.
     int systemHits_ = 6;
     int systemIfDrawn_ = 6;
+    bool systemBuiltChosen_ = false; // the guarantee is that of a built or loaded system
+    // Systems built or loaded in this session, in the table's shape; each
+    // serves any choice of as many numbers.
+    std::vector<ShippedSystem> builtSystems_;
+    // Adds a built or loaded design and chooses it. A design the table or
+    // list has with the same rows is chosen instead; a design replaces the
+    // list's one of the same count and guarantee.
+    void adoptSystem(ShippedSystem design);
+    void systemBuildFinished();
+    SystemBuildJob* systemBuild_ = nullptr;
+    int systemBuilds_ = 0; // each build of a session starts from another seed
+    QString systemBuildCaption_; // the build button's caption while it says "stop"
+    std::optional<NumberPool> lastPool_;
 public:
     // ---- end of the system tab ----------------------------------------------
 
@@ -294,7 +316,8 @@ public:
     // analysis). While it runs, the handlers that would change the board, the
     // database, the current draw or the parameters refuse through
     // refuseWhileBusy(); closing the window stops the operation first.
-    enum class Activity { Idle, Generating, Updating, Searching, Analysing };
+    // Building a reduced system runs on a worker thread, the others here.
+    enum class Activity { Idle, Generating, Updating, Searching, Analysing, Building };
     Activity activity() const { return activity_; }
     bool isBusy() const { return activity_ != Activity::Idle; }
     // `stop` ends the operation as soon as possible (a flag the loop reads,

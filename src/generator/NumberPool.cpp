@@ -1,5 +1,7 @@
 #include "generator/NumberPool.h"
 
+#include <algorithm>
+
 void NumberPool::clear()
 {
     count_ = 0;
@@ -29,6 +31,23 @@ int NumberPool::countOf(int number) const
     for (int i = 0; i < count_; ++i)
         n += entries_[std::size_t(i)] == number ? 1 : 0;
     return n;
+}
+
+std::vector<int> NumberPool::strongest(int count) const
+{
+    std::array<int, 50> entries{};
+    for (int i = 0; i < count_; ++i)
+        ++entries[entries_[std::size_t(i)]];
+    std::vector<int> numbers;
+    for (int n = 1; n <= 49; ++n)
+        if (entries[std::size_t(n)] > 0)
+            numbers.push_back(n);
+    // Stable: of equally strong numbers the smaller ones stay in front.
+    std::stable_sort(numbers.begin(), numbers.end(),
+                     [&entries](int a, int b) { return entries[std::size_t(a)] > entries[std::size_t(b)]; });
+    numbers.resize(std::min(numbers.size(), std::size_t(std::max(count, 0))));
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
 }
 
 int NumberPool::distinctNumbers() const

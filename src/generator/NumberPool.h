@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 // The weighted multiset of numbers 1..49 from which rows are drawn: a number
 // with four entries in a pool of 80 comes up with chance 4/80 at each pick.
@@ -26,6 +27,9 @@ public:
     int countOf(int number) const;
     // How many different numbers the pool holds; rows need six.
     int distinctNumbers() const;
+    // The `count` numbers with the most entries, ascending; of numbers with
+    // equally many, the smaller ones. Fewer when the pool holds fewer numbers.
+    std::vector<int> strongest(int count) const;
 
     // Marks every entry equal to `number`.
     void markAll(int number);

@@ -284,7 +284,20 @@ enum : int {
     SystemBacktestNoDraw = 270,
     CheckSystemFileBad = 271,
     CheckOneRowSource = 272,
-    End = 273, // one past the last line
+    SystemBuilt = 273,
+    SystemOwnPlain = 274,
+    SystemInfoPlain = 275,
+    SystemLowerBound = 276,
+    SystemBuilding = 277,
+    SystemBuildDone = 278,
+    SystemBuildStopped = 279,
+    SystemBuildKept = 280,
+    SystemBuildShipped = 281,
+    SystemNoPool = 282,
+    SystemFromPool = 283,
+    SystemLoadCount = 284,
+    SystemPrintHeading = 285,
+    End = 286, // one past the last line
 };
 
 } // namespace TextLine

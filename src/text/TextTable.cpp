@@ -295,5 +295,18 @@ QStringList TextTable::defaults()
         QStringLiteral("Keine gespeicherte Ziehung vom %1 bis %2."), // 270 SystemBacktestNoDraw (from, to)
         QStringLiteral("Die Systemdatei „%1“ kann nicht verwendet werden: %2"), // 271 CheckSystemFileBad (file, reason)
         QStringLiteral("Die Reihen kommen aus genau einer Quelle: --row, --tips oder --system."), // 272 CheckOneRowSource
+        QStringLiteral("Eigenes Teilsystem %1 wenn %2: %3 Reihen"), // 273 SystemBuilt (hits, drawn numbers, rows)
+        QStringLiteral("Eigenes System: %1 Reihen"), // 274 SystemOwnPlain (rows)
+        QStringLiteral("%1 Reihen, ohne Garantie."), // 275 SystemInfoPlain (rows)
+        QStringLiteral("Kein System mit dieser Garantie kommt mit weniger als %1 Reihen aus."), // 276 SystemLowerBound (rows)
+        QStringLiteral("Suche nach einem Teilsystem %1 wenn %2 für %3 Zahlen … Ein zweiter Klick hält sie an und behält das beste bis dahin gefundene."), // 277 SystemBuilding (hits, drawn numbers, numbers)
+        QStringLiteral("Gefunden und vom Prüfer bestätigt: %1 Reihen nach %2 Suchschritten."), // 278 SystemBuildDone (rows, steps)
+        QStringLiteral("Die Suche wurde angehalten; das beste bis dahin gefundene System ist geprüft und ausgewählt."), // 279 SystemBuildStopped
+        QStringLiteral("Die neue Suche fand kein kleineres System (%1 Reihen); das bisherige mit %2 Reihen bleibt."), // 280 SystemBuildKept (new rows, kept rows)
+        QStringLiteral("Dieses System liegt dem Programm schon bei und ist ausgewählt."), // 281 SystemBuildShipped
+        QStringLiteral("Noch kein Zahlenpool: Er entsteht, wenn Sie auf „Lottotipp“ Tipps berechnen."), // 282 SystemNoPool
+        QStringLiteral("Die %1 stärksten Zahlen des letzten Zahlenpools sind gewählt."), // 283 SystemFromPool (numbers)
+        QStringLiteral("Die Systemdatei hat %1 Zahlen; hier sind 7 bis 13 möglich."), // 284 SystemLoadCount (numbers)
+        QStringLiteral("%1 mit den Zahlen %2"), // 285 SystemPrintHeading (system, numbers)
     };
 }

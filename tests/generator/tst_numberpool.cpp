@@ -136,6 +136,7 @@ private slots:
     void failedStatisticEndsTheBuild();
     void capacityIsNeverExceeded();
     void rebuildFromWeights();
+    void strongestNumbers();
 };
 
 void TestNumberPool::bands_data()
@@ -353,6 +354,27 @@ void TestNumberPool::rebuildFromWeights()
     weights[19] = -2;
     const NumberPool pool = poolFromWeights(checked, weights); // unchecked boxes add nothing
     QCOMPARE(countsOf(pool), (Counts{{7, 4}, {10, 2}}));
+}
+
+void TestNumberPool::strongestNumbers()
+{
+    NumberPool pool;
+    pool.append(40, 5);
+    pool.append(3, 2);
+    pool.append(17, 2);
+    pool.append(9, 2);
+    pool.append(44, 1);
+    // Marked entries no longer count once dropped.
+    pool.append(1, 9);
+    pool.markAll(1);
+    pool.dropMarked();
+
+    QCOMPARE(pool.strongest(1), std::vector<int>{40});
+    // Three numbers tie at two entries: the smaller ones are taken first.
+    QCOMPARE(pool.strongest(3), (std::vector<int>{3, 9, 40}));
+    QCOMPARE(pool.strongest(13), (std::vector<int>{3, 9, 17, 40, 44}));
+    QCOMPARE(pool.strongest(0), std::vector<int>{});
+    QCOMPARE(NumberPool().strongest(7), std::vector<int>{});
 }
 
 QTEST_GUILESS_MAIN(TestNumberPool)

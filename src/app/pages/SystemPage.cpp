@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -49,6 +50,45 @@ SystemPage::SystemPage(QWidget* parent) : QWidget(parent)
     left->addWidget(count_);
     left->addWidget(addButton(QStringLiteral("SystemClearButton"), QStringLiteral("Zahlen löschen"),
                               QStringLiteral("Alle Zahlen im Feld abwählen"), Command::Clear));
+    left->addWidget(addButton(QStringLiteral("SystemPoolButton"), QStringLiteral("Aus dem Zahlenpool"),
+                              QStringLiteral("Die stärksten Zahlen des Zahlenpools der letzten Tippberechnung "
+                                             "wählen: so viele wie gewählt sind, sonst bis zu 13"),
+                              Command::FromPool));
+
+    // A reduced system for a guarantee the table does not ship.
+    auto* guaranteeLine = new QHBoxLayout;
+    guaranteeLine->setSpacing(4);
+    auto* guaranteeLabel = new QLabel(QStringLiteral("Garantie:"), this);
+    guaranteeLabel->setObjectName(QStringLiteral("SystemGuaranteeLabel"));
+    guaranteeLabel->setToolTip(QStringLiteral("Die Garantie eines eigenen Teilsystems"));
+    buildHits_ = new QSpinBox(this);
+    buildHits_->setObjectName(QStringLiteral("SystemBuildHits"));
+    buildHits_->setToolTip(QStringLiteral("So viele Richtige garantiert das System mindestens"));
+    buildHits_->setRange(2, 6);
+    buildHits_->setValue(3);
+    auto* ifLabel = new QLabel(QStringLiteral("wenn"), this);
+    ifLabel->setObjectName(QStringLiteral("SystemIfLabel"));
+    buildIfDrawn_ = new QSpinBox(this);
+    buildIfDrawn_->setObjectName(QStringLiteral("SystemBuildIfDrawn"));
+    buildIfDrawn_->setToolTip(QStringLiteral("… wenn so viele der gezogenen Zahlen unter Ihren sind"));
+    buildIfDrawn_->setRange(2, 6);
+    buildIfDrawn_->setValue(5);
+    // "t if m" needs t <= m; the hits follow when m goes below them.
+    connect(buildIfDrawn_, &QSpinBox::valueChanged, this, [this](int ifDrawn) {
+        buildHits_->setMaximum(ifDrawn);
+    });
+    buildHits_->setMaximum(buildIfDrawn_->value());
+    guaranteeLine->addWidget(guaranteeLabel);
+    guaranteeLine->addWidget(buildHits_);
+    guaranteeLine->addWidget(ifLabel);
+    guaranteeLine->addWidget(buildIfDrawn_);
+    guaranteeLine->addStretch(1);
+    left->addLayout(guaranteeLine);
+    build_ = addButton(QStringLiteral("SystemBuildButton"), QStringLiteral("Teilsystem bauen"),
+                       QStringLiteral("Ein Teilsystem mit dieser Garantie für die gewählten Zahlen suchen "
+                                      "und prüfen; ein zweiter Klick hält die Suche an"),
+                       Command::Build);
+    left->addWidget(build_);
     left->addStretch(1);
     outer->addLayout(left);
 
@@ -85,9 +125,15 @@ SystemPage::SystemPage(QWidget* parent) : QWidget(parent)
     buttons->addWidget(addButton(QStringLiteral("SystemSaveButton"), QStringLiteral("Speichern…"),
                                  QStringLiteral("Das System als Systemdatei speichern"),
                                  Command::SaveSystem), 1, 0);
+    buttons->addWidget(addButton(QStringLiteral("SystemLoadButton"), QStringLiteral("Laden…"),
+                                 QStringLiteral("Eine Systemdatei laden: ihre Zahlen und ihr System"),
+                                 Command::Load), 1, 1);
     buttons->addWidget(addButton(QStringLiteral("SystemCsvButton"), QStringLiteral("CSV-Export…"),
                                  QStringLiteral("Die Reihen des Systems als CSV-Datei speichern"),
-                                 Command::ExportCsv), 1, 1);
+                                 Command::ExportCsv), 2, 0);
+    buttons->addWidget(addButton(QStringLiteral("SystemPrintButton"), QStringLiteral("Drucken…"),
+                                 QStringLiteral("Das System mit allen Reihen als Text zum Drucken zeigen"),
+                                 Command::Print), 2, 1);
     right->addLayout(buttons);
 
     auto* range = new QHBoxLayout;

@@ -9,6 +9,7 @@ class QDateEdit;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QSpinBox;
 class QToolButton;
 
 // The "System" tab (`TabSheet13`): a 7 x 7 number grid like a lottery slip,
@@ -25,6 +26,10 @@ public:
         Rate,       // SystemRateButton
         Clear,      // SystemClearButton
         Backtest,   // SystemBacktestButton
+        Build,      // SystemBuildButton: builds a system, or stops the build
+        FromPool,   // SystemPoolButton
+        Load,       // SystemLoadButton
+        Print,      // SystemPrintButton
     };
     Q_ENUM(Command)
 
@@ -51,9 +56,13 @@ public:
     // The backtest's range of draw dates.
     QDateEdit* fromDate() const { return from_; }
     QDateEdit* toDate() const { return to_; }
-    // The rating of the system.
+    // The rating of the system, or what a build found.
     void setRating(const QString& text);
     QString rating() const;
+    // The guarantee "t if m" a build is asked for; t never exceeds m.
+    QSpinBox* buildHits() const { return buildHits_; }
+    QSpinBox* buildIfDrawn() const { return buildIfDrawn_; }
+    QPushButton* buildButton() const { return build_; }
 
 signals:
     void numberClicked(int number);
@@ -71,4 +80,7 @@ private:
     QPlainTextEdit* rating_ = nullptr;
     QDateEdit* from_ = nullptr;
     QDateEdit* to_ = nullptr;
+    QSpinBox* buildHits_ = nullptr;
+    QSpinBox* buildIfDrawn_ = nullptr;
+    QPushButton* build_ = nullptr;
 };

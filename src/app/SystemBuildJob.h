@@ -1,0 +1,43 @@
+#pragma once
+
+#include "systems/SystemSearch.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <memory>
+
+class QThread;
+
+// Runs one search for a reduced system on a worker thread, so the window
+// keeps painting and the user can stop it. The search only reads its own
+// copy of the options; the result is handed over once the thread has ended.
+class SystemBuildJob : public QObject {
+    Q_OBJECT
+public:
+    explicit SystemBuildJob(QObject* parent = nullptr);
+    // Stops a running search and waits for it: its thread never outlives the job.
+    ~SystemBuildJob() override;
+
+    bool isRunning() const { return thread_ != nullptr; }
+    const SearchOptions& options() const { return options_; }
+    // Starts a search; refused (false) while one runs.
+    bool start(const SearchOptions& options);
+    // The search ends at its next check and keeps the best found so far.
+    void stop();
+    bool stopped() const { return stop_.load(); }
+    // The last finished search's answer.
+    const SearchResult& result() const { return result_; }
+
+signals:
+    // The search has ended (finished or stopped); result() holds its answer.
+    void finished();
+
+private:
+    void collect();
+
+    SearchOptions options_;
+    SearchResult result_;
+    std::atomic_bool stop_{false};
+    QThread* thread_ = nullptr;
+};
