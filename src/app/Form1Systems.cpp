@@ -447,6 +447,10 @@ void TForm1::SystemBuildButtonClick()
     if (!systemBuild_) {
         systemBuild_ = new SystemBuildJob(this);
         connect(systemBuild_, &SystemBuildJob::finished, this, &TForm1::systemBuildFinished);
+        // The button that stops the search tells how long it has been going.
+        connect(systemBuild_, &SystemBuildJob::running, this, [this](int seconds) {
+            system_->buildButton()->setText(QStringLiteral("%1 (%2 s)").arg(text(TextLine::Stop)).arg(seconds));
+        });
     }
     systemBuildCaption_ = system_->buildButton()->text();
     systemBuild_->start(options);

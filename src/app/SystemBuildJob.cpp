@@ -2,7 +2,11 @@
 
 #include <QThread>
 
-SystemBuildJob::SystemBuildJob(QObject* parent) : QObject(parent) {}
+SystemBuildJob::SystemBuildJob(QObject* parent) : QObject(parent)
+{
+    ticker_.setInterval(1000);
+    connect(&ticker_, &QTimer::timeout, this, [this] { emit running(int(clock_.elapsed() / 1000)); });
+}
 
 SystemBuildJob::~SystemBuildJob()
 {
@@ -24,6 +28,8 @@ bool SystemBuildJob::start(const SearchOptions& options)
     thread_ = QThread::create([this] { result_ = SystemSearch::search(options_); });
     // Queued to this object's thread: the result is read where it is shown.
     connect(thread_, &QThread::finished, this, &SystemBuildJob::collect, Qt::QueuedConnection);
+    clock_.start();
+    ticker_.start();
     thread_->start(QThread::LowPriority);
     return true;
 }
@@ -37,6 +43,7 @@ void SystemBuildJob::collect()
 {
     if (!thread_)
         return;
+    ticker_.stop();
     thread_->wait();
     delete thread_;
     thread_ = nullptr;

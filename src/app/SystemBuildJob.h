@@ -2,7 +2,9 @@
 
 #include "systems/SystemSearch.h"
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 
 #include <atomic>
 #include <memory>
@@ -30,6 +32,8 @@ public:
     const SearchResult& result() const { return result_; }
 
 signals:
+    // Once a second while the search runs: the seconds since its start.
+    void running(int seconds);
     // The search has ended (finished or stopped); result() holds its answer.
     void finished();
 
@@ -40,4 +44,6 @@ private:
     SearchResult result_;
     std::atomic_bool stop_{false};
     QThread* thread_ = nullptr;
+    QTimer ticker_;
+    QElapsedTimer clock_;
 };

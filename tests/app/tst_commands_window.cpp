@@ -20,7 +20,7 @@ using D = DatenbankPage::Command;
 using S = SystemPage::Command;
 
 // One letter per kind of run, in the order generating, updating, searching,
-// analysing (a backtest):
+// analysing (a backtest), building a system:
 //   A  allowed: no refusal, the run goes on
 //   D  disabled: the control is off; a request that still arrives is refused
 //   R  refused with the note, the control stays on
@@ -67,49 +67,53 @@ std::function<void(TForm1&)> menu(QAction* TForm1::*item)
 const QList<CommandCase>& commandCases()
 {
     static const QList<CommandCase> cases{
-        {"PreviousDraw", page(L::PreviousDraw), "SpeedButton6", "DDDD"},
-        {"NextDraw", page(L::NextDraw), "SpeedButton7", "DDDD"},
-        {"UpdateDatabase (tip page)", page(L::UpdateDatabase), "SpeedButton10", "DDDD"},
-        {"LuckyNumber", page(L::LuckyNumber), "SpeedButton13", "DDDD"},
-        {"GenerateTips", page(L::GenerateTips), "BitBtn4", "-RR-"},
-        {"ClearTips", page(L::ClearTips), "SpeedButton11", "DDDD"},
-        {"SaveTips", page(L::SaveTips), "SpeedButton15", "AAAA"},
-        {"LoadTips", page(L::LoadTips), "SpeedButton16", "DDDD"},
-        {"SearchTips", page(L::SearchTips), "SpeedButton4", "RRSR"},
-        {"TipDistribution", page(L::TipDistribution), "Button6", "AAAA"},
-        {"PrintTips", page(L::PrintTips), "BitBtn7", "AAAA"},
-        {"OpenProductPage", page(L::OpenProductPage), nullptr, "AAAA"},
-        {"EvaluateTicket", page(L::EvaluateTicket), "TicketRunButton", "AAAA"},
-        {"RateChosenDraw", page(D::RateChosenDraw), "SpeedButton5", "DDDD"},
-        {"UpdateDatabase (database page)", page(D::UpdateDatabase), "BitBtn1", "DDDD"},
-        {"StopUpdate", page(D::StopUpdate), nullptr, "ASAA"},
-        {"EnterDraw", page(D::EnterDraw), "BitBtn8", "DDDD"},
-        {"DeleteDraw", page(D::DeleteDraw), "BitBtn6", "DDDD"},
-        {"Overdue", page(D::Overdue), "Button5", "AAAA"},
-        {"SuperNumberOverdue", page(D::SuperNumberOverdue), "Button8", "AAAA"},
-        {"PairCount", page(D::PairCount), "Button2", "AAAA"},
-        {"TripleCount", page(D::TripleCount), "Button3", "AAAA"},
-        {"QuadCount", page(D::QuadCount), "Button4", "AAAA"},
-        {"PrimesPerTip", page(D::PrimesPerTip), "Button9", "AAAA"},
-        {"OddPerTip", page(D::OddPerTip), "Button10", "AAAA"},
-        {"EvenPerTip", page(D::EvenPerTip), "Button11", "AAAA"},
-        {"Backtest", page(D::Backtest), "BitBtn9", "RRRS"},
-        {"DrawComparison", page(D::DrawComparison), "BitBtn19", "RRRR"},
-        {"ImportDraws", page(D::ImportDraws), "ImportButton", "DDDD"},
-        {"ExportDraws", page(D::ExportDraws), "ExportButton", "AAAA"},
-        {"SystemToBoard", page(S::ToBoard), "SystemBoardButton", "DDDD"},
-        {"SystemSave", page(S::SaveSystem), "SystemSaveButton", "AAAA"},
-        {"SystemCsv", page(S::ExportCsv), "SystemCsvButton", "AAAA"},
-        {"SystemRate", page(S::Rate), "SystemRateButton", "AAAA"},
-        {"SystemClear", page(S::Clear), "SystemClearButton", "AAAA"},
-        {"SystemBacktest", page(S::Backtest), "SystemBacktestButton", "AAAA"},
-        {"Aktualisieren1", menu(&TForm1::Aktualisieren1), "Aktualisieren1", "DDDD"},
-        {"Berechnen1", menu(&TForm1::Berechnen1), "Berechnen1", "-RR-"},
-        {"Tippspeichern1", menu(&TForm1::Tippspeichern1), "Tippspeichern1", "AAAA"},
-        {"Tippladen1", menu(&TForm1::Tippladen1), "Tippladen1", "DDDD"},
-        {"Dokumentationanzeigen1", menu(&TForm1::Dokumentationanzeigen1), "Dokumentationanzeigen1", "AAAA"},
+        {"PreviousDraw", page(L::PreviousDraw), "SpeedButton6", "DDDDD"},
+        {"NextDraw", page(L::NextDraw), "SpeedButton7", "DDDDD"},
+        {"UpdateDatabase (tip page)", page(L::UpdateDatabase), "SpeedButton10", "DDDDD"},
+        {"LuckyNumber", page(L::LuckyNumber), "SpeedButton13", "DDDDD"},
+        {"GenerateTips", page(L::GenerateTips), "BitBtn4", "-RR-R"},
+        {"ClearTips", page(L::ClearTips), "SpeedButton11", "DDDDD"},
+        {"SaveTips", page(L::SaveTips), "SpeedButton15", "AAAAA"},
+        {"LoadTips", page(L::LoadTips), "SpeedButton16", "DDDDD"},
+        {"SearchTips", page(L::SearchTips), "SpeedButton4", "RRSRR"},
+        {"TipDistribution", page(L::TipDistribution), "Button6", "AAAAA"},
+        {"PrintTips", page(L::PrintTips), "BitBtn7", "AAAAA"},
+        {"OpenProductPage", page(L::OpenProductPage), nullptr, "AAAAA"},
+        {"EvaluateTicket", page(L::EvaluateTicket), "TicketRunButton", "AAAAA"},
+        {"RateChosenDraw", page(D::RateChosenDraw), "SpeedButton5", "DDDDD"},
+        {"UpdateDatabase (database page)", page(D::UpdateDatabase), "BitBtn1", "DDDDD"},
+        {"StopUpdate", page(D::StopUpdate), nullptr, "ASAAA"},
+        {"EnterDraw", page(D::EnterDraw), "BitBtn8", "DDDDD"},
+        {"DeleteDraw", page(D::DeleteDraw), "BitBtn6", "DDDDD"},
+        {"Overdue", page(D::Overdue), "Button5", "AAAAA"},
+        {"SuperNumberOverdue", page(D::SuperNumberOverdue), "Button8", "AAAAA"},
+        {"PairCount", page(D::PairCount), "Button2", "AAAAA"},
+        {"TripleCount", page(D::TripleCount), "Button3", "AAAAA"},
+        {"QuadCount", page(D::QuadCount), "Button4", "AAAAA"},
+        {"PrimesPerTip", page(D::PrimesPerTip), "Button9", "AAAAA"},
+        {"OddPerTip", page(D::OddPerTip), "Button10", "AAAAA"},
+        {"EvenPerTip", page(D::EvenPerTip), "Button11", "AAAAA"},
+        {"Backtest", page(D::Backtest), "BitBtn9", "RRRSR"},
+        {"DrawComparison", page(D::DrawComparison), "BitBtn19", "RRRRR"},
+        {"ImportDraws", page(D::ImportDraws), "ImportButton", "DDDDD"},
+        {"ExportDraws", page(D::ExportDraws), "ExportButton", "AAAAA"},
+        {"SystemToBoard", page(S::ToBoard), "SystemBoardButton", "DDDDD"},
+        {"SystemSave", page(S::SaveSystem), "SystemSaveButton", "AAAAA"},
+        {"SystemCsv", page(S::ExportCsv), "SystemCsvButton", "AAAAA"},
+        {"SystemRate", page(S::Rate), "SystemRateButton", "AAAAA"},
+        {"SystemClear", page(S::Clear), "SystemClearButton", "AAAAA"},
+        {"SystemBacktest", page(S::Backtest), "SystemBacktestButton", "AAAAA"},
+        {"SystemBuild", page(S::Build), "SystemBuildButton", "RRRRS"},
+        {"SystemFromPool", page(S::FromPool), "SystemPoolButton", "AAAAA"},
+        {"SystemLoad", page(S::Load), "SystemLoadButton", "AAAAA"},
+        {"SystemPrint", page(S::Print), "SystemPrintButton", "AAAAA"},
+        {"Aktualisieren1", menu(&TForm1::Aktualisieren1), "Aktualisieren1", "DDDDD"},
+        {"Berechnen1", menu(&TForm1::Berechnen1), "Berechnen1", "-RR-R"},
+        {"Tippspeichern1", menu(&TForm1::Tippspeichern1), "Tippspeichern1", "AAAAA"},
+        {"Tippladen1", menu(&TForm1::Tippladen1), "Tippladen1", "DDDDD"},
+        {"Dokumentationanzeigen1", menu(&TForm1::Dokumentationanzeigen1), "Dokumentationanzeigen1", "AAAAA"},
         // Closing waits for the run and stops it first; last, as it closes the window after.
-        {"Schlieen1", menu(&TForm1::Schlieen1), "Schlieen1", "SSSS"},
+        {"Schlieen1", menu(&TForm1::Schlieen1), "Schlieen1", "SSSSS"},
     };
     return cases;
 }
@@ -162,6 +166,7 @@ void TestCommandsWindow::commandsWhileARunGoes_data()
     QTest::newRow("updating") << TForm1::Activity::Updating << 1;
     QTest::newRow("searching") << TForm1::Activity::Searching << 2;
     QTest::newRow("analysing (backtest)") << TForm1::Activity::Analysing << 3;
+    QTest::newRow("building a system") << TForm1::Activity::Building << 4;
 }
 
 void TestCommandsWindow::commandsWhileARunGoes()

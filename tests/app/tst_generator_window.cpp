@@ -3,6 +3,7 @@
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/DiagrammPage.h"
 #include "app/pages/LottotippPage.h"
+#include "app/pages/SystemPage.h"
 #include "app/pages/TipBoard.h"
 #include "draws/DateSerial.h"
 #include "generator/Random.h"
@@ -499,6 +500,11 @@ void GeneratorWindowTest::weightingDialogEndings()
     for (int n : row(1))
         QVERIFY(onlyFrom.empty() || std::count(onlyFrom.begin(), onlyFrom.end(), n) == 1);
     QCOMPARE(dialogs_.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    if (!onlyFrom.empty()) {
+        // The system tab takes its numbers from the pool the run drew from.
+        control<QPushButton>(QStringLiteral("SystemPoolButton"))->click();
+        QCOMPARE(window_->systemPage()->chosen(), onlyFrom);
+    }
     QCOMPARE(window_->lottotippPage()->generateCaption(), kIdleCaption);
     QVERIFY(window_->session().ratingOn);
     QVERIFY(!window_->isBusy());

@@ -1,16 +1,21 @@
 #include "app/pages/SystemPage.h"
 #include "app/pages/TipBoard.h"
 #include "draws/DateSerial.h"
+#include "systems/CoverageCheck.h"
 #include "systems/ShippedSystems.h"
 #include "systems/SystemFile.h"
+#include "systems/SystemSearch.h"
 #include "text/TextLine.h"
 
 #include "WindowFixture.h"
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -33,11 +38,22 @@ private slots:
     void savedSystemFileReadsBack();
     void csvHoldsEveryRow();
     void backtestCountsTheRangesDraws();
+    void buildOneForAnotherGuarantee_data();
+    void buildOneForAnotherGuarantee();
+    void shippedGuaranteeNeedsNoSearch();
+    void stoppedBuildKeepsTheBestFound();
+    void closingWhileBuildingWaitsForTheSearch();
+    void numbersFromThePool();
+    void loadedSystemFile();
+    void printShowsEveryRow();
 
 private:
     SystemPage* page() const { return window_->systemPage(); }
     QString line(int index) const { return window_->text(index); }
     void choose(const std::vector<int>& numbers);
+    void build(int hits, int ifDrawn);
+    // The chosen system keeps its guarantee: the checker finds no hole.
+    void verifyProven(const LottoSystem& system);
 };
 
 void SystemWindowTest::init()
@@ -327,6 +343,227 @@ void SystemWindowTest::backtestCountsTheRangesDraws()
     QCOMPARE(platform_.dialogs.messages,
              QStringList{line(TextLine::SystemBacktestNoDraw).arg("01.01.2021", "31.12.2021")});
     QCOMPARE(shownReports().size(), 1);
+}
+
+void SystemWindowTest::build(int hits, int ifDrawn)
+{
+    page()->buildIfDrawn()->setValue(ifDrawn);
+    page()->buildHits()->setValue(hits);
+    page()->buildButton()->click();
+}
+
+void SystemWindowTest::verifyProven(const LottoSystem& system)
+{
+    const CoverageResult proof =
+        CoverageCheck::check(system.rows, int(system.numbers.size()), system.guarantee);
+    QVERIFY(proof.holds);
+    QVERIFY(proof.holes.empty());
+}
+
+void SystemWindowTest::buildOneForAnotherGuarantee_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("hits");
+    QTest::addColumn<int>("ifDrawn");
+    QTest::addColumn<int>("rows");
+
+    // The search ends as soon as it reaches the counting bound, so these are
+    // quick and their row counts proven minimal.
+    QTest::newRow("3 if 4 on 7: one row") << 7 << 3 << 4 << 1;
+    QTest::newRow("2 if 4 on 13") << 13 << 2 << 4 << 2;
+    QTest::newRow("3 if 6 on 9") << 9 << 3 << 6 << 1;
+}
+
+void SystemWindowTest::buildOneForAnotherGuarantee()
+{
+    QFETCH(int, k);
+    QFETCH(int, hits);
+    QFETCH(int, ifDrawn);
+    QFETCH(int, rows);
+
+    std::vector<int> numbers;
+    for (int n = 0; n < k; ++n)
+        numbers.push_back(49 - 3 * n);
+    choose(numbers);
+    const QString idleCaption = page()->buildButton()->text();
+    build(hits, ifDrawn);
+    // The search runs beside the window, which locks what a run must not change.
+    QCOMPARE(window_->activity(), TForm1::Activity::Building);
+    QVERIFY(!control<QPushButton>(QStringLiteral("SystemBoardButton"))->isEnabled());
+    QVERIFY(page()->buildButton()->text().startsWith(line(TextLine::Stop)));
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->isBusy(), 60000);
+
+    QCOMPARE(page()->buildButton()->text(), idleCaption);
+    QVERIFY(control<QPushButton>(QStringLiteral("SystemBoardButton"))->isEnabled());
+    const QString name = line(TextLine::SystemBuilt).arg(hits).arg(ifDrawn).arg(rows);
+    QCOMPARE(page()->systemCombo()->currentText(), name);
+    QVERIFY(page()->info().contains(line(TextLine::SystemMinimal)));
+    // The steps taken depend on the search; the rows said before them do not.
+    QVERIFY(page()->rating().startsWith(line(TextLine::SystemBuildDone).arg(rows).section(QStringLiteral("%2"), 0, 0)));
+    const std::optional<LottoSystem> system = window_->currentSystem();
+    QVERIFY(system);
+    QCOMPARE(system->rows.size(), std::size_t(rows));
+    QCOMPARE(system->guarantee, (Guarantee{hits, ifDrawn}));
+    std::sort(numbers.begin(), numbers.end());
+    QCOMPARE(system->numbers, numbers);
+    verifyProven(*system);
+
+    // The design serves any choice of as many numbers, beside the table's.
+    page()->numberButton(numbers.front())->click();
+    page()->numberButton(numbers.front() == 1 ? 2 : 1)->click();
+    QCOMPARE(page()->systemCombo()->currentText(), name);
+    QVERIFY(platform_.dialogs.messages.isEmpty());
+}
+
+void SystemWindowTest::shippedGuaranteeNeedsNoSearch()
+{
+    choose({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    const ShippedSystem* entry = ShippedSystems::find(10, {3, 4});
+    QVERIFY(entry);
+    build(3, 4);
+    QVERIFY(!window_->isBusy());
+    QCOMPARE(page()->systemCombo()->currentText(),
+             line(TextLine::SystemReduced).arg(3).arg(4).arg(entry->rows.size()));
+    QCOMPARE(page()->rating(), line(TextLine::SystemBuildShipped));
+    // "6 if 6" is the full system.
+    build(6, 6);
+    QVERIFY(!window_->isBusy());
+    QCOMPARE(page()->systemCombo()->currentIndex(), 0);
+    QCOMPARE(window_->currentSystem()->rows.size(), std::size_t(210));
+    // The boxes never ask for more hits than drawn numbers.
+    page()->buildIfDrawn()->setValue(3);
+    QCOMPARE(page()->buildHits()->value(), 3);
+}
+
+void SystemWindowTest::stoppedBuildKeepsTheBestFound()
+{
+    choose({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13});
+    // Far from its counting bound: the search would use its whole budget.
+    build(4, 5);
+    QVERIFY(window_->isBusy());
+    page()->buildButton()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->isBusy(), 60000);
+
+    const QStringList said = page()->rating().split(u'\n');
+    QCOMPARE(said.size(), 2);
+    QCOMPARE(said.last(), line(TextLine::SystemBuildStopped));
+    const std::optional<LottoSystem> system = window_->currentSystem();
+    QVERIFY(system);
+    QCOMPARE(system->guarantee, (Guarantee{4, 5}));
+    verifyProven(*system);
+    QCOMPARE(page()->systemCombo()->currentText(),
+             line(TextLine::SystemBuilt).arg(4).arg(5).arg(system->rows.size()));
+    // Not proven minimal: the counting bound is named.
+    QVERIFY(page()->info().contains(line(TextLine::SystemBestFound)));
+    QVERIFY(page()->info().contains(
+        line(TextLine::SystemLowerBound).arg(SystemSearch::countingBound(13, {4, 5}))));
+}
+
+void SystemWindowTest::closingWhileBuildingWaitsForTheSearch()
+{
+    showWindow(); // closing a shown window runs the save sequence
+    window_->PageControl1->setCurrentWidget(page());
+    choose({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13});
+    build(4, 5);
+    QVERIFY(!window_->close()); // the search is asked to stop first
+    QVERIFY(window_->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->isVisible(), 60000);
+    QVERIFY(!window_->isBusy());
+}
+
+void SystemWindowTest::numbersFromThePool()
+{
+    control<QPushButton>(QStringLiteral("SystemPoolButton"))->click();
+    QCOMPARE(platform_.dialogs.messages, QStringList{line(TextLine::SystemNoPool)});
+    QVERIFY(page()->chosen().empty());
+
+    NumberPool pool;
+    for (int n = 1; n <= 20; ++n)
+        pool.append(n, n % 7 + 1); // 6, 13 and 20 strongest, then 5, 12, 19, ...
+    window_->rememberPool(pool);
+    // Without a choice of 7 to 13 numbers: the thirteen strongest.
+    control<QPushButton>(QStringLiteral("SystemPoolButton"))->click();
+    QCOMPARE(page()->chosen(), pool.strongest(13));
+    QCOMPARE(page()->rating(), line(TextLine::SystemFromPool).arg(13));
+    // With eight chosen: eight.
+    const std::vector<int> thirteen = page()->chosen();
+    for (std::size_t i = 0; i < 5; ++i)
+        page()->numberButton(thirteen[i])->click();
+    control<QPushButton>(QStringLiteral("SystemPoolButton"))->click();
+    QCOMPARE(page()->chosen(), (std::vector<int>{4, 5, 6, 11, 12, 13, 19, 20}));
+    QCOMPARE(page()->systemCombo()->currentText(), line(TextLine::SystemFull).arg("008"));
+}
+
+void SystemWindowTest::loadedSystemFile()
+{
+    // A reduced system no table row has: 3 if 4 on 7 numbers in one row.
+    LottoSystem own;
+    own.name = QStringLiteral("Mein System");
+    own.guarantee = {3, 4};
+    own.numbers = {2, 11, 17, 23, 31, 40, 48};
+    own.rows = {0b0111111};
+    const QString ownPath = home_ + QStringLiteral("eigen.vls");
+    QCOMPARE(SystemFile::write(ownPath, own), QString());
+    // The table's 3 if 4 on 10 numbers, written by hand.
+    const ShippedSystem* entry = ShippedSystems::find(10, {3, 4});
+    QVERIFY(entry);
+    LottoSystem shipped = ShippedSystems::onNumbers(*entry, {1, 5, 9, 13, 17, 21, 25, 29, 33, 37});
+    shipped.name = QStringLiteral("von Hand");
+    const QString shippedPath = home_ + QStringLiteral("tabelle.vls");
+    QCOMPARE(SystemFile::write(shippedPath, shipped), QString());
+
+    platform_.dialogs.fileAnswers.enqueue(ownPath);
+    control<QPushButton>(QStringLiteral("SystemLoadButton"))->click();
+    QCOMPARE(page()->chosen(), own.numbers);
+    QCOMPARE(page()->systemCombo()->currentText(), line(TextLine::SystemBuilt).arg(3).arg(4).arg(1));
+    QCOMPARE(window_->currentSystem()->sortedRows(), own.sortedRows());
+
+    // Rows the table has are its own system, not a second copy.
+    platform_.dialogs.fileAnswers.enqueue(shippedPath);
+    control<QPushButton>(QStringLiteral("SystemLoadButton"))->click();
+    QCOMPARE(page()->chosen(), shipped.numbers);
+    QCOMPARE(page()->systemCombo()->currentText(),
+             line(TextLine::SystemReduced).arg(3).arg(4).arg(entry->rows.size()));
+    QVERIFY(platform_.dialogs.messages.isEmpty());
+
+    // A broken file and one with too many numbers change nothing.
+    const QString brokenPath = home_ + QStringLiteral("kaputt.vls");
+    QFile broken(brokenPath);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("Numerant system 1\r\nname: x\r\nnumbers: 1 2 3 4 5 6 7\r\nguarantee: 3 if 4\r\nrows: 2\r\n");
+    broken.close();
+    LottoSystem wide;
+    wide.numbers = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+    wide.rows = {0b111111, 0b1111110, 0b11111100};
+    const QString widePath = home_ + QStringLiteral("breit.vls");
+    QCOMPARE(SystemFile::write(widePath, wide), QString());
+    platform_.dialogs.fileAnswers.enqueue(brokenPath);
+    control<QPushButton>(QStringLiteral("SystemLoadButton"))->click();
+    QCOMPARE(platform_.dialogs.errors.size(), 1);
+    QVERIFY(platform_.dialogs.errors.first().startsWith(
+        line(TextLine::CheckSystemFileBad).arg(QDir::toNativeSeparators(brokenPath), QString())));
+    platform_.dialogs.fileAnswers.enqueue(widePath);
+    control<QPushButton>(QStringLiteral("SystemLoadButton"))->click();
+    QCOMPARE(platform_.dialogs.messages.last(), line(TextLine::SystemLoadCount).arg(14));
+    QCOMPARE(page()->chosen(), shipped.numbers);
+}
+
+void SystemWindowTest::printShowsEveryRow()
+{
+    choose({8, 1, 2, 3, 4, 5, 6, 7});
+    control<QPushButton>(QStringLiteral("SystemPrintButton"))->click();
+    const QString path = home_ + QStringLiteral("Systemreihen.txt");
+    QCOMPARE(shownReports(), QStringList{path});
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.first(), QStringLiteral("Vollsystem 008 mit den Zahlen 1 2 3 4 5 6 7 8"));
+    QCOMPARE(lines.at(1), QStringLiteral("28 Reihen; 6 Richtige, wenn 6 der gezogenen Zahlen unter Ihren sind."));
+    QVERIFY(lines.at(2).startsWith(QStringLiteral("Einsatz je Ziehung: 28 Reihen × 1,20 €")));
+    const qsizetype first = lines.indexOf(QStringLiteral(" 1:  1  2  3  4  5  6"));
+    QVERIFY(first > 2);
+    QCOMPARE(lines.at(first + 27), QStringLiteral("28:  3  4  5  6  7  8"));
+    QCOMPARE(lines.mid(first).filter(QRegularExpression(QStringLiteral("^[ 0-9]{2}:( [ 0-9]{2}){6}$"))).size(), 28);
 }
 
 QTEST_MAIN(SystemWindowTest)

@@ -60,17 +60,17 @@ SystemPage::SystemPage(QWidget* parent) : QWidget(parent)
     guaranteeLine->setSpacing(4);
     auto* guaranteeLabel = new QLabel(QStringLiteral("Garantie:"), this);
     guaranteeLabel->setObjectName(QStringLiteral("SystemGuaranteeLabel"));
-    guaranteeLabel->setToolTip(QStringLiteral("Die Garantie eines eigenen Teilsystems"));
+    // The boxes are no language items: the labels carry the hints.
+    guaranteeLabel->setToolTip(QStringLiteral("So viele Richtige garantiert das eigene Teilsystem mindestens …"));
     buildHits_ = new QSpinBox(this);
     buildHits_->setObjectName(QStringLiteral("SystemBuildHits"));
-    buildHits_->setToolTip(QStringLiteral("So viele Richtige garantiert das System mindestens"));
     buildHits_->setRange(2, 6);
     buildHits_->setValue(3);
     auto* ifLabel = new QLabel(QStringLiteral("wenn"), this);
     ifLabel->setObjectName(QStringLiteral("SystemIfLabel"));
+    ifLabel->setToolTip(QStringLiteral("… wenn so viele der gezogenen Zahlen unter Ihren sind"));
     buildIfDrawn_ = new QSpinBox(this);
     buildIfDrawn_->setObjectName(QStringLiteral("SystemBuildIfDrawn"));
-    buildIfDrawn_->setToolTip(QStringLiteral("… wenn so viele der gezogenen Zahlen unter Ihren sind"));
     buildIfDrawn_->setRange(2, 6);
     buildIfDrawn_->setValue(5);
     // "t if m" needs t <= m; the hits follow when m goes below them.
