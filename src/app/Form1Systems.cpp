@@ -165,12 +165,8 @@ std::optional<LottoSystem> TForm1::currentSystem() const
     const int index = system_->systemIndex();
     const SystemOffer offer = index >= 0 && std::size_t(index) < offers.size() ? offers[std::size_t(index)]
                                                                                : offers.front();
-    if (!offer.design) {
-        LottoSystem system = Systems::fullSystem(systemNumbers_);
-        system.name = text(TextLine::SystemFull).arg(fullName(systemNumbers_.size()));
-        return system;
-    }
-    LottoSystem system = ShippedSystems::onNumbers(*offer.design, systemNumbers_);
+    LottoSystem system = offer.design ? ShippedSystems::onNumbers(*offer.design, systemNumbers_)
+                                      : Systems::fullSystem(systemNumbers_);
     system.name = offerName(*this, offer, systemNumbers_.size());
     return system;
 }
