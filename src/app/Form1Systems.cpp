@@ -474,9 +474,11 @@ void TForm1::systemBuildFinished()
             // The checker proved the rows inside the search; the counting
             // bound reached proves that none can be smaller.
             adoptSystem({options.k, options.guarantee, int(found.rows.size()) <= found.lowerBound, found.rows});
-            lines << text(TextLine::SystemBuildDone)
-                         .arg(found.rows.size())
-                         .arg(numberLocale().toString(qlonglong(found.steps)));
+            // The greedy start may reach the bound before any step.
+            lines << (found.steps == 0 ? text(TextLine::SystemBuildAtOnce).arg(found.rows.size())
+                                       : text(TextLine::SystemBuildDone)
+                                             .arg(found.rows.size())
+                                             .arg(numberLocale().toString(qlonglong(found.steps))));
         }
         if (systemBuild_->stopped())
             lines << text(TextLine::SystemBuildStopped);

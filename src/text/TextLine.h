@@ -297,7 +297,8 @@ enum : int {
     SystemFromPool = 283,
     SystemLoadCount = 284,
     SystemPrintHeading = 285,
-    End = 286, // one past the last line
+    SystemBuildAtOnce = 286,
+    End = 287, // one past the last line
 };
 
 } // namespace TextLine

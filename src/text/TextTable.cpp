@@ -308,5 +308,6 @@ QStringList TextTable::defaults()
         QStringLiteral("Die %1 stärksten Zahlen des letzten Zahlenpools sind gewählt."), // 283 SystemFromPool (numbers)
         QStringLiteral("Die Systemdatei hat %1 Zahlen; hier sind 7 bis 13 möglich."), // 284 SystemLoadCount (numbers)
         QStringLiteral("%1 mit den Zahlen %2"), // 285 SystemPrintHeading (system, numbers)
+        QStringLiteral("Gefunden und vom Prüfer bestätigt: %1 Reihen, schon ohne Suchschritte."), // 286 SystemBuildAtOnce (rows)
     };
 }
