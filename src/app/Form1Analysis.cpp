@@ -12,7 +12,6 @@
 #include "evaluation/Backtest.h"
 #include "evaluation/BacktestRun.h"
 #include "evaluation/DrawComparison.h"
-#include "evaluation/PrizeClasses.h"
 #include "evaluation/ReportFile.h"
 #include "evaluation/RtfWriter.h"
 #include "generator/HistoryIndex.h"
@@ -159,7 +158,7 @@ public:
         if (window_.backtestGenerator) {
             showCurrent(current);
             window_.backtestGenerator();
-            tips_ = window_.tipBoard()->texts();
+            tips_ = window_.tipBoard()->cells();
             return;
         }
         settings_.history.end = endDay_;
@@ -294,7 +293,7 @@ void TForm1::BitBtn9Click()
     setup.seed = quint32(seed);
     setup.advance = Backtest::advanceDays(datenbankPage()->saturdays(), datenbankPage()->wednesdays());
     setup.onlyAfterThree = datenbankPage()->recalcOnlyAfterThree();
-    setup.ticketSuper = Prize::ticketSuperNumber(session_.ticket.number);
+    setup.ticketSuper = ticketSuperNumber();
     // The passes write their tips into the board; the user's own come back after.
     const TipBoard::Cells userBoard = tipBoard()->cells();
     BacktestOutcome outcome;
@@ -326,13 +325,7 @@ void TForm1::BitBtn9Click()
         setStatusPanel(0, QString());
 
     const QStringList lines = Backtest::report(counts, {text(TextLine::SettingsBrought), text(TextLine::Draws), text(TextLine::AnalysisStopped)}, stopped);
-    const QString path = Home + QStringLiteral("Test.txt");
-    const QString error = ReportFile::save(path, ReportFile::textLines(lines));
-    if (!error.isEmpty()) {
-        dialogs().showError(this, error);
-        return;
-    }
-    showReport(path, lines.join(QLatin1Char('\n')));
+    saveTextReport(QStringLiteral("Test.txt"), lines);
 }
 
 namespace {

@@ -72,6 +72,7 @@ void TForm1::runLanguage(qint32 number)
     // The captions just applied include the design texts of the draw line
     // and the rating labels.
     showDrawAgain();
+    showTicket(); // the run's choices are words of the language
     showSystem();
 }
 

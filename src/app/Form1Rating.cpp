@@ -90,7 +90,7 @@ void TForm1::Komplettcheck()
         return;
 
     TipBoard* board = tipBoard();
-    const BoardRows rows = board->texts();
+    const BoardRows rows = board->cells();
 
     const BoardRating rating = rateBoard(rows, session_.numbers, session_.currentRecord(), ticketPlay());
     // The sound is started per row, each start replacing the one playing.

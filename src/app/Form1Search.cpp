@@ -8,7 +8,6 @@
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
 #include "draws/DrawText.h"
-#include "evaluation/PrizeClasses.h"
 #include "evaluation/TipSearchRun.h"
 #include "platform/Chart1.h"
 #include "platform/Dialogs.h"
@@ -70,7 +69,7 @@ public:
         showExamined(0);
         firstUnshownRow_ = row + 1;
         window_.Komplettcheck();
-        rows = board_.texts(); // the rating sorted the rows
+        rows = board_.cells(); // the rating sorted the rows
     }
 
     bool goOn(const QString& title, const QString& message) override
@@ -146,8 +145,8 @@ void TForm1::SpeedButton4Click()
 
     LongRun run(*this, Activity::Searching);
     SearchWindow host(*this, run);
-    const TipSearchOutcome outcome = runTipSearch(*draws, tipBoard()->texts(), range, threshold, host,
-                                                  Prize::ticketSuperNumber(session_.ticket.number));
+    const TipSearchOutcome outcome = runTipSearch(*draws, tipBoard()->cells(), range, threshold, host,
+                                                  ticketSuperNumber());
     if (outcome.declined) {
         setStatusPanel(0, QString());
         return;

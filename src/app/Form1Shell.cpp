@@ -2,6 +2,7 @@
 
 #include "app/pages/InternetPage.h"
 #include "evaluation/ReportFile.h"
+#include "platform/Dialogs.h"
 #include "platform/ReportViewer.h"
 #include "platform/Shell.h"
 #include "text/TextLine.h"
@@ -55,6 +56,17 @@ void TForm1::Label52Click(const QString& text)
     }
     if (const QString address = webAddress(text); !address.isEmpty())
         shell().openUrl(address);
+}
+
+void TForm1::saveTextReport(const QString& fileName, const QStringList& lines)
+{
+    const QString path = Home + fileName;
+    const QString error = ReportFile::save(path, ReportFile::textLines(lines));
+    if (!error.isEmpty()) {
+        dialogs().showError(this, error);
+        return;
+    }
+    showReport(path, lines.join(QLatin1Char('\n')));
 }
 
 void TForm1::showReport(const QString& path, const QString& content)

@@ -6,9 +6,6 @@
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
 #include "evaluation/PrizeClasses.h"
-#include "evaluation/ReportFile.h"
-#include "evaluation/TicketCost.h"
-#include "evaluation/TicketReport.h"
 #include "evaluation/TicketRun.h"
 #include "platform/Dialogs.h"
 #include "systems/ShippedSystems.h"
@@ -21,7 +18,6 @@
 
 #include <QDateEdit>
 #include <QDir>
-#include <QFileInfo>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -35,6 +31,8 @@ namespace {
 struct SystemOffer {
     const ShippedSystem* design = nullptr; // none: the full system
     bool built = false;
+
+    Guarantee guarantee() const { return design ? design->guarantee : Guarantee{6, 6}; }
 };
 
 std::vector<SystemOffer> offersFor(std::size_t k, const std::vector<ShippedSystem>& built)
@@ -85,25 +83,6 @@ QString offerName(const TForm1& form, const SystemOffer& offer, std::size_t k)
         .arg(design.rows.size());
 }
 
-// Rows per number of hits (2 and more) and per prize class, best first.
-QStringList ratingLines(const TextTable& texts, const std::array<std::int64_t, 7>& perHits,
-                        const std::array<std::int64_t, 10>& perClass, bool classTable)
-{
-    QStringList lines;
-    for (int hits = 6; hits >= 2; --hits)
-        lines << texts.line(TextLine::SystemHits).arg(hits).arg(perHits[std::size_t(hits)]);
-    if (!classTable) {
-        lines << texts.line(TextLine::NoClassTable);
-        return lines;
-    }
-    for (int prizeClass = 1; prizeClass <= 9; ++prizeClass)
-        if (perClass[std::size_t(prizeClass)] > 0)
-            lines << texts.line(TextLine::SystemClassRows)
-                         .arg(texts.line(TextLine::PrizeClass).arg(prizeClass))
-                         .arg(perClass[std::size_t(prizeClass)]);
-    return lines;
-}
-
 QString systemFolder(const QString& home)
 {
     return QDir(home).absolutePath();
@@ -146,13 +125,8 @@ void TForm1::SystemChosen()
 {
     const std::vector<SystemOffer> offers = offersFor(systemNumbers_.size(), builtSystems_);
     const int index = system_->systemIndex();
-    if (index >= 0 && std::size_t(index) < offers.size()) {
-        const SystemOffer& offer = offers[std::size_t(index)];
-        const Guarantee guarantee = offer.design ? offer.design->guarantee : Guarantee{6, 6};
-        systemHits_ = guarantee.hits;
-        systemIfDrawn_ = guarantee.ifDrawn;
-        systemBuiltChosen_ = offer.built;
-    }
+    if (index >= 0 && std::size_t(index) < offers.size())
+        systemChoice_ = {offers[std::size_t(index)].guarantee(), offers[std::size_t(index)].built};
     system_->setRating(QString());
     showSystem();
 }
@@ -184,10 +158,10 @@ void TForm1::showSystem()
     int current = -1;
     int sameGuarantee = -1;
     for (const SystemOffer& offer : offers) {
-        if (offer.design && offer.design->guarantee == Guarantee{systemHits_, systemIfDrawn_}) {
+        if (offer.design && offer.design->guarantee == systemChoice_.guarantee) {
             if (sameGuarantee < 0)
                 sameGuarantee = int(items.size());
-            if (current < 0 && offer.built == systemBuiltChosen_)
+            if (current < 0 && offer.built == systemChoice_.built)
                 current = int(items.size());
         }
         items << offerName(*this, offer, k);
@@ -200,13 +174,7 @@ void TForm1::showSystem()
         return;
     }
     const SystemOffer offer = offers[std::size_t(std::max(system_->systemIndex(), 0))];
-    QStringList info;
-    if (system->guarantee.isSet())
-        info << text(TextLine::SystemInfo)
-                    .arg(system->rows.size())
-                    .arg(SystemTexts::guarantee(system->guarantee));
-    else
-        info << text(TextLine::SystemInfoPlain).arg(system->rows.size());
+    QStringList info{SystemTexts::info(*system)};
     if (offer.design && offer.design->guarantee.isSet()) {
         info << text(offer.design->provenMinimal ? TextLine::SystemMinimal : TextLine::SystemBestFound);
         // The table's entries were proven or searched hard; for a session's
@@ -215,8 +183,7 @@ void TForm1::showSystem()
             info << text(TextLine::SystemLowerBound)
                         .arg(SystemSearch::countingBound(offer.design->k, offer.design->guarantee));
     }
-    info << TicketReport::costLines(int(system->rows.size()), ticketPlay(), ticketRun(), ticketFeeText(),
-                                    numberLocale());
+    info << ticketCostLines(int(system->rows.size()));
     system_->setInfo(info.join(u'\n'));
 }
 
@@ -257,30 +224,29 @@ void TForm1::SystemRateButtonClick()
     if (!haveSystem(system))
         return;
     const std::vector<NumberMask> rows = system->numberRows();
-    const int ticketSuper = Prize::ticketSuperNumber(session_.ticket.number);
-    const QLocale locale = numberLocale();
 
     QStringList lines;
     const Draw draw = session_.currentRecord();
-    const SystemDrawRating rating = SystemRating::rate(rows, draw, ticketSuper);
+    const SystemDrawRating rating = SystemRating::rate(rows, draw, ticketSuperNumber());
     if (rating.rated) {
         lines << text(TextLine::SystemRatingDraw)
                      .arg(DateSerial::toDate(draw.datum).toString(QStringLiteral("dd.MM.yyyy")),
                           SystemTexts::numbers(SystemRating::drawMask(draw)));
         SystemTotals one;
         one.add(rating, rows.size());
-        lines << ratingLines(textTable, one.perHits, one.perClass, rating.classTable);
+        lines << SystemTexts::totalsLines(one);
     } else {
         lines << text(TextLine::SystemNoDraw);
     }
-    lines << TicketReport::costLines(int(rows.size()), ticketPlay(), ticketRun(), ticketFeeText(), locale);
+    lines << ticketCostLines(int(rows.size()));
 
     QString error;
     const std::optional<std::vector<Draw>> draws = DrawFile(databasePath()).readAll(&error);
     if (!draws) {
         dialogs().showError(this, error);
     } else {
-        const std::vector<SystemDrawRating> run = SystemRating::rateRun(rows, *draws, ticketRun(), ticketSuper);
+        const std::vector<SystemDrawRating> run =
+            SystemRating::rateRun(rows, *draws, ticketRun(), ticketSuperNumber());
         lines << QString();
         if (run.empty()) {
             lines << text(TextLine::TicketRunNoDraw);
@@ -289,7 +255,7 @@ void TForm1::SystemRateButtonClick()
             for (const SystemDrawRating& one : run)
                 totals.add(one, rows.size());
             lines << text(TextLine::SystemRunHeading).arg(totals.draws);
-            lines << ratingLines(textTable, totals.perHits, totals.perClass, totals.drawsWithClasses > 0);
+            lines << SystemTexts::totalsLines(totals);
         }
     }
     system_->setRating(lines.join(u'\n'));
@@ -319,14 +285,7 @@ void TForm1::SystemCsvButtonClick()
                QStringLiteral("csv")});
     if (path.isEmpty())
         return;
-    QByteArray bytes("n1,n2,n3,n4,n5,n6\r\n");
-    for (const SixNumbers& row : system->sortedRows()) {
-        QStringList cells;
-        for (int number : row)
-            cells << QString::number(number);
-        bytes += cells.join(u',').toLatin1() + "\r\n";
-    }
-    const AtomicFile::Result result = AtomicFile::write(path, bytes);
+    const AtomicFile::Result result = AtomicFile::write(path, SystemFile::csv(*system));
     if (!result.ok())
         dialogs().showError(this, result.message);
 }
@@ -346,66 +305,44 @@ void TForm1::SystemBacktestButtonClick()
     const QDate to = system_->toDate()->date();
     const QString fromText = from.toString(QStringLiteral("dd.MM.yyyy"));
     const QString toText = to.toString(QStringLiteral("dd.MM.yyyy"));
-    const std::vector<NumberMask> rows = system->numberRows();
     // The same range gives the same random rows, so a report can be made again.
     const std::uint32_t seed = std::uint32_t(from.toJulianDay() * 7919 + to.toJulianDay());
-    const SystemBacktest result =
-        SystemRating::backtest(rows, *draws, DateSerial::fromDate(from), DateSerial::fromDate(to),
-                               Prize::ticketSuperNumber(session_.ticket.number), seed);
+    const SystemBacktest result = SystemRating::backtest(system->numberRows(), *draws, DateSerial::fromDate(from),
+                                                         DateSerial::fromDate(to), ticketSuperNumber(), seed);
     if (result.system.draws == 0) {
         dialogs().showMessage(this, text(TextLine::SystemBacktestNoDraw).arg(fromText, toText));
         return;
     }
-    const QLocale locale = numberLocale();
-    QStringList numbers;
-    for (int number : system->numbers)
-        numbers << QString::number(number);
-    QStringList lines;
-    lines << text(TextLine::SystemBacktestHeading).arg(system->name, numbers.join(u' '), fromText, toText);
-    lines << text(TextLine::SystemInfo).arg(rows.size()).arg(SystemTexts::guarantee(system->guarantee));
-    lines << text(TextLine::SystemBacktestDraws).arg(result.system.draws).arg(result.skipped);
-    lines << QString();
-    lines << ratingLines(textTable, result.system.perHits, result.system.perClass,
-                         result.system.drawsWithClasses > 0);
-    lines << text(TextLine::SystemBacktestStake).arg(euroText(result.system.stakeCents, locale));
-    lines << QString() << text(TextLine::SystemBacktestRandom).arg(result.randomRows.size());
-    lines << ratingLines(textTable, result.random.perHits, result.random.perClass,
-                         result.random.drawsWithClasses > 0);
-    lines << text(TextLine::SystemBacktestStake).arg(euroText(result.random.stakeCents, locale));
+    saveTextReport(QStringLiteral("System.txt"),
+                   SystemTexts::backtestReport(*system, result, fromText, toText, numberLocale()));
+}
 
-    const QString path = Home + QStringLiteral("System.txt");
-    error = ReportFile::save(path, ReportFile::textLines(lines));
-    if (!error.isEmpty()) {
-        dialogs().showError(this, error);
-        return;
-    }
-    showReport(path, lines.join(QLatin1Char('\n')));
+void TForm1::chooseSystem(Guarantee guarantee, bool built)
+{
+    systemChoice_ = {guarantee, built};
+}
+
+ShippedSystem* TForm1::builtSystem(int k, Guarantee guarantee)
+{
+    const auto found = std::find_if(builtSystems_.begin(), builtSystems_.end(), [&](const ShippedSystem& entry) {
+        return entry.k == k && entry.guarantee == guarantee;
+    });
+    return found != builtSystems_.end() ? &*found : nullptr;
 }
 
 void TForm1::adoptSystem(ShippedSystem design)
 {
-    const auto choose = [this](const ShippedSystem& chosen, bool built) {
-        systemHits_ = chosen.guarantee.hits;
-        systemIfDrawn_ = chosen.guarantee.ifDrawn;
-        systemBuiltChosen_ = built;
-    };
-    if (design.rows.size() == std::size_t(Systems::binomial(design.k, 6))) {
-        // Every row of the numbers: the full system.
-        systemHits_ = systemIfDrawn_ = 6;
-        systemBuiltChosen_ = false;
-        return;
-    }
+    if (design.rows.size() == std::size_t(Systems::binomial(design.k, 6)))
+        return chooseSystem({6, 6}, false); // every row of the numbers: the full system
     for (const ShippedSystem& entry : ShippedSystems::all())
         if (entry.k == design.k && sameRows(entry.rows, design.rows))
-            return choose(entry, false);
+            return chooseSystem(entry.guarantee, false);
     // One own system per guarantee (or none) and count: the newest replaces
     // the older; a build only hands over a smaller one.
-    const auto same = std::find_if(builtSystems_.begin(), builtSystems_.end(), [&design](const ShippedSystem& entry) {
-        return entry.k == design.k && entry.guarantee == design.guarantee;
-    });
-    ShippedSystem& kept = same != builtSystems_.end() ? *same : builtSystems_.emplace_back();
+    ShippedSystem* same = builtSystem(design.k, design.guarantee);
+    ShippedSystem& kept = same ? *same : builtSystems_.emplace_back();
     kept = std::move(design);
-    choose(kept, true);
+    chooseSystem(kept.guarantee, true);
 }
 
 void TForm1::SystemBuildButtonClick()
@@ -426,9 +363,7 @@ void TForm1::SystemBuildButtonClick()
         return; // the boxes keep t <= m
     // The full system and the table's systems need no search.
     if (guarantee == Guarantee{6, 6} || ShippedSystems::find(int(k), guarantee)) {
-        systemHits_ = guarantee.hits;
-        systemIfDrawn_ = guarantee.ifDrawn;
-        systemBuiltChosen_ = false;
+        chooseSystem(guarantee, false);
         showSystem();
         system_->setRating(text(TextLine::SystemBuildShipped));
         return;
@@ -462,14 +397,10 @@ void TForm1::systemBuildFinished()
     system_->buildButton()->setText(systemBuildCaption_);
     QStringList lines;
     if (!found.rows.empty()) {
-        const auto same = std::find_if(builtSystems_.begin(), builtSystems_.end(), [&options](const ShippedSystem& entry) {
-            return entry.k == options.k && entry.guarantee == options.guarantee;
-        });
-        if (same != builtSystems_.end() && same->rows.size() <= found.rows.size()) {
+        const ShippedSystem* same = builtSystem(options.k, options.guarantee);
+        if (same && same->rows.size() <= found.rows.size()) {
             lines << text(TextLine::SystemBuildKept).arg(found.rows.size()).arg(same->rows.size());
-            systemHits_ = options.guarantee.hits;
-            systemIfDrawn_ = options.guarantee.ifDrawn;
-            systemBuiltChosen_ = true;
+            chooseSystem(options.guarantee, true);
         } else {
             // The checker proved the rows inside the search; the counting
             // bound reached proves that none can be smaller.
@@ -532,33 +463,6 @@ void TForm1::SystemPrintButtonClick()
     std::optional<LottoSystem> system;
     if (!haveSystem(system))
         return;
-    QStringList numbers;
-    for (int number : system->numbers)
-        numbers << QString::number(number);
-    QStringList lines;
-    lines << text(TextLine::SystemPrintHeading).arg(system->name, numbers.join(u' '));
-    lines << (system->guarantee.isSet() ? text(TextLine::SystemInfo)
-                                              .arg(system->rows.size())
-                                              .arg(SystemTexts::guarantee(system->guarantee))
-                                        : text(TextLine::SystemInfoPlain).arg(system->rows.size()));
-    lines << TicketReport::costLines(int(system->rows.size()), ticketPlay(), ticketRun(), ticketFeeText(),
-                                    numberLocale());
-    lines << QString();
-    // Numbered rows in columns, as they are marked on the slips.
-    const std::vector<SixNumbers> rows = system->sortedRows();
-    const int width = int(QString::number(rows.size()).size());
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        QString line = QStringLiteral("%1:").arg(int(r + 1), width);
-        for (int number : rows[r])
-            line += QStringLiteral(" %1").arg(number, 2);
-        lines << line;
-    }
-
-    const QString path = Home + QStringLiteral("Systemreihen.txt");
-    const QString error = ReportFile::save(path, ReportFile::textLines(lines));
-    if (!error.isEmpty()) {
-        dialogs().showError(this, error);
-        return;
-    }
-    showReport(path, lines.join(QLatin1Char('\n')));
+    saveTextReport(QStringLiteral("Systemreihen.txt"),
+                   SystemTexts::printout(*system, ticketCostLines(int(system->rows.size()))));
 }

@@ -6,7 +6,6 @@
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
 #include "evaluation/BoardRating.h"
-#include "evaluation/ReportFile.h"
 #include "evaluation/TicketReport.h"
 #include "platform/Dialogs.h"
 #include "text/Languages.h"
@@ -147,6 +146,16 @@ QString TForm1::ticketFeeText() const
     return edit ? edit->text() : QString();
 }
 
+int TForm1::ticketSuperNumber() const
+{
+    return Prize::ticketSuperNumber(session_.ticket.number);
+}
+
+QStringList TForm1::ticketCostLines(int rows) const
+{
+    return TicketReport::costLines(rows, ticketPlay(), ticketRun(), ticketFeeText(), numberLocale());
+}
+
 QLocale TForm1::numberLocale() const
 {
     const Language* language = Languages::byNumber(Sprache);
@@ -158,8 +167,6 @@ void TForm1::showTicketResult(const BoardRating& rating)
     const QLocale locale = numberLocale();
     const TicketPlay play = ticketPlay();
     const Draw draw = session_.currentRecord();
-    // The run's choices follow the interface language.
-    lottotippPage()->setWeeksTexts(weeksTexts());
     // A board without a valid row is no ticket yet: nothing to rate or pay.
     QStringList lines;
     if (rating.validRows > 0) {
@@ -171,7 +178,7 @@ void TForm1::showTicketResult(const BoardRating& rating)
                 games << game;
         if (!games.isEmpty())
             lines << games.join(QStringLiteral(" · "));
-        lines << TicketReport::costLines(rating.validRows, play, ticketRun(), ticketFeeText(), locale);
+        lines << ticketCostLines(rating.validRows);
     }
     lottotippPage()->setTicketSummary(lines.join(u'\n'));
 }
@@ -184,17 +191,10 @@ void TForm1::TicketRunButtonClick()
         dialogs().showError(this, error);
         return;
     }
-    const BoardRows rows = tipBoard()->texts();
+    const BoardRows rows = tipBoard()->cells();
     const std::vector<TicketRow> played = ticketRows(rateBoard(rows, session_.numbers));
-    const QStringList lines =
-        TicketReport::runReport(played, *draws, ticketRun(), ticketPlay(), ticketFeeText(), numberLocale());
-    const QString path = Home + QStringLiteral("Schein.txt");
-    error = ReportFile::save(path, ReportFile::textLines(lines));
-    if (!error.isEmpty()) {
-        dialogs().showError(this, error);
-        return;
-    }
-    showReport(path, lines.join(QLatin1Char('\n')));
+    saveTextReport(QStringLiteral("Schein.txt"), TicketReport::runReport(played, *draws, ticketRun(), ticketPlay(),
+                                                                         ticketFeeText(), numberLocale()));
 }
 
 void TForm1::announceTicketDraws(const std::vector<Draw>& draws)
@@ -212,7 +212,7 @@ void TForm1::announceTicketDraws(const std::vector<Draw>& draws)
     if (first)
         return;
 
-    const BoardRows rows = tipBoard()->texts();
+    const BoardRows rows = tipBoard()->cells();
     const std::vector<TicketRow> played = ticketRows(rateBoard(rows, session_.numbers));
     if (played.empty())
         return;

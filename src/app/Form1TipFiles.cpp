@@ -23,20 +23,6 @@ FileDialogSetup tipFileDialog(const QString& folder, const QString& proposedName
     return {folder, proposedName, TipFile::filter(), TipFile::defaultSuffix()};
 }
 
-// The weekday names of the printout follow the interface language, whatever
-// the system's own locale is. The numbers are those kept in `Sprache`.
-QLocale interfaceLocale(qint32 sprache)
-{
-    static const QLocale::Language languages[] = {
-        QLocale::German,  QLocale::English, QLocale::French,
-        QLocale::Spanish, QLocale::Turkish, QLocale::Russian,
-        QLocale::Dutch,   QLocale::Czech,   QLocale::Polish,
-    };
-    if (sprache < 0 || sprache >= static_cast<qint32>(std::size(languages)))
-        return QLocale(QLocale::German);
-    return QLocale(languages[sprache]);
-}
-
 // Reads first and touches the board only when the whole file was read, so a
 // file that cannot be opened or read leaves the tips as they were.
 bool loadTipFile(TForm1& form, const QString& path)
@@ -71,7 +57,7 @@ void TForm1::SpeedButton15Click()
     if (path.isEmpty())
         return;
     lastTipFolder_ = QFileInfo(path).absolutePath();
-    const QString error = TipFile::write(path, tipBoard()->texts(), session_.ticket.number);
+    const QString error = TipFile::write(path, tipBoard()->cells(), session_.ticket.number);
     if (!error.isEmpty())
         dialogs().showError(this, error);
 }
@@ -103,7 +89,7 @@ void TForm1::BitBtn7Click()
         DateSerial::toDate(session_.drawDate), datenbank_->saturdays(), datenbank_->wednesdays());
     QString error;
     const std::optional<QStringList> lines = TipPrintout::lines(
-        tipBoard()->texts(), nextDraw, text(TextLine::Tip), interfaceLocale(Sprache), &error);
+        tipBoard()->cells(), nextDraw, text(TextLine::Tip), numberLocale(), &error);
     QPlainTextEdit* memo = datenbank_->lineBuffer();
     memo->clear();
     if (!lines) {

@@ -17,10 +17,10 @@ SystemBuildJob::~SystemBuildJob()
     delete thread_;
 }
 
-bool SystemBuildJob::start(const SearchOptions& options)
+void SystemBuildJob::start(const SearchOptions& options)
 {
     if (thread_)
-        return false;
+        return;
     stop_ = false;
     options_ = options;
     options_.stop = &stop_;
@@ -31,7 +31,6 @@ bool SystemBuildJob::start(const SearchOptions& options)
     clock_.start();
     ticker_.start();
     thread_->start(QThread::LowPriority);
-    return true;
 }
 
 void SystemBuildJob::stop()

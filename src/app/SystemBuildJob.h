@@ -7,7 +7,6 @@
 #include <QTimer>
 
 #include <atomic>
-#include <memory>
 
 class QThread;
 
@@ -21,10 +20,9 @@ public:
     // Stops a running search and waits for it: its thread never outlives the job.
     ~SystemBuildJob() override;
 
-    bool isRunning() const { return thread_ != nullptr; }
     const SearchOptions& options() const { return options_; }
-    // Starts a search; refused (false) while one runs.
-    bool start(const SearchOptions& options);
+    // Starts a search; ignored while one runs.
+    void start(const SearchOptions& options);
     // The search ends at its next check and keeps the best found so far.
     void stop();
     bool stopped() const { return stop_.load(); }

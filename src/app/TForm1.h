@@ -143,6 +143,9 @@ public:
     // A report the program wrote, shown in its own viewer: `path` is the file
     // (saved, printed or handed on from there), `content` the text shown.
     void showReport(const QString& path, const QString& content);
+    // Writes a text report into the user's folder and shows it; says why when
+    // it cannot be written.
+    void saveTextReport(const QString& fileName, const QStringList& lines);
     // Where the tip file dialogs open (Form1TipFiles.cpp).
     QString tipFileFolder() const;
     // ---- end of shell actions -----------------------------------------------
@@ -179,6 +182,10 @@ public:
     TicketPlay ticketPlay() const;
     TicketRun ticketRun() const;
     QString ticketFeeText() const; // the fee field of the ticket's draw days
+    // The last digit of the ticket number, -1 without a valid one.
+    int ticketSuperNumber() const;
+    // The stake of so many rows a draw and over the ticket's run.
+    QStringList ticketCostLines(int rows) const;
     QLocale numberLocale() const;
     // The ticket's classes in the current draw and its cost, under the board.
     void showTicketResult(const BoardRating& rating);
@@ -215,11 +222,16 @@ private:
     // Says why nothing can be done without a system; false then.
     bool haveSystem(std::optional<LottoSystem>& system);
     std::vector<int> systemNumbers_; // the grid's choice, ascending
-    // The guarantee last chosen: kept while numbers are added or taken away,
-    // as long as the table has a system with it for the new count.
-    int systemHits_ = 6;
-    int systemIfDrawn_ = 6;
-    bool systemBuiltChosen_ = false; // the guarantee is that of a built or loaded system
+    // The guarantee last chosen, and whether of a built or loaded system:
+    // kept while numbers are added or taken away, as long as the list has a
+    // system with it for the new count.
+    struct SystemChoice {
+        Guarantee guarantee{6, 6};
+        bool built = false;
+    } systemChoice_;
+    void chooseSystem(Guarantee guarantee, bool built);
+    // The session's own system for k numbers and the guarantee, or nullptr.
+    ShippedSystem* builtSystem(int k, Guarantee guarantee);
     // Systems built or loaded in this session, in the table's shape; each
     // serves any choice of as many numbers.
     std::vector<ShippedSystem> builtSystems_;

@@ -75,6 +75,17 @@ QByteArray format(const LottoSystem& system)
     return out;
 }
 
+QByteArray csv(const LottoSystem& system)
+{
+    QByteArray out("n1,n2,n3,n4,n5,n6\r\n");
+    for (const SixNumbers& row : system.sortedRows()) {
+        for (std::size_t i = 0; i < row.size(); ++i)
+            out += (i == 0 ? "" : ",") + QByteArray::number(row[i]);
+        out += "\r\n";
+    }
+    return out;
+}
+
 QString write(const QString& path, const LottoSystem& system)
 {
     return AtomicFile::write(path, format(system)).message;

@@ -32,6 +32,8 @@ constexpr qint64 maxFileSize = 1024 * 1024;
 constexpr int maxRows = 20000;
 
 QByteArray format(const LottoSystem& system);
+// The rows alone as CSV, a header line "n1,…,n6" first, CR LF.
+QByteArray csv(const LottoSystem& system);
 // Returns the message for the user, empty on success.
 QString write(const QString& path, const LottoSystem& system);
 

@@ -45,6 +45,7 @@ private slots:
     void closingWhileBuildingWaitsForTheSearch();
     void numbersFromThePool();
     void loadedSystemFile();
+    void systemWithoutGuaranteeLooksBack();
     void printShowsEveryRow();
 
 private:
@@ -550,6 +551,30 @@ void SystemWindowTest::loadedSystemFile()
     control<QPushButton>(QStringLiteral("SystemLoadButton"))->click();
     QCOMPARE(platform_.dialogs.messages.last(), line(TextLine::SystemLoadCount).arg(14));
     QCOMPARE(page()->chosen(), shipped.numbers);
+}
+
+void SystemWindowTest::systemWithoutGuaranteeLooksBack()
+{
+    QVERIFY(writeDraws({makeDraw(QDate(2020, 1, 4), {1, 2, 3, 4, 5, 6}, 0, 7)}));
+    window_ = makeWindow();
+    window_->FormShow();
+    LottoSystem plain;
+    plain.numbers = {1, 2, 3, 4, 5, 6, 7};
+    plain.rows = {0b0111111, 0b1111110};
+    const QString path = home_ + QStringLiteral("ohne.vls");
+    QCOMPARE(SystemFile::write(path, plain), QString());
+    platform_.dialogs.fileAnswers.enqueue(path);
+    control<QPushButton>(QStringLiteral("SystemLoadButton"))->click();
+    QCOMPARE(page()->systemCombo()->currentText(), line(TextLine::SystemOwnPlain).arg(2));
+
+    page()->fromDate()->setDate(QDate(2020, 1, 1));
+    page()->toDate()->setDate(QDate(2020, 1, 31));
+    control<QPushButton>(QStringLiteral("SystemBacktestButton"))->click();
+    QFile file(home_ + QStringLiteral("System.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+    // No made-up "0 hits if 0 drawn" for a system that promises nothing.
+    QCOMPARE(lines.value(1), line(TextLine::SystemInfoPlain).arg(2));
 }
 
 void SystemWindowTest::printShowsEveryRow()

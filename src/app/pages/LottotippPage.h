@@ -86,7 +86,7 @@ signals:
     void commandRequested(LottotippPage::Command command);
     // The user changed a field of the ticket panel.
     void ticketEdited();
-    // The user left the ticket number field after changing it.
+    // The user left the ticket number field (or pressed Return in it).
     void losnummerLeft();
 
 protected:

@@ -178,15 +178,6 @@ QString TipBoard::cellText(int row, int cell) const
     return edit ? edit->text() : QString();
 }
 
-BoardRows TipBoard::texts() const
-{
-    BoardRows rows;
-    for (int r = 1; r <= RowCount; ++r)
-        for (int k = 1; k <= CellCount; ++k)
-            rows[std::size_t(r - 1)][std::size_t(k - 1)] = cellText(r, k);
-    return rows;
-}
-
 void TipBoard::setCellText(int row, int cell, const QString& text)
 {
     if (QLineEdit* edit = cellEdit(row, cell))

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "evaluation/BoardRating.h"
-
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -38,8 +36,6 @@ public:
     static QString normaliseCell(const QString& text);
 
     QString cellText(int row, int cell) const;
-    // Every cell's text, row by row, as the rating takes them.
-    BoardRows texts() const;
     // Goes through the normalisation, like typing into the cell.
     void setCellText(int row, int cell, const QString& text);
     QColor cellColor(int row, int cell) const;
@@ -64,8 +60,9 @@ public:
     void clearRow(int row);
     void clearUnlockedRows();
 
-    // The texts of all cells, row by row: what a run that may fail keeps to
-    // put the user's tips back. Hits and cross sums follow from a rating.
+    // The texts of all cells, row by row: what the rating, the tip file and a
+    // run that may fail take (the last to put the user's tips back). Hits and
+    // cross sums follow from a rating.
     using Cells = std::array<std::array<QString, CellCount>, RowCount>;
     Cells cells() const;
     void setCells(const Cells& cells);
