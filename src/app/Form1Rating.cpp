@@ -85,6 +85,11 @@ void TForm1::Zettelcheck(const QString& Edit1T, const QString& Edit2T, const QSt
 
 void TForm1::Komplettcheck()
 {
+    rateBoardShown(true);
+}
+
+void TForm1::rateBoardShown(bool withSound)
+{
     session_.lastRating.statistik = {};
     if (!session_.ratingOn)
         return;
@@ -97,7 +102,7 @@ void TForm1::Komplettcheck()
     // It is looked for beside the program, not in the working directory.
     const QString soundFile = QDir(ProgramDir).filePath(SoundName);
     for (int r = 1; r <= TipBoard::RowCount; ++r)
-        if (showRowRating(*board, r, rating.rows[r - 1]))
+        if (showRowRating(*board, r, rating.rows[r - 1]) && withSound)
             sound().play(soundFile);
     showTicketResult(rating);
 

@@ -52,12 +52,12 @@ void TForm1::connectTicket()
                 return;
             session_.ticket.days = int(DrawDays::Saturday);
             showTicket();
-            Komplettcheck();
+            rateBoardShown(false);
         });
     // The fee belongs to the stake shown under the board.
     for (const char* fee : {"Edit81", "Edit82"})
         if (auto* edit = internetPage()->findChild<QLineEdit*>(QLatin1String(fee)))
-            connect(edit, &QLineEdit::editingFinished, this, &TForm1::Komplettcheck);
+            connect(edit, &QLineEdit::editingFinished, this, [this] { rateBoardShown(false); });
     // A run may read the ticket (the backtest its super number); its report
     // only reads and stays allowed.
     for (QWidget* field : page->ticketPanel()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -108,7 +108,8 @@ void TForm1::TicketEdited()
     ticket.weeks = fields.weeks;
     if (fields.firstDate.isValid())
         ticket.firstDate = DateSerial::fromDate(fields.firstDate);
-    Komplettcheck();
+    // The hits stay as they are: no sound for every digit of the ticket number.
+    rateBoardShown(false);
 }
 
 void TForm1::LosnummerExit()

@@ -154,6 +154,9 @@ public:
     void Zettelcheck(const QString& Edit1T, const QString& Edit2T, const QString& Edit3T,
                      const QString& Edit4T, const QString& Edit5T, const QString& Edit6T);
     void Komplettcheck();
+    // Komplettcheck with or without the sound: a change of the ticket
+    // changes classes and stake, not the hits the sound is for.
+    void rateBoardShown(bool withSound);
     void SpeedButton5Click();
     // helpers of rating:
     // Makes `draw` the current draw and shows it: the session's draw, the draw

@@ -45,6 +45,7 @@ private slots:
     void rowClassBesideTheHits();
     void invalidLosnummerIsSaidAndKept_data();
     void invalidLosnummerIsSaidAndKept();
+    void ticketEditsRateWithoutTheSound();
     void summaryUnderTheBoard();
     void costWithTheFeeOfTheDrawDays();
     void runReportHasTheRunsDraws();
@@ -140,6 +141,24 @@ void TicketWindowTest::rowClassBesideTheHits()
     QCOMPARE(board()->hitsBold(4), !classText.isEmpty());
     QVERIFY(!board()->hitsBold(3));
     QVERIFY(dialogs_.messages.isEmpty());
+}
+
+// The sound is for the hits; typing the ticket number changes only the classes.
+void TicketWindowTest::ticketEditsRateWithoutTheSound()
+{
+    QVERIFY(writeDraws(mayDraws()));
+    chooseDate(QDate(2013, 5, 4));
+    setRow(1, {"5", "7", "11", "21", "30", "40"});
+    sound_.played.clear();
+
+    typeLosnummer(QStringLiteral("1234568"));
+    control<QCheckBox>(QStringLiteral("Spiel77Box"))->click();
+    QCOMPARE(board()->prizeClassText(1), QStringLiteral("5"));
+    QVERIFY(sound_.played.isEmpty());
+
+    // Rating the draw again still sounds for the row's four hits.
+    chooseDate(QDate(2013, 5, 4));
+    QCOMPARE(sound_.played.size(), 1);
 }
 
 void TicketWindowTest::invalidLosnummerIsSaidAndKept_data()
