@@ -11,9 +11,7 @@
 #include "text/Languages.h"
 #include "text/TextLine.h"
 
-#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 
 #include <algorithm>
 #include <cmath>
@@ -46,18 +44,13 @@ void TForm1::connectTicket()
     connect(page, &LottotippPage::losnummerLeft, this, &TForm1::LosnummerExit);
     // "Saturday predefined" is a preset: ticking it makes the ticket a
     // Saturday ticket, which the user may still change on "Lottotipp".
-    if (auto* saturdaysOnly = internetPage()->findChild<QCheckBox*>(QStringLiteral("CheckBox32")))
-        connect(saturdaysOnly, &QCheckBox::clicked, this, [this](bool on) {
-            if (!on)
-                return;
-            session_.ticket.days = int(DrawDays::Saturday);
-            showTicket();
-            rateBoardShown(false);
-        });
+    connect(internetPage(), &InternetPage::saturdaysOnlyTicked, this, [this] {
+        session_.ticket.days = int(DrawDays::Saturday);
+        showTicket();
+        rateBoardShown(false);
+    });
     // The fee belongs to the stake shown under the board.
-    for (const char* fee : {"Edit81", "Edit82"})
-        if (auto* edit = internetPage()->findChild<QLineEdit*>(QLatin1String(fee)))
-            connect(edit, &QLineEdit::editingFinished, this, [this] { rateBoardShown(false); });
+    connect(internetPage(), &InternetPage::feeEdited, this, [this] { rateBoardShown(false); });
     // A run may read the ticket (the backtest its super number); its report
     // only reads and stays allowed.
     for (QWidget* field : page->ticketPanel()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -69,8 +62,7 @@ void TForm1::ticketAfterLoad()
 {
     Ticket& ticket = session_.ticket;
     if (ticket.days < 1 || ticket.days > 3) {
-        const auto* saturdaysOnly = internetPage()->findChild<QCheckBox*>(QStringLiteral("CheckBox32"));
-        ticket.days = int(saturdaysOnly && saturdaysOnly->isChecked() ? DrawDays::Saturday : DrawDays::Both);
+        ticket.days = int(internetPage()->saturdaysOnly() ? DrawDays::Saturday : DrawDays::Both);
     }
     if (ticket.weeks < 0 || ticket.weeks > TicketRun::kMaxWeeks)
         ticket.weeks = 1;
@@ -142,9 +134,7 @@ TicketRun TForm1::ticketRun() const
 
 QString TForm1::ticketFeeText() const
 {
-    const char* field = ticketRun().days == DrawDays::Both ? "Edit82" : "Edit81";
-    const auto* edit = internetPage()->findChild<QLineEdit*>(QLatin1String(field));
-    return edit ? edit->text() : QString();
+    return internetPage()->feeText(ticketRun().days == DrawDays::Both);
 }
 
 int TForm1::ticketSuperNumber() const

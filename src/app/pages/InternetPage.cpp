@@ -63,6 +63,15 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
     saturdaysOnly->setObjectName(QStringLiteral("CheckBox32"));
     feeColumn->addWidget(saturdaysOnly);
     outer->addWidget(fees);
+    feeOneDay_ = one;
+    feeBothDays_ = two;
+    saturdaysOnly_ = saturdaysOnly;
+    for (QLineEdit* fee : {one, two})
+        connect(fee, &QLineEdit::editingFinished, this, &InternetPage::feeEdited);
+    connect(saturdaysOnly, &QCheckBox::clicked, this, [this](bool on) {
+        if (on)
+            emit saturdaysOnlyTicked();
+    });
 
     auto* links = new QGroupBox(QStringLiteral("Im Internet"), this);
     links->setObjectName(QStringLiteral("Panel15"));
@@ -155,4 +164,14 @@ bool InternetPage::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+QString InternetPage::feeText(bool bothDays) const
+{
+    return (bothDays ? feeBothDays_ : feeOneDay_)->text();
+}
+
+bool InternetPage::saturdaysOnly() const
+{
+    return saturdaysOnly_->isChecked();
 }

@@ -20,8 +20,16 @@ public:
     void setProxyPort(const QString& port);
     QString serviceUrl() const; // ServiceUrlEdit: address of the draw service
     void setServiceUrl(const QString& address);
+    // The processing fee as typed: `Edit82` for a ticket of both draw days,
+    // `Edit81` for one day.
+    QString feeText(bool bothDays) const;
+    bool saturdaysOnly() const; // CheckBox32
 
 signals:
+    // A fee field was left after editing.
+    void feeEdited();
+    // "Ich spiele nur Samstags" was ticked by the user.
+    void saturdaysOnlyTicked();
     // One of the link labels `Label52`, `Label54`, `Label56` was clicked;
     // carries the label's text, which is the address to open.
     void linkClicked(const QString& text);
@@ -38,4 +46,7 @@ private:
     QLineEdit* proxyHost_ = nullptr;
     QLineEdit* proxyPort_ = nullptr;
     QLineEdit* serviceUrl_ = nullptr;
+    QLineEdit* feeOneDay_ = nullptr;
+    QLineEdit* feeBothDays_ = nullptr;
+    QCheckBox* saturdaysOnly_ = nullptr;
 };
