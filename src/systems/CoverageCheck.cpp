@@ -17,9 +17,8 @@ CoverageResult check(const std::vector<NumberMask>& rows, int k, Guarantee guara
 
     const int t = guarantee.hits;
     const int m = guarantee.ifDrawn;
-    // Every m-subset in ascending order of its mask (Gosper's hack).
-    NumberMask subset = (NumberMask(1) << m) - 1;
-    while (subset <= all) {
+    // Every m-subset in ascending order of its mask.
+    for (NumberMask subset = (NumberMask(1) << m) - 1; subset <= all; subset = Systems::nextSubset(subset)) {
         bool covered = false;
         for (NumberMask row : rows) {
             if (std::popcount(row & subset) >= t) {
@@ -32,9 +31,6 @@ CoverageResult check(const std::vector<NumberMask>& rows, int k, Guarantee guara
             if (result.holes.size() < maxHoles)
                 result.holes.push_back(subset);
         }
-        const NumberMask lowest = subset & (~subset + 1);
-        const NumberMask ripple = subset + lowest;
-        subset = (((ripple ^ subset) >> 2) / lowest) | ripple;
     }
     result.holds = result.holeCount == 0;
     return result;

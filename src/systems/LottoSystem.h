@@ -47,6 +47,17 @@ constexpr int kMaxFull = 13;
 int popCount(NumberMask mask);
 bool isLottoNumbers(const std::vector<int>& numbers); // ascending, different, 1..49
 
+// The next larger mask with as many bits set (Gosper's hack): stepping from
+// the lowest m bits visits every m-subset in ascending order of the mask, so
+// the m-subsets of k positions end once the mask exceeds the k lowest bits.
+// The mask must not be 0.
+inline NumberMask nextSubset(NumberMask mask)
+{
+    const NumberMask lowest = mask & (~mask + 1);
+    const NumberMask ripple = mask + lowest;
+    return (((ripple ^ mask) >> 2) / lowest) | ripple;
+}
+
 // C(n, r) for the small values used here; 0 when r is out of 0..n.
 std::int64_t binomial(int n, int r);
 

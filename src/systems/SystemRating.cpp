@@ -1,5 +1,6 @@
 #include "systems/SystemRating.h"
 
+#include "evaluation/ChanceComparison.h"
 #include "evaluation/PrizeClasses.h"
 #include "evaluation/TicketCost.h"
 #include "evaluation/TicketRun.h"
@@ -25,12 +26,10 @@ namespace SystemRating {
 
 NumberMask drawMask(const Draw& draw)
 {
-    NumberMask mask = 0;
-    for (int i = 0; i < 6; ++i) {
-        if (!isLottoNumber(draw.number(i)))
-            return 0;
-        mask |= NumberMask(1) << draw.number(i);
-    }
+    // A number outside 1..49 sets no bit and a repeated one sets its bit once:
+    // six bits only for six different valid numbers.
+    const NumberMask mask = Chance::drawMask(
+        {draw.number(0), draw.number(1), draw.number(2), draw.number(3), draw.number(4), draw.number(5)});
     return std::popcount(mask) == 6 ? mask : 0;
 }
 

@@ -1,51 +1,20 @@
 #include "systems/SystemSearch.h"
 
 #include "generator/Random.h"
+#include "systems/CoverInstance.h"
 
 #include <QElapsedTimer>
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 
 namespace {
-
-// The blocks (all six-subsets of the k positions), the m-subsets to cover
-// and which block covers which subset, once per search.
-struct Instance {
-    std::vector<NumberMask> blocks;
-    std::vector<NumberMask> subsets;
-    std::vector<std::vector<int>> coversOf;   // block -> subsets it covers
-    std::vector<std::vector<int>> coveredBy;  // subset -> blocks that cover it
-
-    Instance(int k, Guarantee g)
-    {
-        blocks = Systems::fullSystemRows(k);
-        const NumberMask all = (NumberMask(1) << k) - 1;
-        for (NumberMask s = (NumberMask(1) << g.ifDrawn) - 1; s <= all;) {
-            subsets.push_back(s);
-            const NumberMask lowest = s & (~s + 1);
-            const NumberMask ripple = s + lowest;
-            s = (((ripple ^ s) >> 2) / lowest) | ripple;
-        }
-        coversOf.resize(blocks.size());
-        coveredBy.resize(subsets.size());
-        for (std::size_t b = 0; b < blocks.size(); ++b) {
-            for (std::size_t s = 0; s < subsets.size(); ++s) {
-                if (std::popcount(blocks[b] & subsets[s]) >= g.hits) {
-                    coversOf[b].push_back(int(s));
-                    coveredBy[s].push_back(int(b));
-                }
-            }
-        }
-    }
-};
 
 // A solution under change: how often each subset is covered, and the
 // uncovered ones in a list that allows picking one at random.
 class Cover {
 public:
-    explicit Cover(const Instance& instance)
+    explicit Cover(const CoverInstance& instance)
         : in_(instance), count_(instance.subsets.size(), 0), where_(instance.subsets.size(), -1)
     {
         for (std::size_t s = 0; s < count_.size(); ++s)
@@ -116,14 +85,14 @@ private:
         where_[std::size_t(s)] = -1;
     }
 
-    const Instance& in_;
+    const CoverInstance& in_;
     std::vector<int> count_;
     std::vector<int> where_;
     std::vector<int> open_;
     std::vector<int> rows_;
 };
 
-std::vector<int> greedy(const Instance& in, Random& random)
+std::vector<int> greedy(const CoverInstance& in, Random& random)
 {
     Cover cover(in);
     while (cover.open() > 0) {
@@ -145,7 +114,7 @@ std::vector<int> greedy(const Instance& in, Random& random)
     return cover.rows();
 }
 
-std::vector<NumberMask> masksOf(const Instance& in, const std::vector<int>& rows)
+std::vector<NumberMask> masksOf(const CoverInstance& in, const std::vector<int>& rows)
 {
     std::vector<NumberMask> masks;
     for (int b : rows)
@@ -184,7 +153,7 @@ SearchResult search(const SearchOptions& options)
         return result;
     result.lowerBound = std::max(1, countingBound(k, g));
 
-    const Instance in(k, g);
+    const CoverInstance in(k, g);
     Random random(options.seed);
     std::vector<int> best = greedy(in, random);
 

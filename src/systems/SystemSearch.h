@@ -32,8 +32,9 @@ struct SearchResult {
 
 namespace SystemSearch {
 
-constexpr int kMinNumbers = 7;
-constexpr int kMaxNumbers = 13;
+// The range of the full systems the rows are taken from.
+constexpr int kMinNumbers = Systems::kMinFull;
+constexpr int kMaxNumbers = Systems::kMaxFull;
 
 SearchResult search(const SearchOptions& options);
 

@@ -103,6 +103,25 @@ private slots:
         QCOMPARE(Systems::fullSystemRows(6).size(), std::size_t(1));
     }
 
+    void nextSubsetVisitsEveryMSubsetOnce()
+    {
+        // The covering checks and the searches step through the m-subsets this way.
+        for (int k = 6; k <= CoverageCheck::kMaxNumbers; ++k) {
+            const NumberMask all = (NumberMask(1) << k) - 1;
+            for (int m = 1; m <= 6; ++m) {
+                std::int64_t count = 0;
+                NumberMask previous = 0;
+                for (NumberMask s = (NumberMask(1) << m) - 1; s <= all; s = Systems::nextSubset(s)) {
+                    QVERIFY(s > previous);
+                    QCOMPARE(Systems::popCount(s), m);
+                    previous = s;
+                    ++count;
+                }
+                QCOMPARE(count, Systems::binomial(k, m));
+            }
+        }
+    }
+
     void rowsMapOntoTheNumbers()
     {
         LottoSystem system;

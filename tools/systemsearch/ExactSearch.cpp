@@ -1,40 +1,23 @@
 #include "ExactSearch.h"
 
-#include "systems/CoverageCheck.h"
+#include "systems/CoverInstance.h"
 #include "systems/SystemSearch.h"
 
 #include <QElapsedTimer>
 
 #include <algorithm>
-#include <bit>
 
 namespace {
 
 class Exact {
 public:
-    Exact(int k, Guarantee g, double seconds) : seconds_(seconds)
+    Exact(int k, Guarantee g, double seconds) : seconds_(seconds), in_(k, g)
     {
-        blocks_ = Systems::fullSystemRows(k);
-        const NumberMask all = (NumberMask(1) << k) - 1;
-        for (NumberMask s = (NumberMask(1) << g.ifDrawn) - 1; s <= all;) {
-            subsets_.push_back(s);
-            const NumberMask lowest = s & (~s + 1);
-            const NumberMask ripple = s + lowest;
-            s = (((ripple ^ s) >> 2) / lowest) | ripple;
-        }
-        coversOf_.resize(blocks_.size());
-        coveredBy_.resize(subsets_.size());
-        for (std::size_t b = 0; b < blocks_.size(); ++b)
-            for (std::size_t s = 0; s < subsets_.size(); ++s)
-                if (std::popcount(blocks_[b] & subsets_[s]) >= g.hits) {
-                    coversOf_[b].push_back(int(s));
-                    coveredBy_[s].push_back(int(b));
-                }
-        for (const auto& covers : coversOf_)
+        for (const auto& covers : in_.coversOf)
             perRow_ = std::max(perRow_, int(covers.size()));
-        count_.assign(subsets_.size(), 0);
-        banned_.assign(blocks_.size(), 0);
-        open_ = int(subsets_.size());
+        count_.assign(in_.subsets.size(), 0);
+        banned_.assign(in_.blocks.size(), 0);
+        open_ = int(in_.subsets.size());
         clock_.start();
     }
 
@@ -48,7 +31,7 @@ public:
             answer.outcome = found ? ExactAnswer::Exists : timedOut_ ? ExactAnswer::OutOfTime : ExactAnswer::None;
             if (found)
                 for (int b : chosen_)
-                    answer.rows.push_back(blocks_[std::size_t(b)]);
+                    answer.rows.push_back(in_.blocks[std::size_t(b)]);
         } else {
             answer.outcome = ExactAnswer::None;
         }
@@ -59,13 +42,13 @@ public:
 private:
     void add(int b)
     {
-        for (int s : coversOf_[std::size_t(b)])
+        for (int s : in_.coversOf[std::size_t(b)])
             if (count_[std::size_t(s)]++ == 0)
                 --open_;
     }
     void remove(int b)
     {
-        for (int s : coversOf_[std::size_t(b)])
+        for (int s : in_.coversOf[std::size_t(b)])
             if (--count_[std::size_t(s)] == 0)
                 ++open_;
     }
@@ -86,7 +69,7 @@ private:
             ++target;
         std::vector<int> tried;
         bool found = false;
-        for (int b : coveredBy_[target]) {
+        for (int b : in_.coveredBy[target]) {
             if (banned_[std::size_t(b)])
                 continue;
             add(b);
@@ -109,10 +92,7 @@ private:
 
     double seconds_;
     QElapsedTimer clock_;
-    std::vector<NumberMask> blocks_;
-    std::vector<NumberMask> subsets_;
-    std::vector<std::vector<int>> coversOf_;
-    std::vector<std::vector<int>> coveredBy_;
+    const CoverInstance in_;
     std::vector<int> count_;
     std::vector<char> banned_;
     std::vector<int> chosen_;
