@@ -92,7 +92,7 @@ void TForm1::Komplettcheck()
     TipBoard* board = tipBoard();
     const BoardRows rows = board->texts();
 
-    const BoardRating rating = rateBoard(rows, session_.numbers, session_.currentRecord(), ticketPlay());
+    const BoardRating rating = rateBoard(rows, session_.currentRecord(), ticketPlay());
     // The sound is started per row, each start replacing the one playing.
     // It is looked for beside the program, not in the working directory.
     const QString soundFile = QDir(ProgramDir).filePath(SoundName);

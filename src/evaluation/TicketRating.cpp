@@ -1,6 +1,7 @@
 #include "evaluation/TicketRating.h"
 
 #include <algorithm>
+#include <utility>
 
 bool TicketDrawResult::won() const
 {
@@ -10,14 +11,21 @@ bool TicketDrawResult::won() const
 
 TicketDrawResult rateTicket(std::span<const TicketRow> rows, const Draw& draw, const TicketPlay& play)
 {
+    const int ticketSuper = Prize::ticketSuperNumber(play.losnummer);
+    std::vector<Prize::RowResult> rated;
+    rated.reserve(rows.size());
+    for (const TicketRow& row : rows)
+        rated.push_back(Prize::rateRow(row, draw, ticketSuper));
+    return tallyTicket(std::move(rated), draw, play);
+}
+
+TicketDrawResult tallyTicket(std::vector<Prize::RowResult> rows, const Draw& draw, const TicketPlay& play)
+{
     TicketDrawResult result;
     result.date = draw.datum;
     result.classTable = Prize::eraOn(draw.datum) != nullptr;
-    const int ticketSuper = Prize::ticketSuperNumber(play.losnummer);
-    result.rows.reserve(rows.size());
-    for (const TicketRow& row : rows) {
-        const Prize::RowResult rated = Prize::rateRow(row, draw, ticketSuper);
-        result.rows.push_back(rated);
+    result.rows = std::move(rows);
+    for (const Prize::RowResult& rated : result.rows) {
         ++result.perClass[static_cast<std::size_t>(rated.prizeClass)];
         ++result.perHits[static_cast<std::size_t>(rated.hits)];
     }

@@ -34,6 +34,9 @@ struct TicketDrawResult {
 };
 
 TicketDrawResult rateTicket(std::span<const TicketRow> rows, const Draw& draw, const TicketPlay& play);
+// The same from rows already rated against `draw`: counts their classes and
+// adds Spiel 77 and Super 6.
+TicketDrawResult tallyTicket(std::vector<Prize::RowResult> rows, const Draw& draw, const TicketPlay& play);
 
 // The ticket against every stored draw of its run, oldest first.
 std::vector<TicketDrawResult> rateTicketRun(std::span<const TicketRow> rows,
