@@ -46,7 +46,9 @@ std::vector<TicketDrawResult> rateTicketRun(std::span<const TicketRow> rows,
                                             const TicketRun& run, const TicketPlay& play)
 {
     std::vector<TicketDrawResult> results;
-    for (int index : drawsInRun(draws, run))
+    for (int index : drawsInRun(draws, run)) {
         results.push_back(rateTicket(rows, draws[static_cast<std::size_t>(index)], play));
+        results.back().drawIndex = index;
+    }
     return results;
 }

@@ -464,34 +464,30 @@ Output run(const QStringList& arguments, const Environment& environment)
     if (!draws)
         return refused();
 
-    // The draws to rate, each checked before any is rated.
+    // The draws to rate, each checked before any is reported.
     std::vector<TicketDrawResult> results;
-    std::vector<const Draw*> rated;
     if (request->run) {
-        for (const int index : drawsInRun(*draws, *request->run))
-            rated.push_back(&(*draws)[std::size_t(index)]);
-    } else if (request->draw) {
-        const double day = DateSerial::fromDate(*request->draw);
-        const auto found = std::find_if(draws->begin(), draws->end(), [&](const Draw& d) { return d.datum == day; });
-        if (found == draws->end()) {
-            refusal.message = text(TextLine::CheckNoDrawOn).arg(shortDate(*request->draw));
-            return refused();
-        }
-        rated.push_back(&*found);
-    } else {
-        rated.push_back(&draws->back());
-    }
-    for (const Draw* draw : rated) {
-        if (isDamagedDraw(*draw)) {
-            refusal.message = text(TextLine::CheckDrawDamaged).arg(dateText(draw->datum));
-            return refused();
-        }
-    }
-    if (request->run) {
-        // The run's draws through the same call the window makes.
         results = rateTicketRun(ticket->rows, *draws, *request->run, ticket->play);
     } else {
-        results.push_back(rateTicket(ticket->rows, *rated.front(), ticket->play));
+        std::size_t index = draws->size() - 1;
+        if (request->draw) {
+            const double day = DateSerial::fromDate(*request->draw);
+            const auto found = std::find_if(draws->begin(), draws->end(), [&](const Draw& d) { return d.datum == day; });
+            if (found == draws->end()) {
+                refusal.message = text(TextLine::CheckNoDrawOn).arg(shortDate(*request->draw));
+                return refused();
+            }
+            index = std::size_t(found - draws->begin());
+        }
+        results.push_back(rateTicket(ticket->rows, (*draws)[index], ticket->play));
+        results.back().drawIndex = int(index);
+    }
+    for (const TicketDrawResult& result : results) {
+        const Draw& draw = (*draws)[std::size_t(result.drawIndex)];
+        if (isDamagedDraw(draw)) {
+            refusal.message = text(TextLine::CheckDrawDamaged).arg(dateText(draw.datum));
+            return refused();
+        }
     }
 
     const int paidDraws = request->run ? request->run->paidDraws() : 1;
@@ -536,8 +532,7 @@ Output run(const QStringList& arguments, const Environment& environment)
         QJsonArray drawList;
         for (std::size_t d = 0; d < results.size(); ++d) {
             const TicketDrawResult& result = results[d];
-            const Draw& draw = *std::find_if(draws->begin(), draws->end(),
-                                             [&](const Draw& x) { return x.datum == result.date; });
+            const Draw& draw = (*draws)[std::size_t(result.drawIndex)];
             QJsonObject entry;
             entry.insert(QStringLiteral("date"), isoText(result.date));
             entry.insert(QStringLiteral("numbers"),
@@ -596,8 +591,7 @@ Output run(const QStringList& arguments, const Environment& environment)
         lines << heading << QString();
     }
     for (const TicketDrawResult& result : results) {
-        const Draw& draw = *std::find_if(draws->begin(), draws->end(),
-                                         [&](const Draw& x) { return x.datum == result.date; });
+        const Draw& draw = (*draws)[std::size_t(result.drawIndex)];
         lines << drawLine(draw, weekdays).trimmed();
         for (std::size_t r = 0; r < result.rows.size(); ++r) {
             const Prize::RowResult& row = result.rows[r];
