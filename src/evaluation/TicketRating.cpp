@@ -25,10 +25,8 @@ TicketDrawResult tallyTicket(std::vector<Prize::RowResult> rows, const Draw& dra
     result.date = draw.datum;
     result.classTable = Prize::eraOn(draw.datum) != nullptr;
     result.rows = std::move(rows);
-    for (const Prize::RowResult& rated : result.rows) {
+    for (const Prize::RowResult& rated : result.rows)
         ++result.perClass[static_cast<std::size_t>(rated.prizeClass)];
-        ++result.perHits[static_cast<std::size_t>(rated.hits)];
-    }
     if (play.spiel77) {
         result.spiel77Class = Prize::spiel77Class(play.losnummer, draw);
         result.fixedAmountCents += Prize::spiel77AmountCents(result.spiel77Class);

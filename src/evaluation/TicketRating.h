@@ -25,7 +25,6 @@ struct TicketDrawResult {
     bool classTable = false;            // a class table is kept for the date
     std::vector<Prize::RowResult> rows; // in the order given
     std::array<int, 10> perClass{};     // rows per class, [1..9]; [0] rows without a class
-    std::array<int, 7> perHits{};       // rows per hits 0..6
     int spiel77Class = -1;              // -1: not played or no digits in the draw
     int super6Class = -1;
     qint64 fixedAmountCents = 0;        // Spiel 77 and Super 6 fixed amounts won
