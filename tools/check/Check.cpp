@@ -53,7 +53,6 @@ struct Request {
     QString database;
     std::optional<QDate> draw;
     std::optional<TicketRun> run;
-    QString runDays;          // as given, for the JSON
     QString tips;             // tip file
     QString system;           // system file
     QStringList rowTexts;     // --row values
@@ -80,6 +79,14 @@ QString shortDate(const QDate& date)
     return date.toString(QStringLiteral("dd.MM.yyyy"));
 }
 
+const Language* languageOf(const QString& code)
+{
+    for (const Language& language : Languages::all())
+        if (language.code == code)
+            return &language;
+    return nullptr;
+}
+
 // The language from --lang, else from LANG ("en_GB.UTF-8"), else German.
 QString languageCode(const QString& lang)
 {
@@ -88,18 +95,9 @@ QString languageCode(const QString& lang)
         return QStringLiteral("sp");
     if (prefix == QLatin1String("cs"))
         return QStringLiteral("cz");
-    for (const Language& language : Languages::all())
-        if (language.code == prefix)
-            return prefix;
+    if (languageOf(prefix))
+        return prefix;
     return QStringLiteral("de");
-}
-
-const Language* languageOf(const QString& code)
-{
-    for (const Language& language : Languages::all())
-        if (language.code == code)
-            return &language;
-    return nullptr;
 }
 
 // Installs the language's text table: German from the program itself, any
@@ -196,7 +194,6 @@ std::optional<Request> parseArguments(const QStringList& arguments, const Enviro
             if (!days)
                 return refuse(text(TextLine::CheckBadDays).arg(*value(3)));
             request.run = TicketRun{DateSerial::fromDate(*first), weeks, *days};
-            request.runDays = value(3)->toLower();
             i += 3;
         } else if (option == QLatin1String("--db") || option == QLatin1String("--draw")
                    || option == QLatin1String("--tips") || option == QLatin1String("--system")
@@ -258,8 +255,7 @@ std::optional<Ticket> readTicket(const Request& request, Refusal& refusal)
         ticket.system = SystemFile::read(request.system, &error);
         if (!ticket.system)
             return refuse(text(TextLine::CheckSystemFileBad).arg(request.system, error));
-        for (const SixNumbers& row : ticket.system->sortedRows())
-            ticket.rows.push_back(row);
+        ticket.rows = ticket.system->sortedRows();
     }
     for (const QString& rowText : request.rowTexts) {
         const std::optional<TicketRow> row = parseRow(rowText);
