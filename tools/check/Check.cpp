@@ -1,6 +1,6 @@
 #include "Check.h"
 
-#include "app/AppPaths.h"
+#include "paths/AppPaths.h"
 #include "draws/DamagedDraws.h"
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
@@ -36,8 +36,6 @@
 namespace Check {
 
 namespace {
-
-const QString kDatabaseName = QStringLiteral("ZahlenOB.dat");
 
 QString text(int line)
 {
@@ -626,14 +624,12 @@ Output run(const QStringList& arguments, const Environment& environment)
 QString defaultDatabase(const QString& executableDir, const QString& userDataDir)
 {
     const AppPaths paths = AppPaths::forExecutable(executableDir, userDataDir);
-    const QString own = paths.home + kDatabaseName;
+    const QString own = paths.home + AppPaths::databaseName();
     if (QFileInfo::exists(own))
         return own;
-    // The window adopts the first of these at its next start.
-    for (const QString& folder : {paths.executableDir, paths.programDir})
-        if (!folder.isEmpty() && QFileInfo(folder + kDatabaseName).isReadable())
-            return folder + kDatabaseName;
-    return own;
+    // The window adopts this one at its next start.
+    const QString delivered = paths.deliveredDatabase(AppPaths::databaseName());
+    return delivered.isEmpty() ? own : delivered;
 }
 
 } // namespace Check
