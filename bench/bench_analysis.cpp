@@ -4,7 +4,7 @@
 // "yyyy-mm-dd,n1,...,n6,bonus,super", bonus and super may be empty), or else
 // a made-up one of the same shape: Saturdays from 1955, Wednesdays too from
 // 1982, about 5,000 draws.
-#include "app/AppPaths.h"
+#include "paths/AppPaths.h"
 #include "app/TForm1.h"
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/DiagrammPage.h"

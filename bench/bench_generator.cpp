@@ -7,7 +7,7 @@
 // at 4 hits, run limit 50,000) through the window and as the candidate loop
 // alone, and the responsiveness of the window during that worst case.
 
-#include "app/AppPaths.h"
+#include "paths/AppPaths.h"
 #include "app/TForm1.h"
 #include "app/pages/BerechnungPage.h"
 #include "app/pages/DatenbankPage.h"

@@ -3,7 +3,7 @@
 // shipped history into a database that holds only its first draw. The
 // argument is the service's delay per answer in milliseconds (0: loopback as
 // it is; 20: a round trip like a real network's).
-#include "app/AppPaths.h"
+#include "paths/AppPaths.h"
 #include "app/TForm1.h"
 #include "app/pages/DatenbankPage.h"
 #include "app/pages/InternetPage.h"

@@ -1,4 +1,4 @@
-#include "app/AppPaths.h"
+#include "paths/AppPaths.h"
 #include "app/SignalCloser.h"
 #include "app/TForm1.h"
 #include "platform/Dialogs.h"

@@ -97,7 +97,7 @@ void TForm1::rateBoardShown(bool withSound)
     TipBoard* board = tipBoard();
     const BoardRows rows = board->cells();
 
-    const BoardRating rating = rateBoard(rows, session_.numbers, session_.currentRecord(), ticketPlay());
+    const BoardRating rating = rateBoard(rows, session_.currentRecord(), ticketPlay());
     // The sound is started per row, each start replacing the one playing.
     // It is looked for beside the program, not in the working directory.
     const QString soundFile = QDir(ProgramDir).filePath(SoundName);

@@ -132,7 +132,7 @@ void TForm1::FormShow()
     if (auto* runs = PageControl1->findChild<UpDown*>(QStringLiteral("UpDown7")))
         session_.runLimit = runs->position() * 1000;
 
-    ZahlenFile = QStringLiteral("ZahlenOB.dat");
+    ZahlenFile = AppPaths::databaseName();
     adoptProgramDatabase();
     const DrawFile database(databasePath());
     if (!database.exists()) {
@@ -164,14 +164,11 @@ void TForm1::adoptProgramDatabase()
     const QString own = databasePath();
     if (QFileInfo::exists(own))
         return;
-    QString delivered;
-    for (const QString& folder : {executableDir_, ProgramDir}) {
-        if (!folder.isEmpty() && QDir(folder) != QDir(Home)
-            && QFileInfo(folder + ZahlenFile).isReadable()) {
-            delivered = folder + ZahlenFile;
-            break;
-        }
-    }
+    AppPaths paths;
+    paths.programDir = ProgramDir;
+    paths.home = Home;
+    paths.executableDir = executableDir_;
+    const QString delivered = paths.deliveredDatabase(ZahlenFile);
     if (delivered.isEmpty())
         return;
     // Copied under a temporary name and renamed, so an interrupted copy

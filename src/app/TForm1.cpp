@@ -1,6 +1,6 @@
 #include "app/TForm1.h"
 
-#include "app/DeliveredFiles.h"
+#include "paths/DeliveredFiles.h"
 #include "app/dialogs/TForm3.h"
 #include "app/dialogs/TForm6.h"
 #include "app/pages/BerechnungPage.h"

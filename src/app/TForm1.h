@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppPaths.h"
+#include "paths/AppPaths.h"
 #include "draws/Draw.h"
 #include "draws/Session.h"
 #include "generator/NumberPool.h"
@@ -68,7 +68,7 @@ public:
     // ---- fields ----------------------------------------------------------
     QString Home;        // folder the program writes into, trailing '/'
     QString ProgramDir;  // folder of the delivered files, trailing '/'
-    QString ZahlenFile = QStringLiteral("ZahlenOB.dat");
+    QString ZahlenFile = AppPaths::databaseName();
     QString SoundName = QStringLiteral("yippee.wav");
     qint32 Sprache = 0;
     // Stored values the window only carries from start-up to shutdown.

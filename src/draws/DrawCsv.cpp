@@ -67,15 +67,10 @@ bool parseDigits(QStringView text, std::array<std::uint8_t, N>* digits)
 {
     if (text.isEmpty())
         return true;
-    if (text.size() != qsizetype(N))
-        return false;
-    for (std::size_t i = 0; i < N; ++i) {
-        const QChar c = text[qsizetype(i)];
-        if (c < u'0' || c > u'9')
-            return false;
-        (*digits)[i] = std::uint8_t(c.unicode() - u'0');
-    }
-    return true;
+    const std::optional<std::array<std::uint8_t, N>> parsed = GameRules::gameDigits<N>(text);
+    if (parsed)
+        *digits = *parsed;
+    return parsed.has_value();
 }
 
 QStringView fieldAt(const QList<QStringView>& fields, int column)
@@ -236,12 +231,6 @@ CsvRead parseDrawCsv(const QByteArray& content)
 
 QByteArray drawCsv(const std::vector<Draw>& draws)
 {
-    const auto digits = [](const auto& values) {
-        QByteArray text;
-        for (std::uint8_t d : values)
-            text += char('0' + d);
-        return text;
-    };
     QByteArray out;
     out.reserve(qsizetype(56 * (draws.size() + 1)));
     out += "date,n1,n2,n3,n4,n5,n6,bonus,super,spiel77,super6\n";
@@ -259,10 +248,10 @@ QByteArray drawCsv(const std::vector<Draw>& draws)
             out += QByteArray::number(draw.superNumber());
         out += ',';
         if (GameRules::hasSpiel77(draw))
-            out += digits(draw.spiel77);
+            out += GameRules::gameDigitsText(draw.spiel77);
         out += ',';
         if (GameRules::hasSuper6(draw))
-            out += digits(draw.super6);
+            out += GameRules::gameDigitsText(draw.super6);
         out += '\n';
     }
     return out;

@@ -35,30 +35,21 @@ struct Completion {
 Completion complete(Draw& stored, const Draw& file)
 {
     Completion result;
-    if (GameRules::superDrawnOn(stored.datum) && isDigitValue(file.superNumber()) && file.superNumber() != 0) {
-        if (stored.superNumber() == 0) {
-            stored.zahlen[7] = file.zahlen[7];
+    const auto take = [&result](bool fileHas, bool storedLacks, auto& mine, const auto& theirs) {
+        if (!fileHas)
+            return;
+        if (storedLacks) {
+            mine = theirs;
             result.completed = true;
-        } else if (stored.superNumber() != file.superNumber()) {
+        } else if (mine != theirs) {
             result.conflict = true;
         }
-    }
-    if (GameRules::hasSpiel77(file)) {
-        if (!GameRules::hasSpiel77(stored)) {
-            stored.spiel77 = file.spiel77;
-            result.completed = true;
-        } else if (stored.spiel77 != file.spiel77) {
-            result.conflict = true;
-        }
-    }
-    if (GameRules::hasSuper6(file)) {
-        if (!GameRules::hasSuper6(stored)) {
-            stored.super6 = file.super6;
-            result.completed = true;
-        } else if (stored.super6 != file.super6) {
-            result.conflict = true;
-        }
-    }
+    };
+    // Both are of the same date; a super number of 0 in the file completes nothing.
+    take(GameRules::hasSuperNumber(file) && file.superNumber() != 0, stored.superNumber() == 0, stored.zahlen[7],
+         file.zahlen[7]);
+    take(GameRules::hasSpiel77(file), !GameRules::hasSpiel77(stored), stored.spiel77, file.spiel77);
+    take(GameRules::hasSuper6(file), !GameRules::hasSuper6(stored), stored.super6, file.super6);
     return result;
 }
 

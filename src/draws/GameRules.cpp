@@ -41,4 +41,12 @@ bool hasSuperNumber(const Draw& draw)
 bool hasSpiel77(const Draw& draw) { return holdsDigits(draw.spiel77); }
 bool hasSuper6(const Draw& draw) { return holdsDigits(draw.super6); }
 
+QByteArray gameDigitsText(std::span<const std::uint8_t> digits)
+{
+    QByteArray text;
+    for (std::uint8_t d : digits)
+        text += char('0' + d);
+    return text;
+}
+
 } // namespace GameRules

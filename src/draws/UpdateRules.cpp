@@ -1,6 +1,7 @@
 #include "draws/UpdateRules.h"
 
 #include "draws/DateSerial.h"
+#include "draws/GameRules.h"
 #include "text/TextLine.h"
 #include "text/UiText.h"
 
@@ -89,24 +90,6 @@ std::optional<int> decimal(const QString& field)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-// A game's digits when the field is exactly that many digits; zeros (no
-// game) otherwise.
-template <std::size_t N>
-std::array<std::uint8_t, N> gameDigits(const QString& field)
-{
-    std::array<std::uint8_t, N> digits{};
-    const QString text = field.trimmed();
-    if (text.size() != qsizetype(N))
-        return {};
-    for (std::size_t i = 0; i < N; ++i) {
-        const QChar c = text.at(qsizetype(i));
-        if (c < u'0' || c > u'9')
-            return {};
-        digits[i] = std::uint8_t(c.unicode() - u'0');
-    }
-    return digits;
-}
-
 } // namespace
 
 ParsedLine parseLine(const QString& line)
@@ -150,8 +133,9 @@ ParsedLine parseLine(const QString& line)
 
     // After the bonus: Spiel 77, Super 6 and the super number, each optional.
     const QStringList games = rest.mid(semicolon + 1).split(u';');
-    parsed.spiel77 = gameDigits<7>(games.value(0));
-    parsed.super6 = gameDigits<6>(games.value(1));
+    // A field that is not exactly the game's digits counts as no game.
+    parsed.spiel77 = GameRules::gameDigits<7>(games.value(0).trimmed()).value_or(decltype(parsed.spiel77){});
+    parsed.super6 = GameRules::gameDigits<6>(games.value(1).trimmed()).value_or(decltype(parsed.super6){});
     const QString superText = games.value(2).trimmed();
     if (!superText.isEmpty()) {
         if (superText.size() != 1 || superText.at(0) < u'0' || superText.at(0) > u'9')

@@ -1,6 +1,7 @@
 #include "evaluation/BoardRating.h"
 
 #include <algorithm>
+#include <utility>
 
 void countRating(Statistik& statistik, const RowRating& rating)
 {
@@ -40,15 +41,26 @@ std::vector<TicketRow> ticketRows(const BoardRating& board)
     return rows;
 }
 
-BoardRating rateBoard(const BoardRows& rows, const std::array<qint32, 9>& zahl, const Draw& draw,
-                      const TicketPlay& play)
+BoardRating rateBoard(const BoardRows& rows, const Draw& draw, const TicketPlay& play)
 {
-    BoardRating board = rateBoard(rows, zahl);
-    const std::vector<TicketRow> played = ticketRows(board);
-    board.ticket = rateTicket(played, draw, play);
-    std::size_t next = 0;
-    for (RowRating& rating : board.rows)
-        if (rating.valid)
-            rating.prize = board.ticket.rows[next++];
+    BoardRating board = rateBoard(rows, draw.zahl());
+    const int ticketSuper = Prize::ticketSuperNumber(play.losnummer);
+    std::vector<Prize::RowResult> played;
+    for (RowRating& rating : board.rows) {
+        if (!rating.valid)
+            continue;
+        // The board compares the cell texts, so a 0 in a row counts when the
+        // record holds a 0; on a ticket a 0 is an unused place that never
+        // matches, so such a row is compared as the ticket plays it.
+        if (rating.sorted[0] == 0) {
+            TicketRow row{};
+            std::copy(rating.sorted.begin(), rating.sorted.end(), row.begin());
+            rating.prize = Prize::rateRow(row, draw, ticketSuper);
+        } else {
+            rating.prize = Prize::rateHits(rating.check.gewinn, rating.check.zusatz, draw, ticketSuper);
+        }
+        played.push_back(rating.prize);
+    }
+    board.ticket = tallyTicket(std::move(played), draw, play);
     return board;
 }

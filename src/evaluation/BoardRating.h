@@ -32,10 +32,9 @@ struct BoardRating {
 void countRating(Statistik& statistik, const RowRating& rating);
 
 BoardRating rateBoard(const BoardRows& rows, const std::array<qint32, 9>& zahl);
-// The same, and the valid rows as a ticket against the whole record of the
-// draw, which holds the same numbers as `zahl` plus the digit games.
-BoardRating rateBoard(const BoardRows& rows, const std::array<qint32, 9>& zahl, const Draw& draw,
-                      const TicketPlay& play);
+// The same against the numbers of `draw`, and the valid rows as a ticket
+// against the whole record, with the digit games.
+BoardRating rateBoard(const BoardRows& rows, const Draw& draw, const TicketPlay& play);
 
 // The valid rows of a rated board, in board order, as the ticket plays them.
 std::vector<TicketRow> ticketRows(const BoardRating& board);

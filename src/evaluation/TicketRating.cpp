@@ -1,6 +1,7 @@
 #include "evaluation/TicketRating.h"
 
 #include <algorithm>
+#include <utility>
 
 bool TicketDrawResult::won() const
 {
@@ -10,17 +11,22 @@ bool TicketDrawResult::won() const
 
 TicketDrawResult rateTicket(std::span<const TicketRow> rows, const Draw& draw, const TicketPlay& play)
 {
+    const int ticketSuper = Prize::ticketSuperNumber(play.losnummer);
+    std::vector<Prize::RowResult> rated;
+    rated.reserve(rows.size());
+    for (const TicketRow& row : rows)
+        rated.push_back(Prize::rateRow(row, draw, ticketSuper));
+    return tallyTicket(std::move(rated), draw, play);
+}
+
+TicketDrawResult tallyTicket(std::vector<Prize::RowResult> rows, const Draw& draw, const TicketPlay& play)
+{
     TicketDrawResult result;
     result.date = draw.datum;
     result.classTable = Prize::eraOn(draw.datum) != nullptr;
-    const int ticketSuper = Prize::ticketSuperNumber(play.losnummer);
-    result.rows.reserve(rows.size());
-    for (const TicketRow& row : rows) {
-        const Prize::RowResult rated = Prize::rateRow(row, draw, ticketSuper);
-        result.rows.push_back(rated);
+    result.rows = std::move(rows);
+    for (const Prize::RowResult& rated : result.rows)
         ++result.perClass[static_cast<std::size_t>(rated.prizeClass)];
-        ++result.perHits[static_cast<std::size_t>(rated.hits)];
-    }
     if (play.spiel77) {
         result.spiel77Class = Prize::spiel77Class(play.losnummer, draw);
         result.fixedAmountCents += Prize::spiel77AmountCents(result.spiel77Class);
@@ -38,7 +44,9 @@ std::vector<TicketDrawResult> rateTicketRun(std::span<const TicketRow> rows,
                                             const TicketRun& run, const TicketPlay& play)
 {
     std::vector<TicketDrawResult> results;
-    for (int index : drawsInRun(draws, run))
+    for (int index : drawsInRun(draws, run)) {
         results.push_back(rateTicket(rows, draws[static_cast<std::size_t>(index)], play));
+        results.back().drawIndex = index;
+    }
     return results;
 }

@@ -131,15 +131,14 @@ QStringList runReport(std::span<const TicketRow> rows, std::span<const Draw> dra
                       QString()};
     qint64 fixed = 0;
     bool jackpot = false;
-    const std::vector<int> inRun = drawsInRun(draws, run);
-    for (int index : inRun) {
-        const Draw& draw = draws[std::size_t(index)];
-        const TicketDrawResult result = rateTicket(rows, draw, play);
+    const std::vector<TicketDrawResult> results = rateTicketRun(rows, draws, run, play);
+    for (const TicketDrawResult& result : results) {
+        const Draw& draw = draws[std::size_t(result.drawIndex)];
         fixed += result.fixedAmountCents;
         jackpot = jackpot || result.jackpot;
         lines << dateText(draw.datum) + QStringLiteral(": ") + drawResultText(result, play, draw, locale);
     }
-    if (inRun.empty())
+    if (results.empty())
         lines << line(TextLine::TicketRunNoDraw);
     lines << QString();
     if (play.spiel77 || play.super6) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppPaths.h"
+#include "paths/AppPaths.h"
 #include "app/TForm1.h"
 
 #include "DrawFixture.h"

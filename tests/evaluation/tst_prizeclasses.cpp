@@ -206,6 +206,8 @@ private slots:
         const auto results = rateTicketRun(rows, draws, TicketRun{DateSerial::fromDate(first), 4, DrawDays::Both},
                                            TicketPlay{"0000001", false, false});
         QCOMPARE(results.size(), std::size_t(8));
+        for (std::size_t i = 0; i < results.size(); ++i)
+            QCOMPARE(results[i].drawIndex, inRun[i]);
         QCOMPARE(results.front().perClass[7], 12); // 3 + SZ
         QVERIFY(results.front().won());
     }

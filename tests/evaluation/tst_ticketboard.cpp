@@ -61,6 +61,10 @@ void TestTicketBoard::rowClasses_data()
     QTest::newRow("5 + ZZ, older rules")
         << makeDraw(QDate(2013, 5, 1), {9, 12, 15, 16, 22, 28}, 5, 9)
         << QStringList{"5", "9", "12", "15", "16", "22"} << "1234567" << 3;
+    // A 0 on the ticket is an unused place: it does not meet a 0 in a damaged record.
+    QTest::newRow("0 in row and record")
+        << makeDraw(QDate(2013, 5, 4), {0, 7, 11, 21, 22, 48}, 0, 8)
+        << QStringList{"0", "7", "11", "21", "30", "40"} << "1234568" << 7;
     QTest::newRow("no table before 22.05.1999")
         << makeDraw(QDate(1999, 5, 15), {1, 2, 3, 4, 5, 6}, 7, 1) << QStringList{"1", "2", "3", "4", "5", "6"}
         << "0000001" << 0;
@@ -73,7 +77,7 @@ void TestTicketBoard::rowClasses()
     QFETCH(QString, losnummer);
     QFETCH(int, prizeClass);
 
-    const BoardRating rating = rateBoard(board({row}), draw.zahl(), draw, {losnummer, false, false});
+    const BoardRating rating = rateBoard(board({row}), draw, {losnummer, false, false});
     QCOMPARE(rating.rows[0].prize.prizeClass, prizeClass);
     QCOMPARE(rating.ticket.perClass[std::size_t(prizeClass)], 1);
     QCOMPARE(rating.validRows, 1);
@@ -89,7 +93,7 @@ void TestTicketBoard::classesStayWithTheirRows()
                                   {"5", "7", "", "21", "30", "40"},
                                   {"40", "30", "21", "11", "7", "5"},
                                   {"10", "20", "30", "40", "41", "42"}});
-    const BoardRating rating = rateBoard(rows, draw.zahl(), draw, {"1234568", false, false});
+    const BoardRating rating = rateBoard(rows, draw, {"1234568", false, false});
     QCOMPARE(rating.validRows, 3);
     QCOMPARE(rating.rows[1].prize.prizeClass, 9);
     QCOMPARE(rating.rows[2].prize.prizeClass, 0);
@@ -98,11 +102,11 @@ void TestTicketBoard::classesStayWithTheirRows()
     QCOMPARE(rating.rows[3].cellState, (std::array<quint8, 6>{1, 1, 1, 1, 0, 0}));
     QCOMPARE(TicketReport::classesText(rating.ticket), QStringLiteral("Gewinnklassen: Kl. 5 ×1, Kl. 9 ×1"));
 
-    const BoardRating none = rateBoard(board({{"10", "20", "30", "40", "41", "42"}}), draw.zahl(), draw,
+    const BoardRating none = rateBoard(board({{"10", "20", "30", "40", "41", "42"}}), draw,
                                        {"1234568", false, false});
     QCOMPARE(TicketReport::classesText(none.ticket), QStringLiteral("Gewinnklassen: keine"));
     const Draw old = makeDraw(QDate(1990, 1, 6), {1, 2, 3, 4, 5, 6}, 7, 0);
-    const BoardRating early = rateBoard(board({{"1", "2", "3", "4", "5", "6"}}), old.zahl(), old, {});
+    const BoardRating early = rateBoard(board({{"1", "2", "3", "4", "5", "6"}}), old, {});
     QVERIFY(TicketReport::classesText(early.ticket).contains(QStringLiteral("22.05.1999")));
 }
 

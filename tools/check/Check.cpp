@@ -1,6 +1,6 @@
 #include "Check.h"
 
-#include "app/AppPaths.h"
+#include "paths/AppPaths.h"
 #include "draws/DamagedDraws.h"
 #include "draws/DateSerial.h"
 #include "draws/DrawFile.h"
@@ -37,8 +37,6 @@ namespace Check {
 
 namespace {
 
-const QString kDatabaseName = QStringLiteral("ZahlenOB.dat");
-
 QString text(int line)
 {
     return UiText::line(line);
@@ -53,7 +51,6 @@ struct Request {
     QString database;
     std::optional<QDate> draw;
     std::optional<TicketRun> run;
-    QString runDays;          // as given, for the JSON
     QString tips;             // tip file
     QString system;           // system file
     QStringList rowTexts;     // --row values
@@ -80,6 +77,14 @@ QString shortDate(const QDate& date)
     return date.toString(QStringLiteral("dd.MM.yyyy"));
 }
 
+const Language* languageOf(const QString& code)
+{
+    for (const Language& language : Languages::all())
+        if (language.code == code)
+            return &language;
+    return nullptr;
+}
+
 // The language from --lang, else from LANG ("en_GB.UTF-8"), else German.
 QString languageCode(const QString& lang)
 {
@@ -88,18 +93,9 @@ QString languageCode(const QString& lang)
         return QStringLiteral("sp");
     if (prefix == QLatin1String("cs"))
         return QStringLiteral("cz");
-    for (const Language& language : Languages::all())
-        if (language.code == prefix)
-            return prefix;
+    if (languageOf(prefix))
+        return prefix;
     return QStringLiteral("de");
-}
-
-const Language* languageOf(const QString& code)
-{
-    for (const Language& language : Languages::all())
-        if (language.code == code)
-            return &language;
-    return nullptr;
 }
 
 // Installs the language's text table: German from the program itself, any
@@ -196,7 +192,6 @@ std::optional<Request> parseArguments(const QStringList& arguments, const Enviro
             if (!days)
                 return refuse(text(TextLine::CheckBadDays).arg(*value(3)));
             request.run = TicketRun{DateSerial::fromDate(*first), weeks, *days};
-            request.runDays = value(3)->toLower();
             i += 3;
         } else if (option == QLatin1String("--db") || option == QLatin1String("--draw")
                    || option == QLatin1String("--tips") || option == QLatin1String("--system")
@@ -258,8 +253,7 @@ std::optional<Ticket> readTicket(const Request& request, Refusal& refusal)
         ticket.system = SystemFile::read(request.system, &error);
         if (!ticket.system)
             return refuse(text(TextLine::CheckSystemFileBad).arg(request.system, error));
-        for (const SixNumbers& row : ticket.system->sortedRows())
-            ticket.rows.push_back(row);
+        ticket.rows = ticket.system->sortedRows();
     }
     for (const QString& rowText : request.rowTexts) {
         const std::optional<TicketRow> row = parseRow(rowText);
@@ -464,34 +458,30 @@ Output run(const QStringList& arguments, const Environment& environment)
     if (!draws)
         return refused();
 
-    // The draws to rate, each checked before any is rated.
+    // The draws to rate, each checked before any is reported.
     std::vector<TicketDrawResult> results;
-    std::vector<const Draw*> rated;
     if (request->run) {
-        for (const int index : drawsInRun(*draws, *request->run))
-            rated.push_back(&(*draws)[std::size_t(index)]);
-    } else if (request->draw) {
-        const double day = DateSerial::fromDate(*request->draw);
-        const auto found = std::find_if(draws->begin(), draws->end(), [&](const Draw& d) { return d.datum == day; });
-        if (found == draws->end()) {
-            refusal.message = text(TextLine::CheckNoDrawOn).arg(shortDate(*request->draw));
-            return refused();
-        }
-        rated.push_back(&*found);
-    } else {
-        rated.push_back(&draws->back());
-    }
-    for (const Draw* draw : rated) {
-        if (isDamagedDraw(*draw)) {
-            refusal.message = text(TextLine::CheckDrawDamaged).arg(dateText(draw->datum));
-            return refused();
-        }
-    }
-    if (request->run) {
-        // The run's draws through the same call the window makes.
         results = rateTicketRun(ticket->rows, *draws, *request->run, ticket->play);
     } else {
-        results.push_back(rateTicket(ticket->rows, *rated.front(), ticket->play));
+        std::size_t index = draws->size() - 1;
+        if (request->draw) {
+            const double day = DateSerial::fromDate(*request->draw);
+            const auto found = std::find_if(draws->begin(), draws->end(), [&](const Draw& d) { return d.datum == day; });
+            if (found == draws->end()) {
+                refusal.message = text(TextLine::CheckNoDrawOn).arg(shortDate(*request->draw));
+                return refused();
+            }
+            index = std::size_t(found - draws->begin());
+        }
+        results.push_back(rateTicket(ticket->rows, (*draws)[index], ticket->play));
+        results.back().drawIndex = int(index);
+    }
+    for (const TicketDrawResult& result : results) {
+        const Draw& draw = (*draws)[std::size_t(result.drawIndex)];
+        if (isDamagedDraw(draw)) {
+            refusal.message = text(TextLine::CheckDrawDamaged).arg(dateText(draw.datum));
+            return refused();
+        }
     }
 
     const int paidDraws = request->run ? request->run->paidDraws() : 1;
@@ -536,8 +526,7 @@ Output run(const QStringList& arguments, const Environment& environment)
         QJsonArray drawList;
         for (std::size_t d = 0; d < results.size(); ++d) {
             const TicketDrawResult& result = results[d];
-            const Draw& draw = *std::find_if(draws->begin(), draws->end(),
-                                             [&](const Draw& x) { return x.datum == result.date; });
+            const Draw& draw = (*draws)[std::size_t(result.drawIndex)];
             QJsonObject entry;
             entry.insert(QStringLiteral("date"), isoText(result.date));
             entry.insert(QStringLiteral("numbers"),
@@ -596,8 +585,7 @@ Output run(const QStringList& arguments, const Environment& environment)
         lines << heading << QString();
     }
     for (const TicketDrawResult& result : results) {
-        const Draw& draw = *std::find_if(draws->begin(), draws->end(),
-                                         [&](const Draw& x) { return x.datum == result.date; });
+        const Draw& draw = (*draws)[std::size_t(result.drawIndex)];
         lines << drawLine(draw, weekdays).trimmed();
         for (std::size_t r = 0; r < result.rows.size(); ++r) {
             const Prize::RowResult& row = result.rows[r];
@@ -636,14 +624,12 @@ Output run(const QStringList& arguments, const Environment& environment)
 QString defaultDatabase(const QString& executableDir, const QString& userDataDir)
 {
     const AppPaths paths = AppPaths::forExecutable(executableDir, userDataDir);
-    const QString own = paths.home + kDatabaseName;
+    const QString own = paths.home + AppPaths::databaseName();
     if (QFileInfo::exists(own))
         return own;
-    // The window adopts the first of these at its next start.
-    for (const QString& folder : {paths.executableDir, paths.programDir})
-        if (!folder.isEmpty() && QFileInfo(folder + kDatabaseName).isReadable())
-            return folder + kDatabaseName;
-    return own;
+    // The window adopts this one at its next start.
+    const QString delivered = paths.deliveredDatabase(AppPaths::databaseName());
+    return delivered.isEmpty() ? own : delivered;
 }
 
 } // namespace Check

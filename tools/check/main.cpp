@@ -2,7 +2,7 @@
 // scripts and cron jobs. See Check.h.
 #include "Check.h"
 
-#include "app/DeliveredFiles.h"
+#include "paths/DeliveredFiles.h"
 
 #include <QCoreApplication>
 

@@ -41,21 +41,15 @@ DrawService::Answer DrawService::answer(const QUrlQuery& query) const
 
 QByteArray DrawService::drawLine(const Draw& draw)
 {
-    const auto digits = [](const auto& game) {
-        QByteArray text;
-        for (std::uint8_t d : game)
-            text += char('0' + d);
-        return text;
-    };
     QByteArray line = DateSerial::toDate(draw.datum).toString(Qt::ISODate).toLatin1();
     for (int i = 0; i < 6; ++i)
         line += ',' + QByteArray::number(draw.number(i));
     line += ',' + QByteArray::number(draw.bonus()) + ';';
     if (GameRules::hasSpiel77(draw))
-        line += digits(draw.spiel77);
+        line += GameRules::gameDigitsText(draw.spiel77);
     line += ';';
     if (GameRules::hasSuper6(draw))
-        line += digits(draw.super6);
+        line += GameRules::gameDigitsText(draw.super6);
     line += ';';
     if (GameRules::hasSuperNumber(draw))
         line += QByteArray::number(draw.superNumber());

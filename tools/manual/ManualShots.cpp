@@ -2,7 +2,7 @@
 
 #include "HeadlessPlatform.h"
 
-#include "app/AppPaths.h"
+#include "paths/AppPaths.h"
 #include "app/TForm1.h"
 #include "app/dialogs/TForm3.h"
 #include "app/dialogs/TForm6.h"

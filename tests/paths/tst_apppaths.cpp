@@ -1,4 +1,4 @@
-#include "app/AppPaths.h"
+#include "paths/AppPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -99,6 +99,41 @@ private slots:
         QVERIFY(QFileInfo(data).isDir());
         // Where a database from before may still lie.
         QCOMPARE(paths.executableDir, QStringLiteral("/proc/"));
+    }
+
+    // The database adopted at a start without one of its own.
+    void deliveredDatabase_data()
+    {
+        QTest::addColumn<QStringList>("holding"); // folders that hold a database: exe, program, home
+        QTest::addColumn<bool>("homeIsExe");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("beside the executable first") << QStringList{"exe", "program"} << false << "exe";
+        QTest::newRow("then the program folder") << QStringList{"program"} << false << "program";
+        QTest::newRow("home's own is not delivered") << QStringList{"exe", "program"} << true << "program";
+        QTest::newRow("only home's own") << QStringList{"exe"} << true << "";
+        QTest::newRow("none") << QStringList{} << false << "";
+    }
+
+    void deliveredDatabase()
+    {
+        QFETCH(QStringList, holding);
+        QFETCH(bool, homeIsExe);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (const char* folder : {"exe", "program", "home"})
+            QVERIFY(QDir(dir.path()).mkpath(QString::fromLatin1(folder)));
+        for (const QString& folder : holding) {
+            QFile file(dir.filePath(folder + u'/' + AppPaths::databaseName()));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        AppPaths paths;
+        paths.executableDir = dir.filePath(QStringLiteral("exe/"));
+        paths.programDir = dir.filePath(QStringLiteral("program/"));
+        paths.home = homeIsExe ? paths.executableDir : dir.filePath(QStringLiteral("home/"));
+        const QString found = paths.deliveredDatabase(AppPaths::databaseName());
+        QCOMPARE(found, expected.isEmpty() ? QString() : dir.filePath(expected + u'/' + AppPaths::databaseName()));
     }
 };
 

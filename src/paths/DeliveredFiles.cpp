@@ -1,4 +1,4 @@
-#include "app/DeliveredFiles.h"
+#include "paths/DeliveredFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -17,6 +17,13 @@ struct AppPaths {
     // reason; the program cannot keep a database then.
     QString problem;
 
+    // The name of the draw database, in `home`.
+    static QString databaseName() { return QStringLiteral("ZahlenOB.dat"); }
+    // A database delivered with the program, which is adopted while `home`
+    // holds none: the first readable `name` in `executableDir` and then in
+    // `programDir`, leaving out `home` itself; empty when there is none.
+    QString deliveredDatabase(const QString& name) const;
+
     // `userDataDir` replaces the per-user data folder (tests).
     static AppPaths forExecutable(const QString& executableDir,
                                   const QString& userDataDir = QString());

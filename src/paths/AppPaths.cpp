@@ -1,6 +1,6 @@
-#include "app/AppPaths.h"
+#include "paths/AppPaths.h"
 
-#include "app/DeliveredFiles.h"
+#include "paths/DeliveredFiles.h"
 #include "text/TextLine.h"
 #include "text/UiText.h"
 
@@ -83,4 +83,12 @@ AppPaths AppPaths::forExecutable(const QString& executableDir, const QString& us
     if (!reason.isEmpty())
         paths.problem = cannotUseFolder(data, reason);
     return paths;
+}
+
+QString AppPaths::deliveredDatabase(const QString& name) const
+{
+    for (const QString& folder : {executableDir, programDir})
+        if (!folder.isEmpty() && QDir(folder) != QDir(home) && QFileInfo(folder + name).isReadable())
+            return folder + name;
+    return {};
 }
