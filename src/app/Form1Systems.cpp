@@ -112,12 +112,14 @@ void TForm1::SystemNumberClick(int number)
     } else {
         systemNumbers_.insert(at, number);
     }
+    system_->setRating(QString()); // it was about other numbers
     showSystem();
 }
 
 void TForm1::SystemClearButtonClick()
 {
     systemNumbers_.clear();
+    system_->setRating(QString());
     showSystem();
 }
 

@@ -238,6 +238,9 @@ void SystemWindowTest::system010AgainstTheFirstSix()
     const int run = int(lines.indexOf(line(TextLine::SystemRunHeading).arg(1)));
     QVERIFY2(run > 0, qPrintable(rating));
     QCOMPARE(lines.mid(run + 1, expected.size() - 1), expected.mid(1));
+    // Another number makes another system: the rating of this one goes.
+    page()->numberButton(11)->click();
+    QCOMPARE(page()->rating(), QString());
 }
 
 void SystemWindowTest::guaranteeKeptWhileNumbersChange()

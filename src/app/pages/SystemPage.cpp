@@ -111,6 +111,9 @@ SystemPage::SystemPage(QWidget* parent) : QWidget(parent)
     info_->setWordWrap(true);
     info_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     info_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Room for the longest description, so the buttons under it stay where
+    // they are while numbers are ticked.
+    info_->setMinimumHeight(7 * info_->fontMetrics().lineSpacing());
     right->addWidget(info_);
 
     auto* buttons = new QGridLayout;
